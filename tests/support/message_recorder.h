@@ -1,0 +1,36 @@
+// Records the messages the code under test shows and answers them for the user.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "core/user_message.h"
+
+struct RecordedMessage {
+  std::string text;
+  MessageButtons buttons;
+  MessageIcon icon;
+};
+
+// Installs itself as the message handler for its lifetime. Answers come from
+// the queue given with Answer(); when it is empty the first button's answer is given.
+class MessageRecorder {
+ public:
+  MessageRecorder();
+  ~MessageRecorder();
+  MessageRecorder(const MessageRecorder&) = delete;
+  MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+  void Answer(MessageAnswer answer) { answers_.push_back(answer); }
+  const std::vector<RecordedMessage>& messages() const { return messages_; }
+  // The texts in order, for compact expectations.
+  std::vector<std::string> texts() const;
+  void Clear() { messages_.clear(); }
+
+ private:
+  static MessageAnswer Handle(void* owner, const char* text, MessageButtons buttons, MessageIcon icon);
+  MessageHandler previous_;
+  std::vector<RecordedMessage> messages_;
+  std::deque<MessageAnswer> answers_;
+};
