@@ -1,7 +1,6 @@
 // Number text: formatting and parsing of values and byte runs in radix 2 to 16.
 #include "core/number_text.h"
 
-#include <cstdlib>
 #include <cstring>
 
 #include "core/codepage.h"
@@ -30,6 +29,8 @@ int DigitsPerValue(int unitBytes, int dataRadix) {
 int BytesPerLineForAddressRadix(int addressRadix) { return addressRadix == kAddressDecimal ? 10 : 16; }
 
 void FormatNumber(int32_t value, char* text, int radix, int width, bool isSigned) {
+  text[0] = '\0';
+  if (radix < 2 || radix > 16) return;
   char digits[40];
   int n = 0;
   bool negative = false;
@@ -56,11 +57,11 @@ void FormatNumber(int32_t value, char* text, int radix, int width, bool isSigned
   for (int i = n - 1; i >= 0; --i) text[len++] = digits[i];
   text[len] = '\0';
 
-  int target = width < 0 ? -width : width;
+  int64_t target = width < 0 ? -static_cast<int64_t>(width) : width;
   if (width == 0 || len >= target) return;
-  int pad = target - len;
+  size_t pad = static_cast<size_t>(target - len);
   std::memmove(text + pad, text, static_cast<size_t>(len) + 1);
-  std::memset(text, width > 0 ? ' ' : '0', static_cast<size_t>(pad));
+  std::memset(text, width > 0 ? ' ' : '0', pad);
   if (width < 0 && text[pad] == '-') {
     text[0] = '-';
     text[pad] = '0';
@@ -68,40 +69,40 @@ void FormatNumber(int32_t value, char* text, int radix, int width, bool isSigned
 }
 
 std::string NumberText(int32_t value, int radix, int width, bool isSigned) {
-  int abs = width < 0 ? -width : width;
+  int64_t abs = width < 0 ? -static_cast<int64_t>(width) : width;
   std::string buf(static_cast<size_t>((abs > 33 ? abs : 33) + 1), '\0');
   FormatNumber(value, buf.data(), radix, width, isSigned);
   buf.resize(std::strlen(buf.c_str()));
   return buf;
 }
 
-int ParseNumber(const char* text, int radix, bool isSigned, int32_t* value) {
+namespace {
+
+// ParseNumber over [p, end), which holds no NUL. *sawMinus tells whether the
+// signed "-" form was read.
+int ParseNumberRange(const char* p, const char* end, int radix, bool isSigned, int32_t* value, bool* sawMinus) {
   *value = 0;
-  const char* p = text;
-  while (*p == ' ') ++p;
-  if (*p == '\0') return -1;
-  bool negative = false;
+  *sawMinus = false;
+  if (radix < 2 || radix > 16) return -1;
+  while (p < end && *p == ' ') ++p;
+  if (p == end) return -1;
   if (isSigned && *p == '-') {
-    negative = true;
+    *sawMinus = true;
     ++p;
   }
   uint64_t acc = 0;
-  for (; *p != '\0'; ++p) {
+  for (; p < end; ++p) {
     unsigned char c = UpperAnsiChar(static_cast<unsigned char>(*p));
-    const char* hit = static_cast<const char*>(std::memchr(kDigits, c, static_cast<size_t>(radix)));
+    const void* hit = c == '\0' ? nullptr : std::memchr(kDigits, c, static_cast<size_t>(radix));
     uint64_t next = acc * static_cast<uint64_t>(radix);
-    if (hit == nullptr || c == '\0') {
-      *value = static_cast<int32_t>(static_cast<uint32_t>(acc));
-      return -1;
-    }
-    next += static_cast<uint64_t>(hit - kDigits);
-    if (next > 0xFFFFFFFFull) {
+    if (hit != nullptr) next += static_cast<uint64_t>(static_cast<const char*>(hit) - kDigits);
+    if (hit == nullptr || next > 0xFFFFFFFFull) {
       *value = static_cast<int32_t>(static_cast<uint32_t>(acc));
       return -1;
     }
     acc = next;
   }
-  if (negative) {
+  if (*sawMinus) {
     if (acc >= 0x80000000ull) {
       *value = 0;
       return -1;
@@ -111,6 +112,15 @@ int ParseNumber(const char* text, int radix, bool isSigned, int32_t* value) {
   }
   *value = static_cast<int32_t>(static_cast<uint32_t>(acc));
   return 0;
+}
+
+bool IsSeparator(char c) { return c == ' ' || c == ',' || c == '.'; }
+
+}  // namespace
+
+int ParseNumber(const char* text, int radix, bool isSigned, int32_t* value) {
+  bool sawMinus = false;
+  return ParseNumberRange(text, text + std::strlen(text), radix, isSigned, value, &sawMinus);
 }
 
 std::string FormatByteSequence(const uint8_t* bytes, int count, int radix, int width, bool isSigned) {
@@ -132,30 +142,28 @@ std::string FormatByteSequence(const ByteSequence& sequence, int radix, int widt
 
 int ParseByteSequence(const char* text, int radix, bool isSigned, ByteSequence* sequence) {
   sequence->count = 0;
-  std::string token;
-  auto flush = [&]() -> bool {
-    if (token.empty()) return true;
+  const char* p = text;
+  while (true) {
+    while (IsSeparator(*p)) ++p;
+    if (*p == '\0') return 0;
+    const char* start = p;
+    while (*p != '\0' && !IsSeparator(*p)) ++p;
     int32_t v = 0;
-    bool ok = ParseNumber(token.c_str(), radix, isSigned, &v) == 0 &&
-              (isSigned ? (v >= -128 && v <= 127) : (v >= 0 && v <= 255));
-    token.clear();
-    if (!ok || sequence->count >= kByteSequenceCapacity) return false;
-    sequence->bytes[sequence->count++] = static_cast<uint8_t>(v & 0xFF);
-    return true;
-  };
-  for (const char* p = text;; ++p) {
-    char c = *p;
-    if (c == '\0' || c == ' ' || c == ',' || c == '.') {
-      if (!flush()) {
-        sequence->count = 0;
-        return -1;
-      }
-      if (c == '\0') break;
+    bool sawMinus = false;
+    bool ok = ParseNumberRange(start, p, radix, isSigned, &v, &sawMinus) == 0;
+    // Without the minus sign a signed token still means a non-negative number,
+    // so "FFFFFFFF" is 4294967295 and out of range rather than -1.
+    if (isSigned) {
+      ok = ok && (sawMinus ? v >= -128 : (v >= 0 && v <= 127));
     } else {
-      token.push_back(c);
+      ok = ok && v >= 0 && v <= 255;
     }
+    if (!ok || sequence->count >= kByteSequenceCapacity) {
+      sequence->count = 0;
+      return -1;
+    }
+    sequence->bytes[sequence->count++] = static_cast<uint8_t>(v & 0xFF);
   }
-  return 0;
 }
 
 std::string AddressText(uint32_t address, int addressRadix) {

@@ -47,15 +47,17 @@ int BytesPerLineForAddressRadix(int addressRadix);
 // with spaces on the left, width < 0 with zeros (a sign moves to the front),
 // 0 not at all; longer text is never cut. With isSigned a negative value gets a
 // "-"; otherwise the value is taken as unsigned 32-bit. text must hold
-// max(|width|, 33) + 1 characters.
+// max(|width|, 33) + 1 characters. A radix outside 2..16 writes "".
 void FormatNumber(int32_t value, char* text, int radix, int width, bool isSigned);
 
 // The same, returned as a string.
 std::string NumberText(int32_t value, int radix, int width, bool isSigned);
 
 // Parses text in radix. Leading spaces are skipped; with isSigned a leading "-"
-// negates a magnitude below 2^31. Returns 0 on success, -1 on failure; on
-// failure *value holds what was accumulated before the failing character.
+// negates a magnitude below 2^31 (a lone "-" is 0). Without a sign any 32-bit
+// pattern is accepted. Returns 0 on success, -1 on failure (also for a radix
+// outside 2..16); on failure *value holds what was accumulated before the
+// failing character.
 int ParseNumber(const char* text, int radix, bool isSigned, int32_t* value);
 
 // The bytes as numbers separated by one space; each byte sign-extended when
@@ -63,10 +65,12 @@ int ParseNumber(const char* text, int radix, bool isSigned, int32_t* value);
 std::string FormatByteSequence(const uint8_t* bytes, int count, int radix, int width, bool isSigned);
 std::string FormatByteSequence(const ByteSequence& sequence, int radix, int width, bool isSigned);
 
-// Parses space/comma/period separated byte numbers into sequence. Returns 0 on
-// success (no tokens gives count 0), -1 with count 0 when a token is not a
-// number in the byte range (0..255, or -128..127 when isSigned) or when there
-// are more tokens than the holder's kByteSequenceCapacity bytes.
+// Parses space/comma/period separated byte numbers into sequence (runs of
+// separators count as one). Returns 0 on success (no tokens gives count 0), -1
+// with count 0 when a token is not a number in the byte range (0..255, or
+// -128..127 when isSigned, where a token without "-" must be 0..127) or when
+// there are more tokens than the holder's kByteSequenceCapacity bytes; nothing
+// is ever written past the holder.
 int ParseByteSequence(const char* text, int radix, bool isSigned, ByteSequence* sequence);
 
 // An address column text: always 8 digits, zero padded, unsigned; decimal
