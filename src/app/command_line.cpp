@@ -107,6 +107,7 @@ void ApplyPlacementOption(StartupOptions* options, const char* value) {
 
 int SplitCommandLine(const char* text, ArgumentVector* out, void* (*allocate)(size_t)) {
   *out = {};
+  if (text == nullptr) return 0;
   size_t len = std::strlen(text);
 
   size_t count = 0;

@@ -14,7 +14,7 @@ struct ArgumentVector {
   char** args = nullptr;
 };
 
-// Splits the text after the program name at spaces (tabs do not separate). An
+// Splits the text after the program name (null counts as empty) at spaces (tabs do not separate). An
 // argument starting with '"' runs to the next '"' and loses both quotes; an empty
 // pair stays as the two quotes; an unclosed quote keeps the rest of the text with
 // the quote. Any other argument runs to the next space, quotes included. The
