@@ -25,6 +25,14 @@ inline constexpr uint32_t kMemberUnicode = 0x100;
 inline uint32_t MemberKindOf(uint32_t flags) { return flags & kMemberKindMask; }
 inline int MemberRadixOf(uint32_t flags) { return static_cast<int>((flags & kMemberRadixMask) >> kMemberRadixShift); }
 
+// Largest byte count of a string, byte-sequence or unused member.
+inline constexpr int32_t kMaxMemberBytes = 1023;
+
+// Bytes of a BYTE, WORD or DWORD member (1, 2, 4); 0 for the other kinds.
+inline int32_t IntegerMemberSize(uint32_t kind) {
+  return kind == kMemberByte ? 1 : kind == kMemberWord ? 2 : kind == kMemberDword ? 4 : 0;
+}
+
 struct StructureMember {
   std::string description;  // at most 3074 bytes of Shift-JIS
   int32_t offset = 0;       // computed by LayOutStructure, never stored
@@ -49,11 +57,17 @@ struct StructureList {
   int32_t minimumSize = INT32_MAX;
 };
 
-// Recomputes every member's offset and the template's totalSize.
+// True when the member can be shown: a known kind, and a byte count of 1, 2 or 4
+// for BYTE, WORD and DWORD, of 1 to kMaxMemberBytes for the other kinds.
+bool IsUsableMember(const StructureMember& member);
+
+// Recomputes every member's offset (running sum from 0) and the template's
+// totalSize. Sums beyond INT32_MAX stay at INT32_MAX.
 void LayOutStructure(Structure& structure);
 
 // Recomputes minimumSize: the smallest totalSize, INT32_MAX for an empty list.
 void UpdateMinimumSize(StructureList& list);
 
-// Installs the four built-in templates (count 4, minimumSize 18).
+// Replaces the list's templates by the four built-in ones (count 4, minimumSize 18);
+// lastUsed is left as it is.
 void InstallBuiltinStructures(StructureList& list);
