@@ -149,7 +149,9 @@ TEST(ParserFuzz, OptionsKeepTheirRanges) {
     AppSettings settings;
     std::vector<std::string> parsedFiles;
     ASSERT_EQ(ParseOptions(vector, &options, &settings, &parsedFiles), expectedStatus) << "run " << run;
-    if (expectedStatus == 0) EXPECT_EQ(parsedFiles, files);
+    if (expectedStatus == 0) {
+      EXPECT_EQ(parsedFiles, files);
+    }
     EXPECT_LE(options.iniPath.size(), static_cast<size_t>(kMaxTextLength));
     for (int32_t v : {options.x, options.y, options.width, options.height}) {
       EXPECT_TRUE(v == kUnset || v == kUseDefault || (v >= 0 && v <= 99999999)) << v;
@@ -282,7 +284,9 @@ TEST(ParserFuzz, JoinPathOfArbitraryParts) {
       continue;
     }
     EXPECT_LE(out.size(), static_cast<size_t>(kMaxTextLength));
-    if (!parts.drive.empty()) EXPECT_EQ(out.substr(0, 2), std::string(1, parts.drive[0]) + ":");
+    if (!parts.drive.empty()) {
+      EXPECT_EQ(out.substr(0, 2), std::string(1, parts.drive[0]) + ":");
+    }
     EXPECT_NE(out.find(parts.name), std::string::npos);
   }
 }
