@@ -36,7 +36,11 @@ struct AppSettings {
   bool hasRect = false;       // "rect" was loaded
   int32_t rect[4] = {0, 0, 0, 0};  // left, top, right, bottom of the restored frame
   // Find and replace histories, most recent first, 1..128 bytes each
-  // ("findnum"/"repnum" are their sizes).
+  // ("findnum"/"repnum" are their sizes when saved).
   std::vector<std::vector<uint8_t>> findHistory;
   std::vector<std::vector<uint8_t>> replaceHistory;
+  // The stored history counts between LoadSettings and LoadHistories, which
+  // reads at most that many entries and then sets them to the sizes it kept.
+  int32_t findnum = 0;
+  int32_t repnum = 0;
 };

@@ -1,24 +1,24 @@
-// Start-up sequence: options, INI path, and (for now) a plain top-level window.
+// Start-up sequence: options, INI path, settings, and (for now) a plain top-level
+// window that saves the settings when it is destroyed.
 #include "app/startup.h"
 
 #include <string>
 #include <vector>
 
+#include "app/app_state.h"
 #include "app/command_line.h"
-#include "app/settings.h"
+#include "app/settings_win.h"
 #include "core/text_limits.h"
 #include "core/user_message.h"
 
 namespace {
-
-StartupOptions g_startup;
-AppSettings g_settings;
 
 const char kMainClass[] = "Varnel Main Window Class";
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DESTROY:
+      SaveProgramSettings(window, {});
       PostQuitMessage(0);
       return 0;
     default:
@@ -38,6 +38,7 @@ std::string ProgramPath() {
 }  // namespace
 
 int RunVarnel(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine, int showCommand) {
+  ResetAppState();
   if (previousInstance != nullptr) {
     Fail("hPrevInstanceが不正です");
     return 0;
@@ -48,12 +49,18 @@ int RunVarnel(HINSTANCE instance, HINSTANCE previousInstance, const char* comman
     return 0;
   }
   std::vector<std::string> files;
-  if (ParseOptions(arguments, &g_startup, &g_settings, &files) != 0) {
+  if (ParseOptions(arguments, &g_startupOptions, &g_settings, &files) != 0) {
     Fail("ｵﾌﾟｼｮﾝが不正です");
     FreeArguments(arguments.count, arguments.args);
     return 0;
   }
-  DeriveIniPath(&g_startup, ProgramPath().c_str());
+  DeriveIniPath(&g_startupOptions, ProgramPath().c_str());
+  g_sampledColors = SampleSystemColors();
+  if (LoadProgramSettings() != 0 || LoadProgramHistories() != 0) {
+    FreeArguments(arguments.count, arguments.args);
+    return 0;
+  }
+  InstallMissingBuiltins();
 
   WNDCLASSA wc = {};
   wc.lpfnWndProc = MainWindowProc;
@@ -68,8 +75,8 @@ int RunVarnel(HINSTANCE instance, HINSTANCE previousInstance, const char* comman
     return 0;
   }
   HWND frame = CreateWindowExA(WS_EX_ACCEPTFILES, kMainClass, "Varnel", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                               instance, nullptr);
+                               g_startupOptions.x, g_startupOptions.y, g_startupOptions.width,
+                               g_startupOptions.height, nullptr, nullptr, instance, nullptr);
   if (frame == nullptr) {
     Fail("ｳｲﾝﾄﾞｳを作成できません");
     FreeArguments(arguments.count, arguments.args);
