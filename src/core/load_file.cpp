@@ -1,0 +1,127 @@
+// Loading: the file's bytes become blocks of kBlockFill bytes.
+#include "core/load_file.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include "core/block_list.h"
+#include "core/user_message.h"
+
+namespace {
+
+constexpr const char* kCannotOpen = "ﾌｧｲﾙをｵｰﾌﾟﾝできません";
+constexpr const char* kCannotSeek = "ﾌｧｲﾙをｼｰｸできません";
+constexpr const char* kNoPointer = "ﾌｧｲﾙのﾎﾟｲﾝﾀを取得できません";
+constexpr const char* kNoDialog = "ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを作成できません";
+constexpr const char* kNoMemory = "ﾒﾓﾘを確保できません";
+constexpr const char* kCannotRead = "読み込みできません";
+constexpr const char* kCannotClose = "ﾌｧｲﾙをｸﾛｰｽﾞできません";
+constexpr const char* kCannotDestroy = "ｳｲﾝﾄﾞｳを破棄できません";
+
+int Seek(FILE* file, int64_t offset, int origin) {
+#ifdef _WIN32
+  return fseeko64(file, offset, origin);
+#else
+  return fseeko(file, static_cast<off_t>(offset), origin);
+#endif
+}
+
+int64_t Tell(FILE* file) {
+#ifdef _WIN32
+  return ftello64(file);
+#else
+  return static_cast<int64_t>(ftello(file));
+#endif
+}
+
+int Warn(const char* text) {
+  ShowMessage(text, MessageIcon::Warning);
+  return -1;
+}
+
+// Failure after the progress dialog is up: drop what was read, close the dialog, report.
+int FailLoading(Document& doc, FILE* file, Progress& progress, const char* text) {
+  FreeBlocks(doc);
+  if (file) std::fclose(file);
+  progress.End();
+  return Warn(text);
+}
+
+}  // namespace
+
+int LoadFile(Document& doc, Progress& progress) {
+  FreeBlocks(doc);
+  doc.caret = 0;
+  doc.anchor = -1;
+  doc.digitIndex = 0;
+
+  FILE* file = std::fopen(doc.path, "rb");
+  if (!file) return Warn(kCannotOpen);
+  if (Seek(file, 0, SEEK_END) != 0) {
+    std::fclose(file);
+    return Warn(kCannotSeek);
+  }
+  int64_t size = Tell(file);
+  if (size < 0) {
+    std::fclose(file);
+    return Warn(kNoPointer);
+  }
+  if (Seek(file, 0, SEEK_SET) != 0) {
+    std::fclose(file);
+    return Warn(kCannotSeek);
+  }
+  // Offsets are 32-bit: a file of 2 GiB or more cannot be held.
+  if (size > INT32_MAX) {
+    std::fclose(file);
+    return Warn(kNoMemory);
+  }
+  if (!progress.Begin("ﾌｧｲﾙを読み込み中")) {
+    std::fclose(file);
+    return Warn(kNoDialog);
+  }
+
+  int32_t total = static_cast<int32_t>(size);
+  Block* last = nullptr;
+  while (doc.length < total) {
+    progress.Pump();
+    if (progress.Aborted()) break;
+    int32_t chunk = total - doc.length < kBlockFill ? total - doc.length : kBlockFill;
+    Block* block = NewBlock(chunk);
+    if (!block) return FailLoading(doc, file, progress, kNoMemory);
+    LinkAfter(doc, last, block);
+    if (!last) {
+      doc.cursorBlock = block;
+      doc.cursorBase = 0;
+    }
+    last = block;
+    if (std::fread(block->data, 1, static_cast<size_t>(chunk), file) != static_cast<size_t>(chunk)) {
+      return FailLoading(doc, file, progress, kCannotRead);
+    }
+    block->len = chunk;
+    doc.length += chunk;
+  }
+  int closed = std::fclose(file);
+  if (closed != 0) return FailLoading(doc, nullptr, progress, kCannotClose);
+
+  if (last && last->prev && last->len < kBlockShort) {
+    Block* prev = last->prev;
+    if (!ReserveExact(prev, prev->len + last->len)) return FailLoading(doc, nullptr, progress, kNoMemory);
+    std::memcpy(prev->data + prev->len, last->data, static_cast<size_t>(last->len));
+    prev->len += last->len;
+    Unlink(doc, last);
+    DeleteBlock(last);
+  }
+  if (!doc.cursorBlock) {
+    Block* empty = NewBlock(0);
+    if (!empty) return FailLoading(doc, nullptr, progress, kNoMemory);
+    LinkAfter(doc, nullptr, empty);
+    doc.cursorBlock = empty;
+    doc.cursorBase = 0;
+  }
+  if (!progress.End()) {
+    FreeBlocks(doc);
+    return Warn(kCannotDestroy);
+  }
+  return 0;
+}

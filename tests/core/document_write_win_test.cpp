@@ -1,0 +1,145 @@
+// WriteFile with the Windows file system: the recycle bin, file attributes,
+// files in use and Shift-JIS names.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include "core/write_file.h"
+#include "support/doc_builders.h"
+#include "support/doc_files.h"
+#include "support/doc_progress.h"
+#include "support/message_recorder.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+using Texts = std::vector<std::string>;
+
+int64_t RecycledItems() {
+  SHQUERYRBINFO info = {};
+  info.cbSize = sizeof info;
+  if (FAILED(SHQueryRecycleBinA(nullptr, &info))) return -1;
+  return info.i64NumItems;
+}
+
+std::string Env(const char* name) {
+  char value[MAX_PATH];
+  DWORD n = GetEnvironmentVariableA(name, value, MAX_PATH);
+  return n > 0 && n < MAX_PATH ? std::string(value, n) : std::string();
+}
+
+// Where Wine keeps the recycle bin's files (the desktop trash folder), or "" on Windows.
+std::string WineTrashFolder() {
+  std::string home = Env("WINEHOMEDIR");  // "\??\Z:\root"
+  if (home.empty()) return "";
+  std::string xdg = Env("XDG_DATA_HOME");
+  if (!xdg.empty()) {
+    for (char& c : xdg) c = c == '/' ? '\\' : c;
+    return "Z:" + xdg + "\\Trash";
+  }
+  return home.substr(4) + "\\.local\\share\\Trash";
+}
+
+TEST(DocumentWriteFileWin, RecycleOptionMovesTheOldFileToTheRecycleBin) {
+  TempFolder folder;
+  char name[64];
+  wsprintfA(name, "varnel-recycled-%lu-%lu.bin", GetCurrentProcessId(), GetTickCount());
+  std::string path = folder.File(name);
+  std::vector<uint8_t> old = RandomBytes(3000, 1);
+  ASSERT_TRUE(WriteWholeFile(path, old));
+  int64_t before = RecycledItems();
+  ASSERT_GE(before, 0);
+
+  Document doc;
+  SetBlocks(doc, {43690, 100});
+  doc.options = kOptRecycleBin;
+  NoProgress progress;
+  MessageRecorder messages;
+  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
+  EXPECT_TRUE(messages.texts().empty());
+  EXPECT_TRUE(ReadWholeFile(path) == PatternRange(0, 43790));
+  EXPECT_EQ(folder.Names(), Names{name});
+  EXPECT_EQ(RecycledItems(), before + 1);
+
+  std::string trash = WineTrashFolder();
+  if (!trash.empty()) {
+    // The recycled file holds the old bytes; then it is taken out of the trash again.
+    std::string recycled = trash + "\\files\\" + name;
+    EXPECT_TRUE(ReadWholeFile(recycled) == old);
+    DeleteFileA(recycled.c_str());
+    DeleteFileA((trash + "\\info\\" + name + ".trashinfo").c_str());
+  }
+}
+
+TEST(DocumentWriteFileWin, RecycleOptionOnANewFileRecyclesNothing) {
+  TempFolder folder;
+  std::string path = folder.File("new.bin");
+  int64_t before = RecycledItems();
+  Document doc;
+  SetBlocks(doc, {10});
+  doc.options = kOptRecycleBin;
+  NoProgress progress;
+  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
+  EXPECT_TRUE(ReadWholeFile(path) == PatternRange(0, 10));
+  EXPECT_EQ(RecycledItems(), before);
+}
+
+TEST(DocumentWriteFileWin, ReplacedFileKeepsItsHiddenAttribute) {
+  TempFolder folder;
+  std::string path = folder.File("hidden.bin");
+  ASSERT_TRUE(WriteWholeFile(path, RandomBytes(100, 2)));
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
+  Document doc;
+  SetBlocks(doc, {20});
+  NoProgress progress;
+  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
+  EXPECT_TRUE(ReadWholeFile(path) == PatternRange(0, 20));
+  EXPECT_TRUE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+}
+
+// Another program holding the file open without sharing it: nothing is written.
+TEST(DocumentWriteFileWin, FileInUseCannotBeOpenedAndStaysAsItWas) {
+  TempFolder folder;
+  std::string path = folder.File("busy.bin");
+  std::vector<uint8_t> old = RandomBytes(100, 3);
+  ASSERT_TRUE(WriteWholeFile(path, old));
+  HANDLE busy = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(busy, INVALID_HANDLE_VALUE);
+  Document doc;
+  SetBlocks(doc, {20});
+  ScriptedProgress progress;
+  MessageRecorder messages;
+  EXPECT_EQ(WriteFile(path.c_str(), doc, progress), -1);
+  EXPECT_EQ(messages.texts(), Texts{"ﾌｧｲﾙをｵｰﾌﾟﾝできません"});
+  EXPECT_EQ(progress.begins, 0);
+  CloseHandle(busy);
+  EXPECT_TRUE(ReadWholeFile(path) == old);
+  EXPECT_EQ(folder.Names(), Names{"busy.bin"});
+}
+
+// 表 is 0x95 0x5C in Shift-JIS: its trail byte is a backslash that does not end a folder.
+TEST(DocumentWriteFileWin, ShiftJisNameWithABackslashTrailByte) {
+  TempFolder folder;
+  std::string dir = folder.File("表");
+  ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr));
+  std::string path = dir + "\\表.bin";
+  Document doc;
+  SetBlocks(doc, {70000});
+  NoProgress progress;
+  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
+  EXPECT_TRUE(ReadWholeFile(path) == PatternRange(0, 70000));
+  WIN32_FIND_DATAA data;
+  HANDLE h = FindFirstFileA((dir + "\\*.*").c_str(), &data);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  Names names;
+  do {
+    if (data.cFileName[0] != '.') names.push_back(data.cFileName);
+  } while (FindNextFileA(h, &data));
+  FindClose(h);
+  EXPECT_EQ(names, Names{"表.bin"});
+  DeleteFileA(path.c_str());
+  RemoveDirectoryA(dir.c_str());
+}
+
+}  // namespace

@@ -1,0 +1,74 @@
+// Building and inspecting documents for tests.
+#include "support/doc_builders.h"
+
+#include <cstring>
+#include <stdexcept>
+
+#include "core/block_list.h"
+
+std::vector<uint8_t> RandomBytes(int32_t n, uint32_t seed) {
+  std::vector<uint8_t> out(static_cast<size_t>(n));
+  uint32_t x = seed * 2654435761u + 1;
+  for (auto& b : out) {
+    x ^= x << 13;
+    x ^= x >> 17;
+    x ^= x << 5;
+    b = static_cast<uint8_t>(x >> 24);
+  }
+  return out;
+}
+
+void SetBlocks(Document& doc, const std::vector<int32_t>& lens) {
+  FreeBlocks(doc);
+  if (lens.empty()) {
+    if (ResetToEmpty(doc) != 0) throw std::runtime_error("out of memory");
+    return;
+  }
+  Block* last = nullptr;
+  int64_t offset = 0;
+  for (int32_t len : lens) {
+    Block* b = NewBlock(len);
+    if (!b) throw std::runtime_error("out of memory");
+    for (int32_t i = 0; i < len; ++i) b->data[i] = PatternByte(offset + i);
+    b->len = len;
+    offset += len;
+    LinkAfter(doc, last, b);
+    last = b;
+  }
+  doc.length = static_cast<int32_t>(offset);
+  doc.cursorBlock = doc.firstBlock;
+  doc.cursorBase = 0;
+}
+
+void SetContent(Document& doc, const std::vector<uint8_t>& bytes) {
+  SetBlocks(doc, {});
+  if (!bytes.empty()) InsertBytes(doc, 0, bytes.data(), static_cast<int32_t>(bytes.size()));
+  SeekBlock(doc, 0);
+}
+
+std::vector<int32_t> BlockLens(const Document& doc) {
+  std::vector<int32_t> lens;
+  for (const Block* b = doc.firstBlock; b; b = b->next) lens.push_back(b->len);
+  return lens;
+}
+
+std::vector<uint8_t> Contents(const Document& doc) {
+  std::vector<uint8_t> out;
+  out.reserve(static_cast<size_t>(doc.length));
+  for (const Block* b = doc.firstBlock; b; b = b->next) out.insert(out.end(), b->data, b->data + b->len);
+  return out;
+}
+
+std::vector<uint8_t> PatternRange(int64_t from, int64_t to) {
+  std::vector<uint8_t> out;
+  for (int64_t i = from; i < to; ++i) out.push_back(PatternByte(i));
+  return out;
+}
+
+int CursorIndex(const Document& doc) {
+  int i = 0;
+  for (const Block* b = doc.firstBlock; b; b = b->next, ++i) {
+    if (b == doc.cursorBlock) return i;
+  }
+  return -1;
+}

@@ -1,0 +1,63 @@
+// Temporary folders and file attributes for the Windows tests.
+#include <windows.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "support/doc_files.h"
+
+TempFolder::TempFolder() {
+  char base[MAX_PATH];
+  DWORD n = GetTempPathA(MAX_PATH, base);
+  if (n == 0 || n >= MAX_PATH) throw std::runtime_error("GetTempPathA failed");
+  static unsigned counter = 0;
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    char name[MAX_PATH];
+    wsprintfA(name, "%svarnel-doc-%lu-%u", base, GetCurrentProcessId(), counter++);
+    if (CreateDirectoryA(name, nullptr)) {
+      path_ = name;
+      return;
+    }
+  }
+  throw std::runtime_error("CreateDirectoryA failed");
+}
+
+TempFolder::~TempFolder() {
+  for (const auto& name : Names()) {
+    std::string p = File(name);
+    SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(p.c_str());
+  }
+  RemoveDirectoryA(path_.c_str());
+}
+
+std::vector<std::string> TempFolder::Names() const {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA data;
+  HANDLE h = FindFirstFileA((path_ + "\\*").c_str(), &data);
+  if (h == INVALID_HANDLE_VALUE) return names;
+  do {
+    std::string n = data.cFileName;
+    if (n != "." && n != "..") names.push_back(n);
+  } while (FindNextFileA(h, &data));
+  FindClose(h);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void SetReadOnly(const std::string& path, bool readOnly) {
+  SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+}
+
+bool TruncateFile(const std::string& path, int64_t size) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  LONG high = static_cast<LONG>(size >> 32);
+  bool ok = SetFilePointer(h, static_cast<LONG>(size), &high, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
+            SetEndOfFile(h);
+  CloseHandle(h);
+  return ok;
+}
+
+char PathSeparator() { return '\\'; }

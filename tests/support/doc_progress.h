@@ -1,0 +1,40 @@
+// A Progress for document tests: counts its calls, aborts on cue and runs a
+// hook at each pump (to change a file while it is being read, for instance).
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/progress.h"
+
+class ScriptedProgress final : public Progress {
+ public:
+  int abortAtPump = 0;               // the pump (counted from 1) that sets the abort flag; 0 never
+  bool beginSucceeds = true;
+  bool endSucceeds = true;
+  std::function<void(int pump)> onPump;
+
+  int begins = 0;
+  int pumps = 0;
+  int ends = 0;
+  std::string text;
+
+  bool Begin(const char* t) override {
+    ++begins;
+    text = t;
+    return beginSucceeds;
+  }
+  void Pump() override {
+    ++pumps;
+    if (onPump) onPump(pumps);
+    if (abortAtPump > 0 && pumps >= abortAtPump) aborted_ = true;
+  }
+  bool Aborted() const override { return aborted_; }
+  bool End() override {
+    ++ends;
+    return endSucceeds;
+  }
+
+ private:
+  bool aborted_ = false;
+};
