@@ -40,7 +40,8 @@ std::vector<uint8_t> ParseMemberValue(const StructureMember& member, std::u16str
 
 // Characters of the member's value column: the digits of its size and radix for
 // BYTE, WORD and DWORD; byteCount for a string; (BYTE digits + 1) x byteCount - 1
-// for a byte sequence; 0 for an unused member.
+// for a byte sequence; 0 for an unused member. Here and in MemberEditLimit a byte
+// count below 0 counts as 0 and one above kMaxMemberBytes as kMaxMemberBytes.
 int MemberDisplayWidth(const StructureMember& member);
 
 // Characters the in-place edit box accepts: the digits for BYTE, WORD and DWORD;

@@ -6,6 +6,7 @@
 
 #include "support/message_recorder.h"
 #include "support/settings_memory_store.h"
+#include "support/settings_samples.h"
 
 namespace {
 
@@ -22,23 +23,6 @@ int Save(MemoryRegistry& registry, const StructureList& list) {
   int r = SaveStructures(registry, key, list);
   registry.CloseKey(key);
   return r;
-}
-
-void ExpectSameTemplates(const StructureList& a, const StructureList& b) {
-  ASSERT_EQ(a.structures.size(), b.structures.size());
-  for (size_t t = 0; t < a.structures.size(); ++t) {
-    const Structure& x = a.structures[t];
-    const Structure& y = b.structures[t];
-    EXPECT_EQ(x.name, y.name);
-    EXPECT_EQ(x.totalSize, y.totalSize);
-    ASSERT_EQ(x.members.size(), y.members.size());
-    for (size_t i = 0; i < x.members.size(); ++i) {
-      EXPECT_EQ(x.members[i].description, y.members[i].description);
-      EXPECT_EQ(x.members[i].byteCount, y.members[i].byteCount);
-      EXPECT_EQ(x.members[i].viewFlags, y.members[i].viewFlags);
-      EXPECT_EQ(x.members[i].offset, y.members[i].offset);
-    }
-  }
 }
 
 // A template key written by hand: name, "info" and members (description, bytes, flags).
@@ -78,7 +62,7 @@ TEST(StructureStore, BuiltinsRoundTripExactly) {
   ASSERT_EQ(Load(registry, loaded), 0);
   EXPECT_EQ(loaded.count, 4);
   EXPECT_EQ(loaded.minimumSize, 18);
-  ExpectSameTemplates(saved, loaded);
+  ExpectSameStructures(saved, loaded);
   EXPECT_EQ(registry.openKeys(), 0);
 }
 
