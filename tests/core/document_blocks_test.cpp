@@ -192,6 +192,39 @@ TEST(DocumentCursor, SeekFindsTheBlockHoldingTheOffsetFromAnywhere) {
   }
 }
 
+// The checker the other tests rely on must see each kind of damage.
+TEST(DocumentCheck, ReportsDamage) {
+  struct Damage {
+    const char* name;
+    void (*apply)(Document&);
+  };
+  const Damage cases[] = {
+      {"length", [](Document& d) { d.length += 1; }},
+      {"cursorBase", [](Document& d) { d.cursorBase += 1; }},
+      {"back link", [](Document& d) { d.firstBlock->next->prev = nullptr; }},
+      {"last block", [](Document& d) { d.lastBlock = d.firstBlock; }},
+      {"empty block among others", [](Document& d) { d.firstBlock->next->len = 0; }},
+      {"len over capacity", [](Document& d) { d.firstBlock->len = d.firstBlock->capacity + 1; }},
+      {"caret", [](Document& d) { d.caret = d.length + 1; }},
+      {"anchor", [](Document& d) { d.anchor = -2; }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Document doc;
+    SetBlocks(doc, {10, 20, 30});
+    ASSERT_EQ(CheckDocument(doc), "");
+    Block* saved[3] = {doc.firstBlock, doc.firstBlock->next, doc.lastBlock};
+    int32_t lens[3] = {10, 20, 30};
+    c.apply(doc);
+    EXPECT_NE(CheckDocument(doc), "");
+    // Repair, so that the document can be freed.
+    doc.firstBlock = saved[0];
+    doc.lastBlock = saved[2];
+    saved[1]->prev = saved[0];
+    for (int i = 0; i < 3; ++i) saved[i]->len = lens[i];
+  }
+}
+
 TEST(DocumentLifetime, CreateGivesOneEmptyBlockAndDefaults) {
   Document* doc = CreateDocument();
   ASSERT_NE(doc, nullptr);

@@ -142,6 +142,23 @@ TEST(DocumentLoadFile, MissingFileCannotBeOpened) {
   EXPECT_EQ(doc.cursorBlock, nullptr);
 }
 
+// Offsets are 32-bit, so 2 GiB cannot be held; the test file is sparse.
+TEST(DocumentLoadFile, FileOfTwoGibibytesIsRefusedBeforeReading) {
+  TempFolder folder;
+  std::string path = folder.File("huge.bin");
+  ASSERT_TRUE(WriteWholeFile(path, {}));
+  ASSERT_TRUE(TruncateFile(path, int64_t{1} << 31));
+  Document doc;
+  SetPath(doc, path);
+  ScriptedProgress progress;
+  MessageRecorder messages;
+  EXPECT_EQ(LoadFile(doc, progress), -1);
+  EXPECT_EQ(messages.texts(), Texts{"ﾒﾓﾘを確保できません"});
+  EXPECT_EQ(messages.messages()[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(progress.begins, 0);
+  EXPECT_EQ(doc.cursorBlock, nullptr);
+}
+
 TEST(DocumentLoadFile, ProgressDialogFailures) {
   TempFolder folder;
   std::string path = folder.File("in.bin");

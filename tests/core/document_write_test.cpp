@@ -2,6 +2,7 @@
 // file as it was and no temporary file behind.
 #include <gtest/gtest.h>
 
+#include "core/file_replace.h"
 #include "core/write_file.h"
 #include "support/doc_builders.h"
 #include "support/doc_files.h"
@@ -68,6 +69,24 @@ TEST(DocumentWriteFile, RecycleOptionStillReplacesTheFile) {
   EXPECT_TRUE(ReadWholeFile(path) == PatternRange(0, 300));
 }
 #endif
+
+TEST(DocumentWriteFile, FolderOfAPath) {
+  struct FolderCase {
+    const char* path;
+    const char* folder;
+  };
+  const FolderCase cases[] = {
+      {"C:\\dir\\file.bin", "C:\\dir\\"},
+      {"C:file.bin", "C:"},
+      {"file.bin", ""},
+      {"/tmp/x/file.bin", "/tmp/x/"},
+      {"\\\\server\\share\\f", "\\\\server\\share\\"},
+      // 0x95 0x5C is one character whose trail byte looks like a backslash.
+      {"C:\\\x95\x5C.bin", "C:\\"},
+      {"C:\\\x95\x5C\\f.bin", "C:\\\x95\x5C\\"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FolderOf(c.path), c.folder) << c.path;
+}
 
 struct Failure {
   int result;
