@@ -2,7 +2,7 @@
 # Runs Windows programs of a win32 build folder under 32-bit Wine with code page 932.
 #   wine-test.sh start BUILD            create the prefix, a display and a persistent wineserver
 #   wine-test.sh run   BUILD EXE [ARGS] run one program in that environment, exit with its code
-#   wine-test.sh desktop BUILD EXE [ARGS] the same inside a 1200x900 Wine virtual desktop
+#   wine-test.sh desktop BUILD EXE [ARGS] the same, for a person to use (output to the terminal)
 #   wine-test.sh stop  BUILD            stop the wineserver and the display started here
 # The prefix lives in BUILD/wineprefix and is reused across runs.
 set -euo pipefail
@@ -49,6 +49,13 @@ ensure_prefix() {
     wineboot -i </dev/null >"$state/wineboot.log" 2>&1 || true
     wineserver -w
   fi
+  # Every program runs inside one 1200x900 virtual desktop: windows are then not
+  # X11 top-levels, so destroying one does not wait on the X server.
+  if [ ! -f "$WINEPREFIX/.varnel-desktop" ]; then
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1 || true
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1200x900 /f </dev/null >/dev/null 2>&1 || true
+    touch "$WINEPREFIX/.varnel-desktop"
+  fi
 }
 
 ensure_server() {
@@ -76,9 +83,7 @@ case "$cmd" in
   desktop)
     ensure_display
     ensure_prefix
-    exe=$1
-    shift
-    exec wine explorer "/desktop=Varnel,1200x900" "$exe" "$@"
+    exec wine "$@"
     ;;
   stop)
     wineserver -k 2>/dev/null || true

@@ -43,12 +43,10 @@ struct Shell {
   SystemColors colors;
   ImeEntry ime;
   int newDocumentCounter = 0;
+  bool frameCreationReported = false;  // the frame's WM_CREATE already showed its failure
 };
 
 extern Shell g_shell;
-
-// Samples COLOR_WINDOWTEXT, COLOR_WINDOW, COLOR_GRAYTEXT, COLOR_HIGHLIGHTTEXT, COLOR_HIGHLIGHT.
-SampledColors SampleSystemColors();
 
 // Samples the system colours and computes the mixes (brushes untouched).
 void RefreshSystemColorValues();

@@ -3,19 +3,10 @@
 
 #include <initializer_list>
 
+#include "app/settings_win.h"
 #include "core/user_message.h"
 
 Shell g_shell;
-
-SampledColors SampleSystemColors() {
-  SampledColors c;
-  c.windowText = GetSysColor(COLOR_WINDOWTEXT);
-  c.window = GetSysColor(COLOR_WINDOW);
-  c.grayText = GetSysColor(COLOR_GRAYTEXT);
-  c.highlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
-  c.highlight = GetSysColor(COLOR_HIGHLIGHT);
-  return c;
-}
 
 void RefreshSystemColorValues() { g_shell.colors.values = MixSystemColors(SampleSystemColors()); }
 

@@ -1,5 +1,5 @@
-// Start-up sequence: options, INI path, settings, and (for now) a plain top-level
-// window that saves the settings when it is destroyed.
+// The start-up sequence: options, INI path, colours, settings, hand-over to a
+// running instance, classes, the frame, the file history, the named files.
 #include "app/startup.h"
 
 #include <string>
@@ -7,25 +7,24 @@
 
 #include "app/app_state.h"
 #include "app/command_line.h"
+#include "app/file_history_store.h"
+#include "app/file_history_win.h"
+#include "app/frame_win.h"
+#include "app/ini_file.h"
+#include "app/message_loop_win.h"
+#include "app/open_document_win.h"
+#include "app/registry_store.h"
 #include "app/settings_win.h"
+#include "app/shell.h"
+#include "app/single_instance_win.h"
+#include "app/window_classes_win.h"
 #include "core/text_limits.h"
 #include "core/user_message.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
-const char kMainClass[] = "Varnel Main Window Class";
-
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_DESTROY:
-      SaveProgramSettings(window, {});
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcA(window, message, wParam, lParam);
-  }
-}
-
+// A failure before the frame exists: stop icon, no owner.
 void Fail(const char* text) { ShowMessage(text, MessageIcon::Stop); }
 
 std::string ProgramPath() {
@@ -35,61 +34,123 @@ std::string ProgramPath() {
   return std::string(buffer, n);
 }
 
+// Owns the argument vector until start-up ends.
+struct Arguments {
+  ArgumentVector vector;
+  ~Arguments() { FreeArguments(vector.count, vector.args); }
+};
+
+bool CreateFrame(HINSTANCE instance) {
+  HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_MAIN));
+  HWND frame = CreateWindowExA(WS_EX_ACCEPTFILES, kFrameClassName, "Varnel", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                               g_startupOptions.x, g_startupOptions.y, g_startupOptions.width,
+                               g_startupOptions.height, nullptr, menu, instance, nullptr);
+  if (frame == nullptr) {
+    if (!g_shell.frameCreationReported) Fail("ｳｲﾝﾄﾞｳを作成できません");
+    return false;
+  }
+  return true;
+}
+
+// Steps 15 to 19: accelerators, showing the frame, the information command and
+// the file history. A failure is reported owned by the MDI client and destroys the frame.
+bool PrepareFrame(HINSTANCE instance, int showCommand) {
+  g_shell.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_MAIN));
+  if (g_shell.accelerators == nullptr) {
+    FailAndDestroyFrame("ｱｸｾﾗﾚｰﾀﾃｰﾌﾞﾙをﾛｰﾄﾞできません");
+    return false;
+  }
+  ShowWindow(g_shell.frame, showCommand);
+  if (!UpdateWindow(g_shell.frame)) {
+    FailAndDestroyFrame("ｳｲﾝﾄﾞｳを更新できません");
+    return false;
+  }
+  HMENU bar = GetMenu(g_shell.frame);
+  if (bar == nullptr) {
+    FailAndDestroyFrame("ﾒﾆｭｰﾊﾝﾄﾞﾙを取得できません");
+    return false;
+  }
+  bool haveStructures = g_structures.count != kStructureCountUnset && g_structures.count > 0;
+  if (static_cast<int>(EnableMenuItem(bar, IDM_INFO, MF_BYCOMMAND | (haveStructures ? MF_ENABLED : MF_GRAYED))) == -1) {
+    FailAndDestroyFrame("ﾒﾆｭｰ項目を変更できません");
+    return false;
+  }
+  WindowsRegistryStore registry;
+  IniFile ini(g_startupOptions.iniPath);
+  bool closeFailed = false;
+  std::vector<std::string> history =
+      LoadFileHistory(registry, ini, g_startupOptions, g_settings.history, &closeFailed);
+  if (closeFailed) {
+    FailAndDestroyFrame("ﾚｼﾞｽﾄﾘのｷｰをｸﾛｰｽﾞできません");
+    return false;
+  }
+  if (FillFileHistory(g_shell.frame, history) != 0) {
+    FailAndDestroyFrame("ﾒﾆｭｰ項目を挿入できません");
+    return false;
+  }
+  if (!DrawMenuBar(g_shell.frame)) {
+    FailAndDestroyFrame("ﾒﾆｭｰを再描画できません");
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
-int RunVarnel(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine, int showCommand) {
+bool StartShell(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine, int showCommand) {
   ResetAppState();
+  g_shell = Shell{};
+  g_shell.instance = instance;
   if (previousInstance != nullptr) {
     Fail("hPrevInstanceが不正です");
-    return 0;
+    return false;
   }
-  ArgumentVector arguments;
-  if (SplitCommandLine(commandLine ? commandLine : "", &arguments) != 0) {
+  Arguments arguments;
+  if (SplitCommandLine(commandLine ? commandLine : "", &arguments.vector) != 0) {
     Fail("ｺﾏﾝﾄﾞﾗｲﾝを解析できません");
-    return 0;
+    return false;
   }
   std::vector<std::string> files;
-  if (ParseOptions(arguments, &g_startupOptions, &g_settings, &files) != 0) {
+  if (ParseOptions(arguments.vector, &g_startupOptions, &g_settings, &files) != 0) {
     Fail("ｵﾌﾟｼｮﾝが不正です");
-    FreeArguments(arguments.count, arguments.args);
-    return 0;
+    return false;
   }
   DeriveIniPath(&g_startupOptions, ProgramPath().c_str());
   g_sampledColors = SampleSystemColors();
-  if (LoadProgramSettings() != 0 || LoadProgramHistories() != 0) {
-    FreeArguments(arguments.count, arguments.args);
-    return 0;
+  RefreshSystemColorValues();
+  if (LoadProgramSettings() != 0) return false;
+
+  if (g_startupOptions.prev == 0) {
+    if (HWND running = FindRunningFrame()) {
+      HandOverFiles(running, files);
+      return false;
+    }
   }
+  if (LoadProgramHistories() != 0) return false;
   InstallMissingBuiltins();
 
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = MainWindowProc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-  wc.lpszClassName = kMainClass;
-  if (!RegisterClassA(&wc)) {
+  if (!RegisterWindowClasses(instance)) {
     Fail("ｳｲﾝﾄﾞｳｸﾗｽを登録できません");
-    FreeArguments(arguments.count, arguments.args);
-    return 0;
+    return false;
   }
-  HWND frame = CreateWindowExA(WS_EX_ACCEPTFILES, kMainClass, "Varnel", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                               g_startupOptions.x, g_startupOptions.y, g_startupOptions.width,
-                               g_startupOptions.height, nullptr, nullptr, instance, nullptr);
-  if (frame == nullptr) {
-    Fail("ｳｲﾝﾄﾞｳを作成できません");
-    FreeArguments(arguments.count, arguments.args);
-    return 0;
+  g_shell.binaryClipboardFormat = RegisterClipboardFormatA("Common Binary");
+  if (g_shell.binaryClipboardFormat == 0) {
+    Fail("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ形式を登録できません");
+    return false;
   }
-  ShowWindow(frame, showCommand);
-  UpdateWindow(frame);
-  FreeArguments(arguments.count, arguments.args);
+  if (!CreateFrame(instance)) return false;
+  if (!PrepareFrame(instance, showCommand)) return false;
 
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+  int attempted = 0;
+  for (const std::string& file : files) {
+    ++attempted;
+    if (OpenDocument(file.c_str()) != 0) return false;
   }
+  if (g_startupOptions.newfile != 0 && attempted == 0 && OpenDocument(nullptr) != 0) return false;
+  return true;
+}
+
+int RunVarnel(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine, int showCommand) {
+  if (StartShell(instance, previousInstance, commandLine, showCommand)) RunMessageLoop();
   return 0;
 }

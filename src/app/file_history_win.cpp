@@ -1,0 +1,193 @@
+// File-history entries in the File menu and the history length dialog.
+#include "app/file_history_win.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+
+#include "app/app_state.h"
+#include "app/file_history.h"
+#include "app/menus_win.h"
+#include "app/open_document_win.h"
+#include "app/shell.h"
+#include "core/codepage.h"
+#include "core/text_limits.h"
+#include "core/user_message.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+constexpr int kFirstEntry = kHistoryFirstPosition - 1;  // 0-based
+
+bool IsHistoryCommand(UINT id) { return id >= IDM_HISTORY_FIRST && id < IDM_HISTORY_FIRST + 100; }
+
+int EntryCount(HMENU file, int first) {
+  int n = 0;
+  int items = GetMenuItemCount(file);
+  while (first + n < items && IsHistoryCommand(GetMenuItemID(file, first + n))) ++n;
+  return n;
+}
+
+std::string ItemText(HMENU menu, int position) {
+  char buffer[kTextBufferSize + 8] = {};
+  GetMenuStringA(menu, static_cast<UINT>(position), buffer, sizeof buffer, MF_BYPOSITION);
+  return buffer;
+}
+
+HMENU FileMenuFor(HWND frame, int topMenuCount) {
+  HMENU bar = GetMenu(frame);
+  if (bar == nullptr) return nullptr;
+  return GetSubMenu(bar, GetMenuItemCount(bar) == topMenuCount ? 0 : 1);
+}
+
+}  // namespace
+
+int AddToFileHistory(const char* path, HWND frame, int maxEntries, int topMenuCount, int firstPosition) {
+  if (maxEntries == 0) return 0;
+  HMENU file = FileMenuFor(frame, topMenuCount);
+  if (file == nullptr) return -1;
+  int first = firstPosition - 1;
+  int count = EntryCount(file, first);
+  bool wasEmpty = count == 0;
+  for (int i = 0; i < count; ++i) {
+    int position = first + i;
+    std::string entryPath = HistoryEntryPath(ItemText(file, position));
+    if (CompareAnsi(entryPath, path, kCompareIgnoreCase) == 0) {
+      if (!DeleteMenu(file, static_cast<UINT>(position), MF_BYPOSITION)) return -1;
+      --count;
+      break;
+    }
+    std::string text = HistoryEntryText(i + 1, entryPath);
+    if (!ModifyMenuA(file, static_cast<UINT>(position), MF_BYPOSITION | MF_STRING,
+                     static_cast<UINT_PTR>(IDM_HISTORY_FIRST + i + 1), text.c_str()))
+      return -1;
+  }
+  std::string text = HistoryEntryText(0, path);
+  if (!InsertMenuA(file, static_cast<UINT>(first), MF_BYPOSITION | MF_STRING, IDM_HISTORY_FIRST, text.c_str()))
+    return -1;
+  ++count;
+  if (wasEmpty && !InsertMenuA(file, static_cast<UINT>(first + 1), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr))
+    return -1;
+  if (count > maxEntries && !DeleteMenu(file, static_cast<UINT>(first + count - 1), MF_BYPOSITION)) return -1;
+  if (!DrawMenuBar(frame)) return -1;
+  return 0;
+}
+
+int FillFileHistory(HWND frame, const std::vector<std::string>& paths) {
+  HMENU file = FileMenu(frame);
+  if (file == nullptr) return -1;
+  int first = kFirstEntry;
+  for (size_t k = 0; k < paths.size(); ++k) {
+    std::string text = HistoryEntryText(static_cast<int>(k), paths[k]);
+    if (!InsertMenuA(file, static_cast<UINT>(first + k), MF_BYPOSITION | MF_STRING,
+                     static_cast<UINT_PTR>(IDM_HISTORY_FIRST + k), text.c_str()))
+      return -1;
+  }
+  if (!paths.empty() &&
+      !InsertMenuA(file, static_cast<UINT>(first + paths.size()), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr))
+    return -1;
+  return 0;
+}
+
+std::vector<std::string> FileHistoryPaths(HWND frame) {
+  std::vector<std::string> paths;
+  HMENU file = FileMenu(frame);
+  if (file == nullptr) return paths;
+  int count = EntryCount(file, kFirstEntry);
+  for (int i = 0; i < count; ++i) paths.push_back(HistoryEntryPath(ItemText(file, kFirstEntry + i)));
+  return paths;
+}
+
+void OpenHistoryEntry(HWND frame, int command) {
+  HMENU bar = GetMenu(frame);
+  char buffer[kTextBufferSize + 8] = {};
+  if (bar == nullptr || GetMenuStringA(bar, static_cast<UINT>(command), buffer, sizeof buffer, MF_BYCOMMAND) <= 0) {
+    FailAndDestroyFrame("ﾌｧｲﾙの履歴を取得できません");
+    return;
+  }
+  std::string path = HistoryEntryPath(buffer);
+  OpenDocument(path.c_str());
+}
+
+int TrimFileHistory(HWND frame, int length) {
+  HMENU file = FileMenu(frame);
+  if (file == nullptr) return -1;
+  int count = EntryCount(file, kFirstEntry);
+  for (int k = count - 1; k >= length; --k) {
+    if (!DeleteMenu(file, static_cast<UINT>(kFirstEntry + k), MF_BYPOSITION)) return -1;
+  }
+  if (length == 0 && count > 0) {
+    // The entries were framed by two separators; keep one before "終了".
+    if (!DeleteMenu(file, static_cast<UINT>(kFirstEntry - 1), MF_BYPOSITION)) return -1;
+  }
+  if (!DrawMenuBar(frame)) return -1;
+  return 0;
+}
+
+namespace {
+
+// Reads the edit box as an integer 0..9; -1 otherwise.
+int ReadHistoryCount(HWND dialog) {
+  char text[16] = {};
+  GetDlgItemTextA(dialog, IDC_HISTORY_EDIT, text, sizeof text);
+  if (text[0] == '\0') return -1;
+  char* end = nullptr;
+  long v = std::strtol(text, &end, 10);
+  if (*end != '\0' || v < 0 || v > 9) return -1;
+  return static_cast<int>(v);
+}
+
+void OnHistorySpin(HWND dialog, int code) {
+  char text[16] = {};
+  GetDlgItemTextA(dialog, IDC_HISTORY_EDIT, text, sizeof text);
+  long v = std::strtol(text, nullptr, 10);
+  if (code == SB_LINEUP) ++v;
+  if (code == SB_LINEDOWN) --v;
+  if (v < 0) v = 0;
+  if (v > 9) v = 9;
+  SetDlgItemInt(dialog, IDC_HISTORY_EDIT, static_cast<UINT>(v), TRUE);
+}
+
+INT_PTR CALLBACK HistoryCountProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+      SendDlgItemMessageA(dialog, IDC_HISTORY_EDIT, EM_LIMITTEXT, 2, 0);
+      SetDlgItemInt(dialog, IDC_HISTORY_EDIT, static_cast<UINT>(*reinterpret_cast<int*>(lParam)), TRUE);
+      EnableWindow(GetDlgItem(dialog, IDOK), FALSE);
+      return TRUE;
+    case WM_VSCROLL:
+      if (reinterpret_cast<HWND>(lParam) == GetDlgItem(dialog, IDC_HISTORY_SPIN)) OnHistorySpin(dialog, LOWORD(wParam));
+      return TRUE;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDC_HISTORY_EDIT:
+          if (HIWORD(wParam) == EN_CHANGE) EnableWindow(GetDlgItem(dialog, IDOK), ReadHistoryCount(dialog) >= 0);
+          return TRUE;
+        case IDOK: {
+          int v = ReadHistoryCount(dialog);
+          if (v < 0) return TRUE;
+          *reinterpret_cast<int*>(GetWindowLongPtrA(dialog, DWLP_USER)) = v;
+          EndDialog(dialog, 1);
+          return TRUE;
+        }
+        case IDCANCEL:
+          EndDialog(dialog, 2);
+          return TRUE;
+      }
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+void RunHistoryCountDialog(HWND frame) {
+  int value = g_settings.history;
+  INT_PTR r = DialogBoxParamA(g_shell.instance, MAKEINTRESOURCEA(IDD_HISTORYCOUNT), frame, HistoryCountProc,
+                              reinterpret_cast<LPARAM>(&value));
+  if (r != 1) return;
+  g_settings.history = value;
+  if (TrimFileHistory(frame, value) != 0) FailAndDestroyFrame("最大履歴数を変更できません");
+}

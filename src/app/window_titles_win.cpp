@@ -1,0 +1,101 @@
+// Titles of document windows: numbers for the same file, full paths for same names.
+#include <string>
+
+#include "app/window_titles_win.h"
+#include "app/shell.h"
+#include "app/window_classes_win.h"
+#include "core/document.h"
+#include "core/path.h"
+#include "core/user_message.h"
+#include "hexview/hex_view_win.h"
+
+namespace {
+
+bool SameNameAndExtension(const char* a, const char* b) {
+  PathParts pa, pb;
+  if (SplitPath(a, &pa) != 0 || SplitPath(b, &pb) != 0) return false;
+  return pa.name == pb.name && pa.ext == pb.ext;
+}
+
+void SetTitle(HWND window, const std::string& title) {
+  if (!SetWindowTextA(window, title.c_str()))
+    ShowMessage("ｳｲﾝﾄﾞｳにﾃｷｽﾄを設定できません", MessageIcon::Warning, MessageButtons::Ok, g_shell.mdiClient);
+}
+
+}  // namespace
+
+std::string ShortTitle(const char* path) {
+  PathParts parts;
+  if (SplitPath(path, &parts) != 0) return path;
+  return parts.name + parts.ext;
+}
+
+void UpdateTitles(TitleQuery& q) {
+  if (g_shell.mdiClient == nullptr) return;
+  for (HWND w = GetWindow(g_shell.mdiClient, GW_CHILD); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (w == q.exclude || !IsDocumentWindow(w)) continue;
+    Document* d = DocumentOf(w);
+    if (d == nullptr) continue;
+    bool samePath = lstrcmpA(d->path, q.path) == 0;
+    switch (q.mode) {
+      case 0:
+      case 2:
+        if (!samePath) break;
+        if (q.mode == 2 && d->titleNumber < 0) {
+          d->titleNumber = 0;
+          SetTitle(w, std::string(d->path) + ":0");
+        }
+        q.count += 1;
+        if (d->titleNumber > q.maxTitleNumber) q.maxTitleNumber = d->titleNumber;
+        break;
+      case 1:
+        if (SameNameAndExtension(d->path, q.path)) q.count += 1;
+        break;
+      case 3:
+        if (!SameNameAndExtension(d->path, q.path)) break;
+        q.count += 1;
+        if (d->titleNumber < 0) SetTitle(w, d->path);
+        break;
+      case 4:
+        if (!samePath) break;
+        d->titleNumber = -1;
+        q.count += 1;
+        SetTitle(w, d->path);
+        break;
+      case 5:
+        if (!SameNameAndExtension(d->path, q.path)) break;
+        d->titleNumber = -1;
+        q.count += 1;
+        SetTitle(w, ShortTitle(d->path));
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+void TidyTitlesAfterClose(HWND closing, const char* path) {
+  TitleQuery names;
+  names.path = path;
+  names.mode = 1;
+  names.exclude = closing;
+  UpdateTitles(names);
+  if (names.count == 1) {
+    TitleQuery restore = names;
+    restore.mode = 5;
+    restore.count = 0;
+    UpdateTitles(restore);
+    return;
+  }
+  TitleQuery same;
+  same.path = path;
+  same.mode = 0;
+  same.exclude = closing;
+  UpdateTitles(same);
+  if (same.count == 1) {
+    TitleQuery unnumber = same;
+    unnumber.mode = 4;
+    unnumber.count = 0;
+    UpdateTitles(unnumber);
+  }
+}

@@ -1,0 +1,352 @@
+// The application shell under Wine: start-up with options and files, titles,
+// new documents, the file history, menu help and bad input.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "app/app_state.h"
+#include "app/shell.h"
+#include "core/document.h"
+#include "hexview/hex_view_win.h"
+#include "resources/resource_ids.h"
+#include "support/dialog_driver_win.h"
+#include "support/shell_fixture_win.h"
+
+namespace {
+
+// Titles of the document windows, sorted so tests do not depend on z-order.
+std::vector<std::string> SortedTitles() {
+  std::vector<std::string> titles;
+  for (HWND w : DocumentWindows()) titles.push_back(TitleOf(w));
+  std::sort(titles.begin(), titles.end());
+  return titles;
+}
+
+std::string Quote(const std::string& path) { return "\"" + path + "\""; }
+
+bool ItemEnabled(HMENU menu, UINT id) {
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STATE;
+  GetMenuItemInfoA(menu, id, FALSE, &info);
+  return (info.fState & MFS_GRAYED) == 0;
+}
+
+bool ButtonEnabled(int id) { return SendMessageA(g_shell.toolbar, TB_ISBUTTONENABLED, id, 0) != 0; }
+
+void CloseWindowOf(HWND w) { SendMessageA(g_shell.mdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(w), 0); }
+
+}  // namespace
+
+TEST(ShellStartup, InvalidOptionStopsWithItsMessageAndNoWindow) {
+  ShellRun run;
+  EXPECT_FALSE(run.Start("/Q0 /K"));
+  EXPECT_EQ(run.messages().texts(), std::vector<std::string>{"ｵﾌﾟｼｮﾝが不正です"});
+  EXPECT_EQ(run.messages().messages()[0].icon, MessageIcon::Stop);
+  EXPECT_EQ(g_shell.frame, nullptr);
+}
+
+TEST(ShellStartup, OpensNamedFilesWithTheirBytesAndShortTitles) {
+  ScratchFolder folder;
+  std::string a = folder.Write("alpha.bin", std::string("\x00\x01\x02", 3));
+  std::string b = folder.Write("beta.exe", "MZ");
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 " + Quote(a) + " " + Quote(b)));
+  EXPECT_TRUE(run.messages().texts().empty());
+  EXPECT_EQ(SortedTitles(), (std::vector<std::string>{"alpha.bin", "beta.exe"}));
+  HWND active = ActiveDocumentWindow();
+  ASSERT_NE(active, nullptr);
+  Document* doc = DocumentOf(active);
+  EXPECT_EQ(TitleOf(active), "beta.exe");  // the last opened is active
+  EXPECT_EQ(doc->length, 2);
+  EXPECT_EQ(doc->options, 0u);  // the executable file type
+  EXPECT_EQ(DocumentOf(DocumentWindows().back())->options, 128u);  // all files
+}
+
+TEST(ShellStartup, SameNameInTwoFoldersShowsFullPathsUntilOneCloses) {
+  ScratchFolder folder;
+  std::string a = folder.Write("one\\data.bin", "A");
+  std::string b = folder.Write("two\\data.bin", "B");
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 " + Quote(a) + " " + Quote(b)));
+  std::vector<std::string> titles = SortedTitles();
+  ASSERT_EQ(titles.size(), 2u);
+  EXPECT_EQ(titles[0], std::string(DocumentOf(DocumentWindows()[1])->path).find("one") != std::string::npos
+                           ? TitleOf(DocumentWindows()[1])
+                           : TitleOf(DocumentWindows()[0]));
+  for (HWND w : DocumentWindows()) EXPECT_EQ(TitleOf(w), DocumentOf(w)->path);
+  CloseWindowOf(DocumentWindows()[0]);
+  ASSERT_EQ(DocumentWindows().size(), 1u);
+  EXPECT_EQ(TitleOf(DocumentWindows()[0]), "data.bin");
+}
+
+TEST(ShellStartup, SameFileTwiceIsNumberedAndTheNumberGoesWhenOneCloses) {
+  ScratchFolder folder;
+  std::string a = folder.Write("same.bin", "S");
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 " + Quote(a) + " " + Quote(a)));
+  std::vector<HWND> windows = DocumentWindows();
+  ASSERT_EQ(windows.size(), 2u);
+  std::string full = DocumentOf(windows[0])->path;
+  EXPECT_EQ(TitleOf(windows[0]), full + ":1");  // the second opened is on top
+  EXPECT_EQ(TitleOf(windows[1]), full + ":0");
+  CloseWindowOf(windows[0]);
+  EXPECT_EQ(TitleOf(windows[1]), "same.bin");
+  EXPECT_EQ(DocumentOf(windows[1])->titleNumber, -1);
+}
+
+TEST(ShellStartup, TwoSamePathsAndASameNamedFileElsewhere) {
+  ScratchFolder folder;
+  std::string a = folder.Write("one\\x.bin", "A");
+  std::string b = folder.Write("two\\x.bin", "B");
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 " + Quote(a) + " " + Quote(a) + " " + Quote(b)));
+  std::vector<HWND> windows = DocumentWindows();  // b, a:1, a:0
+  ASSERT_EQ(windows.size(), 3u);
+  std::string fullA = DocumentOf(windows[1])->path;
+  EXPECT_EQ(TitleOf(windows[1]), fullA + ":1");
+  EXPECT_EQ(TitleOf(windows[2]), fullA + ":0");
+  EXPECT_EQ(TitleOf(windows[0]), DocumentOf(windows[0])->path);
+  CloseWindowOf(windows[1]);
+  // The remaining window of a keeps its full path but loses its number.
+  EXPECT_EQ(TitleOf(windows[2]), fullA);
+  EXPECT_EQ(DocumentOf(windows[2])->titleNumber, -1);
+}
+
+TEST(ShellStartup, NewDocumentsAreNumberedWithTheFirstTypesExtension) {
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 /N1"));
+  ASSERT_EQ(DocumentWindows().size(), 1u);
+  EXPECT_EQ(TitleOf(DocumentWindows()[0]), "新規0.EXE");
+  SendMessageA(g_shell.frame, WM_COMMAND, IDM_NEW, 0);
+  EXPECT_EQ(TitleOf(ActiveDocumentWindow()), "新規1.EXE");
+  Document* doc = DocumentOf(ActiveDocumentWindow());
+  EXPECT_EQ(doc->untitled, 1);
+  EXPECT_EQ(doc->length, 0);
+  EXPECT_EQ(FileMenuTexts().size(), 11u);  // new documents stay out of the history
+}
+
+TEST(ShellStartup, NewFileIsNotCreatedWhenAFileWasNamedEvenIfItFailed) {
+  ScratchFolder folder;
+  std::string dir = folder.Make("adir");
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 /N1 " + Quote(dir)));
+  EXPECT_EQ(run.messages().texts(), std::vector<std::string>{"ﾌｧｲﾙをｵｰﾌﾟﾝできません"});
+  EXPECT_TRUE(DocumentWindows().empty());
+}
+
+TEST(ShellStartup, BadFilesAreReportedAndTheOthersStillOpen) {
+  ScratchFolder folder;
+  std::string dir = folder.Make("folder");
+  std::string good = folder.Write("good.bin", "G");
+  std::string missing = folder.path() + "\\missing.bin";
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 " + Quote(dir) + " " + Quote(good) + " " + Quote(missing)));
+  EXPECT_EQ(run.messages().texts(), std::vector<std::string>{"ﾌｧｲﾙをｵｰﾌﾟﾝできません"});
+  // A name that does not exist yet opens as an empty document under that name.
+  EXPECT_EQ(SortedTitles(), (std::vector<std::string>{"good.bin", "missing.bin"}));
+}
+
+TEST(FileHistory, NewestFirstDuplicatesMoveToTheFrontAndTheListIsCut) {
+  ScratchFolder folder;
+  std::string p[5];
+  for (int i = 0; i < 5; ++i) p[i] = folder.Write("f" + std::to_string(i) + ".bin", "x");
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 /H3 " + Quote(p[0]) + " " + Quote(p[1]) + " " + Quote(p[2])));
+  std::vector<std::string> texts = FileMenuTexts();
+  ASSERT_EQ(texts.size(), 15u);
+  std::string full0 = DocumentOf(DocumentWindows()[2])->path;
+  std::string full2 = DocumentOf(DocumentWindows()[0])->path;
+  EXPECT_EQ(texts[9], "-");
+  EXPECT_EQ(texts[10], "&1 " + full2);
+  EXPECT_EQ(texts[12], "&3 " + full0);
+  EXPECT_EQ(texts[13], "-");
+  EXPECT_EQ(texts[14], "終了(&X)\tAlt+F4");
+  HMENU file = GetSubMenu(GetMenu(g_shell.frame), 0);
+  EXPECT_EQ(GetMenuItemID(file, 10), 200u);
+  EXPECT_EQ(GetMenuItemID(file, 12), 202u);
+
+  // Opening the oldest again moves it to the front and renumbers the others.
+  SendMessageA(g_shell.frame, WM_COMMAND, 202, 0);
+  texts = FileMenuTexts();
+  EXPECT_EQ(texts[10], "&1 " + full0);
+  EXPECT_EQ(texts[11], "&2 " + full2);
+  EXPECT_EQ(texts.size(), 15u);
+  // A fourth file pushes the oldest out.
+  SendMessageA(g_shell.frame, WM_USER, GlobalAddAtomA(p[3].c_str()), 0);
+  texts = FileMenuTexts();
+  EXPECT_EQ(texts.size(), 15u);
+  EXPECT_EQ(texts[11], "&2 " + full0);
+}
+
+TEST(FileHistory, LengthDialogCutsTheListAndZeroLeavesOneSeparator) {
+  ScratchFolder folder;
+  std::string cmd = "/Q0 /H4";
+  for (int i = 0; i < 4; ++i) cmd += " " + Quote(folder.Write("h" + std::to_string(i) + ".bin", "x"));
+  ShellRun run;
+  ASSERT_TRUE(run.Start(cmd));
+  ASSERT_EQ(FileMenuTexts().size(), 16u);
+  {
+    DialogDriver dialogs;
+    dialogs.Then([](HWND dialog) {
+      EXPECT_EQ(DialogDriver::Text(dialog, IDC_HISTORY_EDIT), "4");
+      EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDOK)));
+      DialogDriver::SetText(dialog, IDC_HISTORY_EDIT, "10");
+      EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDOK)));
+      DialogDriver::SetText(dialog, IDC_HISTORY_EDIT, "2");
+      EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDOK)));
+      DialogDriver::Press(dialog, IDOK);
+    });
+    SendMessageA(g_shell.frame, WM_COMMAND, IDM_HISTORYCOUNT, 0);
+  }
+  EXPECT_EQ(g_settings.history, 2);
+  std::vector<std::string> texts = FileMenuTexts();
+  ASSERT_EQ(texts.size(), 14u);
+  EXPECT_EQ(texts[10].substr(0, 3), "&1 ");
+  EXPECT_EQ(texts[11].substr(0, 3), "&2 ");
+  {
+    DialogDriver dialogs;
+    dialogs.Then([](HWND dialog) {
+      // The spin stops at 0.
+      for (int i = 0; i < 5; ++i)
+        SendMessageA(dialog, WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_HISTORY_SPIN)));
+      EXPECT_EQ(DialogDriver::Text(dialog, IDC_HISTORY_EDIT), "0");
+      DialogDriver::Press(dialog, IDOK);
+    });
+    SendMessageA(g_shell.frame, WM_COMMAND, IDM_HISTORYCOUNT, 0);
+  }
+  texts = FileMenuTexts();
+  ASSERT_EQ(texts.size(), 11u);
+  EXPECT_EQ(texts[8], "ﾌﾟﾛﾊﾟﾃｨ(&I)...\tAlt+Enter");
+  EXPECT_EQ(texts[9], "-");
+  EXPECT_EQ(texts[10], "終了(&X)\tAlt+F4");
+}
+
+TEST(FileHistory, SpinStopsAtNine) {
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 /H8"));
+  DialogDriver dialogs;
+  dialogs.Then([](HWND dialog) {
+    for (int i = 0; i < 3; ++i)
+      SendMessageA(dialog, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_HISTORY_SPIN)));
+    EXPECT_EQ(DialogDriver::Text(dialog, IDC_HISTORY_EDIT), "9");
+    DialogDriver::Press(dialog, IDCANCEL);
+  });
+  SendMessageA(g_shell.frame, WM_COMMAND, IDM_HISTORYCOUNT, 0);
+  EXPECT_EQ(dialogs.dialogsSeen(), 1);
+  EXPECT_EQ(g_settings.history, 8);  // Cancel keeps it
+}
+
+TEST(ShellMenus, InitialStatesWithoutAndWithADocument) {
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0"));
+  HMENU bar = GetMenu(g_shell.frame);
+  EXPECT_EQ(GetMenuItemCount(bar), 6);
+  EXPECT_TRUE(ItemEnabled(bar, IDM_NEW));
+  EXPECT_FALSE(ItemEnabled(bar, IDM_CLOSE));
+  EXPECT_FALSE(ItemEnabled(bar, IDM_SAVE));
+  EXPECT_TRUE(ItemEnabled(bar, IDM_INFO));  // four built-in templates
+  EXPECT_TRUE(ButtonEnabled(IDM_NEW));
+  EXPECT_FALSE(ButtonEnabled(IDM_SAVE));
+  EXPECT_FALSE(ButtonEnabled(IDM_INFO));
+  EXPECT_EQ(SendMessageA(g_shell.toolbar, TB_BUTTONCOUNT, 0, 0), 20);
+  TBBUTTON info = {};
+  SendMessageA(g_shell.toolbar, TB_GETBUTTON, 8, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.idCommand, IDM_INFO);
+
+  SendMessageA(g_shell.frame, WM_COMMAND, IDM_NEW, 0);
+  EXPECT_TRUE(ItemEnabled(bar, IDM_CLOSE));
+  EXPECT_TRUE(ItemEnabled(bar, IDM_SAVE));
+  EXPECT_FALSE(ItemEnabled(bar, IDM_UNDO));
+  EXPECT_FALSE(ItemEnabled(bar, IDM_COPY));
+  EXPECT_TRUE(ButtonEnabled(IDM_SAVE));
+  EXPECT_TRUE(ButtonEnabled(IDM_INFO));
+  EXPECT_FALSE(ButtonEnabled(IDM_UNDO));
+  MENUITEMINFOA check = {};
+  check.cbSize = sizeof check;
+  check.fMask = MIIM_STATE;
+  GetMenuItemInfoA(bar, IDM_RADIX_HEX, FALSE, &check);
+  EXPECT_TRUE(check.fState & MFS_CHECKED);
+}
+
+TEST(ShellMenus, HelpTextsForCommandsPopupsHistoryAndWindowEntries) {
+  ScratchFolder folder;
+  std::string a = folder.Write("m.bin", "M");
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 " + Quote(a)));
+  HMENU bar = GetMenu(g_shell.frame);
+  auto select = [&](UINT item, UINT flags, HMENU menu) {
+    SendMessageA(g_shell.frame, WM_MENUSELECT, MAKEWPARAM(item, flags), reinterpret_cast<LPARAM>(menu));
+    return StatusText();
+  };
+  EXPECT_EQ(select(IDM_SAVE, 0, GetSubMenu(bar, 0)), "作業中のﾌｧｲﾙを保存します。");
+  EXPECT_EQ(select(1, MF_POPUP, bar), "操作を取り消したり、ｺﾋﾟｰ、切り取りを行います。");
+  EXPECT_EQ(select(200, 0, GetSubMenu(bar, 0)), "このﾌｧｲﾙを開きます。");
+  EXPECT_EQ(select(300, 0, GetSubMenu(bar, 4)), "指定したｳｲﾝﾄﾞｳに切り替えます。");
+  SendMessageA(g_shell.frame, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+  EXPECT_FALSE(SendMessageA(g_shell.statusBar, SB_ISSIMPLE, 0, 0));
+
+  // A maximised document puts its system menu in front (and its buttons at the
+  // end): 編集 moves to position 2.
+  SendMessageA(g_shell.mdiClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(DocumentWindows()[0]), 0);
+  ASSERT_GT(GetMenuItemCount(bar), 6);
+  EXPECT_EQ(select(0, MF_POPUP | MF_SYSMENU, bar), "");
+  EXPECT_EQ(select(2, MF_POPUP, bar), "操作を取り消したり、ｺﾋﾟｰ、切り取りを行います。");
+  EXPECT_TRUE(ItemEnabled(bar, IDM_SAVE));
+  EXPECT_EQ(FileMenuTexts()[10].substr(0, 3), "&1 ");  // the history is found in the shifted File menu
+}
+
+TEST(ShellMenus, ResourceTextsArriveInCodePage932) {
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0"));
+  HMENU bar = GetMenu(g_shell.frame);
+  char text[256] = {};
+  const std::pair<int, const char*> popups[] = {{0, "ﾌｧｲﾙ(&F)"}, {1, "編集(&E)"}, {2, "検索(&S)"},
+                                                {3, "ｵﾌﾟｼｮﾝ(&O)"}, {4, "ｳｲﾝﾄﾞｳ(&W)"}, {5, "ﾍﾙﾌﾟ(&H)"}};
+  for (const auto& [position, expected] : popups) {
+    GetMenuStringA(bar, position, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, expected);
+  }
+  GetMenuStringA(bar, IDM_RADIX_SDEC, text, sizeof text, MF_BYCOMMAND);
+  EXPECT_STREQ(text, "符号付き10進数(&S)");
+  LoadStringA(GetModuleHandleA(nullptr), 205, text, sizeof text);
+  EXPECT_STREQ(text, "ｳｲﾝﾄﾞｳの整列、指定するｳｲﾝﾄﾞｳへの切り替えなどを行います。");
+  LoadStringA(GetModuleHandleA(nullptr), 113, text, sizeof text);
+  EXPECT_STREQ(text, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容をｷｬﾚｯﾄ位置へ挿入します。");
+}
+
+TEST(SingleInstance, ASecondProcessHandsItsFilesToTheRunningFrame) {
+  ScratchFolder folder;
+  std::string a = folder.Write("first.bin", "1");
+  std::string b = folder.Write("second.bin", "22");
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0"));
+  char exe[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, exe, sizeof exe);
+  std::string varnel = std::string(exe);
+  varnel = varnel.substr(0, varnel.rfind('\\'));
+  varnel = varnel.substr(0, varnel.rfind('\\')) + "\\varnel.exe";
+  if (GetFileAttributesA(varnel.c_str()) == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "varnel.exe not built";
+  std::string command = Quote(varnel) + " /Q0 " + Quote(a) + " " + Quote(b);
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+  // Keep answering the sent WM_USER messages until the second process ends.
+  for (;;) {
+    DWORD r = MsgWaitForMultipleObjects(1, &pi.hProcess, FALSE, 20000, QS_ALLINPUT);
+    if (r == WAIT_OBJECT_0 || r == WAIT_TIMEOUT) break;
+    PumpMessages();
+  }
+  DWORD code = 1;
+  GetExitCodeProcess(pi.hProcess, &code);
+  CloseHandle(pi.hProcess);
+  CloseHandle(pi.hThread);
+  PumpMessages();
+  EXPECT_EQ(code, 0u);
+  std::vector<HWND> windows = DocumentWindows();
+  ASSERT_EQ(windows.size(), 2u);
+  EXPECT_EQ(TitleOf(windows[0]), "second.bin");  // opened in order, the last on top
+  EXPECT_EQ(TitleOf(windows[1]), "first.bin");
+}
