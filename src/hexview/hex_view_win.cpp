@@ -6,6 +6,8 @@
 #include "app/window_titles_win.h"
 #include "core/document.h"
 #include "hexview/menu_state_win.h"
+#include "hexview/save_win.h"
+#include "hexview/view_commands_win.h"
 
 namespace {
 
@@ -62,7 +64,11 @@ LRESULT CALLBACK HexViewWindowProc(HWND view, UINT message, WPARAM wParam, LPARA
     case WM_MDIACTIVATE:
       OnMdiActivate(view, reinterpret_cast<HWND>(lParam));
       return DefaultProc(view, message, wParam, lParam);
-    case WM_QUERYENDSESSION: return TRUE;
+    case WM_COMMAND: OnViewCommand(view, LOWORD(wParam)); return 0;
+    case WM_CLOSE:
+      if (!ConfirmClose(view)) return 0;
+      return DefaultProc(view, message, wParam, lParam);
+    case WM_QUERYENDSESSION: return ConfirmClose(view) ? TRUE : FALSE;
     default: return DefaultProc(view, message, wParam, lParam);
   }
 }

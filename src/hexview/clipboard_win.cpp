@@ -1,0 +1,5 @@
+// Clipboard exchange.
+#include "hexview/clipboard_win.h"
+
+int CopySelection(HWND) { return 0; }
+void PasteClipboard(HWND, bool) {}

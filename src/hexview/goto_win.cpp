@@ -1,0 +1,4 @@
+// The go-to dialog.
+#include "hexview/goto_win.h"
+
+bool RunGoTo(HWND) { return false; }
