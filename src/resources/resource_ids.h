@@ -74,3 +74,14 @@
 #define IDC_PROGRESS_TEXT 101
 #define IDC_ABOUT_TEXT 101
 #define IDC_ABOUT_ICON 102
+
+// Radix input dialog (template 4) and go-to dialog (template 5).
+#define IDD_RADIXINPUT 4
+#define IDD_GOTO 5
+#define IDC_RADIX_VALUE 101
+#define IDC_RADIX_RADIX 102
+#define IDC_RADIX_UNIT 103
+#define IDC_RADIX_ORDER 104
+#define IDC_RADIX_SPIN 105
+#define IDC_GOTO_ADDRESS 101
+#define IDC_GOTO_SPIN 102
