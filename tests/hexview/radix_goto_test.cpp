@@ -1,0 +1,170 @@
+// The radix input's value and the go-to entry, without windows.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "hexview/goto_address.h"
+#include "hexview/radix_value.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+Bytes UnitBytes(int32_t value, int unit, int order) {
+  uint8_t out[4];
+  RadixValueBytes(value, unit, order, out);
+  return Bytes(out, out + UnitByteCount(unit));
+}
+
+TEST(RadixValue, CodeRoundTripsAndBadFieldsFallBackToZero) {
+  for (int32_t code = 0; code < 64; ++code) {
+    RadixChoice c = DecodeRadixCode(code);
+    if ((code & 7) <= 4 && ((code >> 3) & 3) <= 2) {
+      EXPECT_EQ(EncodeRadixCode(c), code);
+    } else {
+      EXPECT_LE(c.radix, 4);
+      EXPECT_LE(c.unit, 2);
+    }
+  }
+  RadixChoice c = DecodeRadixCode(0x7FFFFFFF);  // never loaded
+  EXPECT_EQ(EncodeRadixCode(c), 0);
+  c = DecodeRadixCode(0x2C);  // signed, WORD, Motorola
+  EXPECT_EQ(c.radix, 4);
+  EXPECT_EQ(c.unit, kUnitWord);
+  EXPECT_EQ(c.order, kOrderMotorola);
+}
+
+TEST(RadixValue, EnteredValuesBecomeUnitBytes) {
+  struct Row {
+    const char* why;
+    const char* text;
+    int radix, unit, order;
+    Bytes bytes;
+  };
+  const Row rows[] = {
+      {"FF as WORD, Intel", "FF", 0, kUnitWord, kOrderIntel, {0xFF, 0x00}},
+      {"FF as WORD, Motorola", "FF", 0, kUnitWord, kOrderMotorola, {0x00, 0xFF}},
+      {"-1 as signed DWORD", "-1", 4, kUnitDword, kOrderIntel, {0xFF, 0xFF, 0xFF, 0xFF}},
+      {"300 as BYTE keeps the low byte", "300", 3, kUnitByte, kOrderIntel, {0x2C}},
+      {"BYTE ignores the byte order", "300", 3, kUnitByte, kOrderMotorola, {0x2C}},
+      {"octal 7", "7", 1, kUnitByte, kOrderIntel, {0x07}},
+      {"DWORD, Motorola", "12345678", 0, kUnitDword, kOrderMotorola, {0x12, 0x34, 0x56, 0x78}},
+      {"binary WORD", "100000001", 2, kUnitWord, kOrderIntel, {0x01, 0x01}},
+      {"lower-case hexadecimal", "abcd", 0, kUnitWord, kOrderIntel, {0xCD, 0xAB}},
+      // Why: the spin reaches this value, so it must parse to keep OK enabled.
+      {"smallest signed DWORD", "-2147483648", 4, kUnitDword, kOrderIntel, {0x00, 0x00, 0x00, 0x80}},
+  };
+  for (const Row& r : rows) {
+    int32_t value = 0;
+    ASSERT_EQ(ParseRadixText(r.text, r.radix, &value), 0) << r.why;
+    EXPECT_EQ(UnitBytes(value, r.unit, r.order), r.bytes) << r.why;
+  }
+}
+
+TEST(RadixValue, TextsThatDoNotParse) {
+  struct Row {
+    const char* text;
+    int radix;
+  };
+  const Row rows[] = {{"", 0}, {"G", 0}, {"8", 1}, {"2", 2}, {"-1", 3}, {"100000000", 0}, {"-2147483649", 4}};
+  for (const Row& r : rows) {
+    int32_t value = 0;
+    EXPECT_EQ(ParseRadixText(r.text, r.radix, &value), -1) << r.text << " radix " << r.radix;
+  }
+}
+
+TEST(RadixValue, SpinStopsAtTheLimitsOfTheEntry) {
+  struct Row {
+    const char* why;
+    const char* text;
+    int radix, delta;
+    const char* result;
+  };
+  const Row rows[] = {
+      {"unsigned top stays", "4294967295", 3, +1, "4294967295"},
+      {"unsigned bottom stays", "0", 3, -1, "0"},
+      {"hexadecimal top stays", "FFFFFFFF", 0, +1, "FFFFFFFF"},
+      {"signed top stays", "2147483647", 4, +1, "2147483647"},
+      {"signed bottom stays", "-2147483648", 4, -1, "-2147483648"},
+      {"signed crosses zero", "0", 4, -1, "-1"},
+      {"hexadecimal up", "fe", 0, +1, "FF"},
+      {"octal carries", "7", 1, +1, "10"},
+      {"binary down", "100", 2, -1, "11"},
+      {"a bad character: what came before it is used", "12x", 3, +1, "13"},
+      {"empty text starts from 0", "", 0, +1, "1"},
+  };
+  for (const Row& r : rows) EXPECT_EQ(SpinRadixText(r.text, r.radix, r.delta), r.result) << r.why;
+}
+
+TEST(GoToAddress, EntriesAndTheirTargets) {
+  struct Row {
+    const char* why;
+    const char* text;
+    int base;
+    int32_t caret, length;
+    bool relative;
+    int64_t target;
+    bool allowed;
+  };
+  const Row rows[] = {
+      {"+10 hexadecimal is 16 forward", "+10", 16, 0x20, 0x100, true, 0x30, true},
+      {"-10 hexadecimal is 16 back", "-10", 16, 0x20, 0x100, true, 0x10, true},
+      {"absolute", "80", 16, 0x20, 0x100, false, 0x80, true},
+      {"the end of data is allowed", "100", 16, 0, 0x100, false, 0x100, true},
+      {"past the end", "101", 16, 0, 0x100, false, 0x101, false},
+      {"before the start", "-21", 16, 0x20, 0x100, true, -1, false},
+      {"decimal addresses", "+10", 10, 5, 100, true, 15, true},
+      {"octal addresses", "17", 8, 0, 100, false, 15, true},
+      {"largest number far past the end", "FFFFFFFF", 16, 0, 0x100, false, 0xFFFFFFFFll, false},
+      {"relative largest number does not wrap", "+FFFFFFFF", 16, 0x7FFFFFFF, 0x7FFFFFFF, true,
+       0x7FFFFFFFll + 0xFFFFFFFFll, false},
+  };
+  for (const Row& r : rows) {
+    GoToEntry e = ParseGoToEntry(r.text, r.base, r.caret);
+    EXPECT_TRUE(e.parsed) << r.why;
+    EXPECT_EQ(e.relative, r.relative) << r.why;
+    EXPECT_EQ(e.target, r.target) << r.why;
+    EXPECT_EQ(GoToTargetAllowed(e, r.length), r.allowed) << r.why;
+  }
+}
+
+TEST(GoToAddress, UnparsedEntriesKeepOkDisabled) {
+  const char* texts[] = {"", "+", "-", "1G", "8", "+-1", "100000000"};
+  for (const char* t : texts) {
+    GoToEntry e = ParseGoToEntry(t, t[0] == '8' ? 8 : 16, 0);
+    EXPECT_FALSE(GoToTargetAllowed(e, 0x1000)) << t;
+  }
+}
+
+TEST(GoToAddress, InitialTextIsTheCaretsAddress) {
+  EXPECT_EQ(GoToInitialText(0x1F, 16), "1F");
+  EXPECT_EQ(GoToInitialText(0, 10), "0");
+  EXPECT_EQ(GoToInitialText(64, 8), "100");
+  EXPECT_EQ(AddressRadixBase(0), 16);
+  EXPECT_EQ(AddressRadixBase(1), 10);
+  EXPECT_EQ(AddressRadixBase(2), 8);
+}
+
+TEST(GoToAddress, SpinMovesTheTargetAndStopsAtBothEnds) {
+  struct Row {
+    const char* why;
+    const char* text;
+    int32_t caret, length;
+    int delta;
+    const char* result;
+  };
+  const Row rows[] = {
+      {"absolute up", "F", 0, 0x20, +1, "10"},
+      {"absolute stops at the length", "20", 0, 0x20, +1, "20"},
+      {"absolute stops at 0", "0", 5, 0x20, -1, "0"},
+      {"relative up", "+1", 4, 0x20, +1, "+2"},
+      {"relative down crosses the caret", "+0", 4, 0x20, -1, "-1"},
+      {"relative back to the caret", "-1", 4, 0x20, +1, "+0"},
+      {"relative stops at 0", "-4", 4, 0x20, -1, "-4"},
+      {"relative stops at the length", "+1C", 4, 0x20, +1, "+1C"},
+      {"an out-of-range entry is pulled back to the end", "50", 0, 0x20, -1, "20"},
+  };
+  for (const Row& r : rows) EXPECT_EQ(SpinGoToText(r.text, 16, r.caret, r.length, r.delta), r.result) << r.why;
+}
+
+}  // namespace
