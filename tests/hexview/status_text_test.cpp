@@ -1,0 +1,51 @@
+// The status line, byte for byte.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "hexview/status_text.h"
+
+namespace {
+
+struct StatusCase {
+  const char* name;
+  uint32_t options;
+  int32_t caret, anchor;
+  std::vector<uint8_t> bytes;
+  std::string text;
+};
+
+TEST(StatusText, Cases) {
+  const StatusCase cases[] = {
+      {"Intel order", 0x00, 0x10, -1, {0x41, 0x42, 0x43, 0x44}, "ｱﾄﾞﾚｽ=00000010,WORD=4241,DWORD=44434241"},
+      {"Motorola order", 0x20, 0x10, -1, {0x41, 0x42, 0x43, 0x44}, "ｱﾄﾞﾚｽ=00000010,WORD=4142,DWORD=41424344"},
+      {"three bytes left: WORD only", 0x00, 7, -1, {0x01, 0x02, 0x03}, "ｱﾄﾞﾚｽ=00000007,WORD=201"},
+      {"two bytes left: WORD only", 0x00, 8, -1, {0x01, 0x02}, "ｱﾄﾞﾚｽ=00000008,WORD=201"},
+      {"one byte left: the address only", 0x00, 9, -1, {0x01}, "ｱﾄﾞﾚｽ=00000009"},
+      {"end of data", 0x00, 10, -1, {}, "ｱﾄﾞﾚｽ=0000000A"},
+      {"binary: the address only", 0x02, 0x10, -1, {0x41, 0x42, 0x43, 0x44}, "ｱﾄﾞﾚｽ=00000010"},
+      {"signed decimal FF FF", 0x04, 0, -1, {0xFF, 0xFF}, "ｱﾄﾞﾚｽ=00000000,WORD=-1"},
+      {"signed decimal, both signs", 0x04, 0, -1, {0x80, 0x00, 0x00, 0x80},
+       "ｱﾄﾞﾚｽ=00000000,WORD=128,DWORD=-2147483520"},
+      {"signed decimal, largest WORD", 0x04, 0, -1, {0xFF, 0x7F}, "ｱﾄﾞﾚｽ=00000000,WORD=32767"},
+      {"unsigned decimal", 0x03, 0, -1, {0x41, 0x42, 0x43, 0x44}, "ｱﾄﾞﾚｽ=00000000,WORD=16961,DWORD=1145258561"},
+      {"unsigned decimal, all ones", 0x03, 0, -1, {0xFF, 0xFF, 0xFF, 0xFF},
+       "ｱﾄﾞﾚｽ=00000000,WORD=65535,DWORD=4294967295"},
+      {"octal", 0x01, 0, -1, {0x41, 0x42}, "ｱﾄﾞﾚｽ=00000000,WORD=41101"},
+      {"hexadecimal without padding", 0x00, 0, -1, {0x05, 0x00, 0x00, 0x00}, "ｱﾄﾞﾚｽ=00000000,WORD=5,DWORD=5"},
+      {"decimal addresses", 0x08, 123, -1, {}, "ｱﾄﾞﾚｽ=00000123"},
+      {"decimal addresses past 8 digits", 0x08, 123456789, -1, {}, "ｱﾄﾞﾚｽ=23456789"},
+      {"octal addresses", 0x10, 16777216 + 8, -1, {}, "ｱﾄﾞﾚｽ=00000010"},
+      {"selection 16 to 31", 0x00, 32, 16, {}, "ｱﾄﾞﾚｽ=00000020,選択範囲 00000010 ... 0000001F (00000010)"},
+      {"selection made backwards", 0x00, 16, 32, {}, "ｱﾄﾞﾚｽ=00000010,選択範囲 00000010 ... 0000001F (00000010)"},
+      {"selection in decimal addresses", 0x08, 30, 10, {}, "ｱﾄﾞﾚｽ=00000030,選択範囲 00000010 ... 00000029 (00000020)"},
+      {"one selected byte", 0x00, 0, 1, {}, "ｱﾄﾞﾚｽ=00000000,選択範囲 00000000 ... 00000000 (00000001)"},
+  };
+  for (const StatusCase& c : cases) {
+    EXPECT_EQ(StatusLineText(c.options, c.caret, c.anchor, c.bytes.data(), static_cast<int>(c.bytes.size())), c.text)
+        << c.name;
+  }
+}
+
+}  // namespace
