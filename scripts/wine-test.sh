@@ -54,6 +54,8 @@ ensure_prefix() {
   if [ ! -f "$WINEPREFIX/.varnel-desktop" ]; then
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1 || true
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1200x900 /f </dev/null >/dev/null 2>&1 || true
+    # The desktop process started by these calls is not a virtual one yet: end it.
+    wineserver -k 2>/dev/null || true
     touch "$WINEPREFIX/.varnel-desktop"
   fi
 }
