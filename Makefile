@@ -31,7 +31,8 @@ native: setup $(NATIVE)/build.ninja
 test: native win32
 	ctest --test-dir $(NATIVE) --output-on-failure
 
-run: win32
+run: setup $(WIN32)/build.ninja
+	cmake --build $(WIN32) -j $(JOBS) --target varnel
 	scripts/wine-test.sh desktop $(WIN32) $(abspath $(WIN32))/varnel.exe $(ARGS)
 
 bench: setup
