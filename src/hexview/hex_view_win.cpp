@@ -1,13 +1,20 @@
-// The document window: owns its Document from creation to destruction.
+// The document window: owns its HexView record and Document from creation to
+// destruction, paints the dump and scrolls it.
 #include "hexview/hex_view_win.h"
+
+#include <new>
 
 #include "app/app_state.h"
 #include "app/shell.h"
 #include "app/window_titles_win.h"
 #include "core/document.h"
+#include "core/user_message.h"
 #include "hexview/menu_state_win.h"
 #include "hexview/save_win.h"
 #include "hexview/view_commands_win.h"
+#include "hexview/view_paint_win.h"
+#include "hexview/view_resources_win.h"
+#include "hexview/view_scroll_win.h"
 
 namespace {
 
@@ -16,27 +23,42 @@ LRESULT DefaultProc(HWND view, UINT message, WPARAM wParam, LPARAM lParam) {
                               : DefMDIChildProcA(view, message, wParam, lParam);
 }
 
-LRESULT OnCreate(HWND view, const CREATESTRUCTA* create) {
+// Undoes a failed creation: the window owns the document from WM_CREATE on, so it
+// frees it here; the creator then reports that the window could not be made.
+LRESULT FailCreate(HWND window, HexView* view, const char* text) {
+  ShowMessage(text, MessageIcon::Stop, MessageButtons::Ok, g_shell.mdiClient);
+  SetWindowLongPtrA(window, 0, 0);
+  DeleteViewObjects(*view, window);
+  FreeDocument(view->doc);
+  delete view;
+  return -1;
+}
+
+LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
   auto* mdi = static_cast<const MDICREATESTRUCTA*>(create->lpCreateParams);
   auto* doc = reinterpret_cast<Document*>(mdi->lParam);
-  SetWindowLongPtrA(view, 0, reinterpret_cast<LONG_PTR>(doc));
+  auto* view = new (std::nothrow) HexView;
+  if (view == nullptr) {
+    FreeDocument(doc);
+    ShowMessage("ﾒﾓﾘを確保できません", MessageIcon::Stop, MessageButtons::Ok, g_shell.mdiClient);
+    return -1;
+  }
+  view->doc = doc;
+  SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(view));
+  if (!CreateMarkBars(window, *view)) return FailCreate(window, view, "ｳｲﾝﾄﾞｳを作成できません");
+  if (const char* failure = CreateViewObjects(window, *view)) return FailCreate(window, view, failure);
   return 0;
 }
 
-LRESULT OnDestroy(HWND view) {
-  Document* doc = DocumentOf(view);
-  if (doc != nullptr) TidyTitlesAfterClose(view, doc->path);
-  g_settings.zoomed = IsZoomed(view) ? 1 : 0;
-  SetWindowLongPtrA(view, 0, 0);
+LRESULT OnDestroy(HWND window) {
+  HexView* view = HexViewOf(window);
+  Document* doc = view != nullptr ? view->doc : nullptr;
+  if (doc != nullptr) TidyTitlesAfterClose(window, doc->path);
+  if (view != nullptr) DeleteViewObjects(*view, window);
+  g_settings.zoomed = IsZoomed(window) ? 1 : 0;
+  SetWindowLongPtrA(window, 0, 0);
   FreeDocument(doc);
-  return 0;
-}
-
-LRESULT OnPaint(HWND view) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(view, &ps);
-  FillRect(dc, &ps.rcPaint, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
-  EndPaint(view, &ps);
+  delete view;
   return 0;
 }
 
@@ -47,7 +69,10 @@ LRESULT OnMdiActivate(HWND view, HWND activated) {
 
 }  // namespace
 
-Document* DocumentOf(HWND view) { return reinterpret_cast<Document*>(GetWindowLongPtrA(view, 0)); }
+Document* DocumentOf(HWND view) {
+  HexView* record = HexViewOf(view);
+  return record != nullptr ? record->doc : nullptr;
+}
 
 HWND ActiveDocumentWindow() {
   if (g_shell.mdiClient == nullptr) return nullptr;
@@ -60,7 +85,13 @@ LRESULT CALLBACK HexViewWindowProc(HWND view, UINT message, WPARAM wParam, LPARA
   switch (message) {
     case WM_CREATE: return OnCreate(view, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_DESTROY: return OnDestroy(view);
-    case WM_PAINT: return OnPaint(view);
+    case WM_PAINT: OnPaintView(view); return 0;
+    case WM_SIZE:
+      OnSizeView(view, LOWORD(lParam), HIWORD(lParam));
+      return DefaultProc(view, message, wParam, lParam);
+    case WM_VSCROLL: OnVScrollView(view, LOWORD(wParam)); return 0;
+    case WM_HSCROLL: OnHScrollView(view, LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_MOUSEWHEEL: OnMouseWheelView(view, static_cast<short>(HIWORD(wParam))); return 0;
     case WM_MDIACTIVATE:
       OnMdiActivate(view, reinterpret_cast<HWND>(lParam));
       return DefaultProc(view, message, wParam, lParam);
@@ -71,8 +102,4 @@ LRESULT CALLBACK HexViewWindowProc(HWND view, UINT message, WPARAM wParam, LPARA
     case WM_QUERYENDSESSION: return ConfirmClose(view) ? TRUE : FALSE;
     default: return DefaultProc(view, message, wParam, lParam);
   }
-}
-
-LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(bar, message, wParam, lParam);
 }

@@ -7,9 +7,11 @@ struct Document;
 
 // Window procedures of the two classes.
 LRESULT CALLBACK HexViewWindowProc(HWND view, UINT message, WPARAM wParam, LPARAM lParam);
+// The marker bars fill themselves with the parent view's text brush (bar_win.cpp).
 LRESULT CALLBACK BarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The document a view window owns (window extra slot 0), or null.
+// The document a view window owns (through its HexView record in window extra
+// slot 0), or null before creation and after destruction.
 Document* DocumentOf(HWND view);
 
 // The active document window, or null.
