@@ -1,0 +1,74 @@
+// The caret's pixel point and the marker bars under its byte.
+#include <gtest/gtest.h>
+
+#include "hexview/caret_geometry.h"
+
+namespace {
+
+ViewMetrics Screen() {
+  ViewMetrics m;
+  m.length = 100;
+  m.charWidth = 8;
+  m.clientWidth = 400;  // 50 cells: 41 scrollable columns visible
+  m.clientHeight = 96;  // 6 rows: 5 lines
+  m.pageColumns = 41;
+  m.pageLines = 5;
+  m.lineCount = 7;
+  m.totalColumns = 82;
+  return m;
+}
+
+TEST(CaretGeometry, PixelPoint) {
+  ViewMetrics m = Screen();
+  EXPECT_EQ(CaretPixel(m, 0, 0, 0).x, 72);
+  EXPECT_EQ(CaretPixel(m, 0, 0, 0).y, 16);
+  EXPECT_EQ(CaretPixel(m, 17, 0, 1).x, (3 + 1 + 9) * 8);
+  EXPECT_EQ(CaretPixel(m, 17, 0, 1).y, 32);
+  EXPECT_EQ(CaretPixel(m, 17, 1, 0).x, kHiddenCaret);  // column 49 lies right of the client area
+  m.scrollColumn = 30;
+  EXPECT_EQ(CaretPixel(m, 17, 1, 0).x, (49 - 30 + 9) * 8);
+  EXPECT_EQ(CaretPixel(m, 17, 0, 0).x, kHiddenCaret);  // scrolled out to the left
+  m.scrollColumn = 0;
+  m.scrollLine = 1;
+  EXPECT_EQ(CaretPixel(m, 5, 0, 0).y, kHiddenCaret);  // above the first row
+  EXPECT_EQ(CaretPixel(m, 16 * 5 + 1, 0, 0).y, 80);
+  EXPECT_EQ(CaretPixel(m, 16 * 6 + 1, 0, 0).y, kHiddenCaret);  // below the client area
+}
+
+TEST(CaretGeometry, MarkerBars) {
+  ViewMetrics m = Screen();
+  // Caret on byte 17 in the numeric area: bar 1 under the ANSI cell (column 49,
+  // off screen), bar 2 under the UTF-16 cell (column 66, off screen).
+  MarkerBars bars = PlaceMarkerBars(m, 17, 0);
+  EXPECT_FALSE(bars.first.visible);
+  EXPECT_FALSE(bars.second.visible);
+  m.scrollColumn = 40;
+  bars = PlaceMarkerBars(m, 17, 0);
+  ASSERT_TRUE(bars.first.visible);
+  EXPECT_EQ(bars.first.x, (49 - 40 + 9) * 8);
+  EXPECT_EQ(bars.first.y, 3 * 16 - 2);
+  EXPECT_EQ(bars.first.width, 8);
+  EXPECT_EQ(bars.first.height, 2);
+  ASSERT_TRUE(bars.second.visible);
+  EXPECT_EQ(bars.second.x, (66 - 40 + 9) * 8);
+  // Caret in the ANSI area: bar 1 under the numeric cell (column 3, two digits
+  // wide), cut at the address column when partly scrolled out.
+  m.scrollColumn = 4;
+  bars = PlaceMarkerBars(m, 17, 1);
+  ASSERT_TRUE(bars.first.visible);  // only the cell's first digit is scrolled out
+  EXPECT_EQ(bars.first.x, 72);
+  EXPECT_EQ(bars.first.width, 8);
+  m.scrollColumn = 3;
+  bars = PlaceMarkerBars(m, 17, 1);
+  ASSERT_TRUE(bars.first.visible);
+  EXPECT_EQ(bars.first.x, 72);
+  EXPECT_EQ(bars.first.width, 16);
+  // Caret in the UTF-16 area: bar 2 under the ANSI cell.
+  m.scrollColumn = 40;
+  bars = PlaceMarkerBars(m, 17, 2);
+  EXPECT_EQ(bars.second.x, (49 - 40 + 9) * 8);
+  EXPECT_FALSE(bars.first.visible);  // the numeric cell is scrolled out entirely
+  EXPECT_FALSE(PlaceMarkerBars(m, 95, 0).first.visible);  // line 5 is below the page
+}
+
+}  // namespace

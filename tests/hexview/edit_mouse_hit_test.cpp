@@ -1,0 +1,82 @@
+// Client points to cells: the three areas, the separator, the space right of
+// the UTF-16 area, the address column and the ruler; drag scrolling.
+#include <gtest/gtest.h>
+
+#include "hexview/mouse_hit_test.h"
+
+namespace {
+
+// charWidth 8, so scrollable column k starts at x = (k + 9) * 8 and row r at y = r * 16.
+ViewMetrics Metrics(int32_t length, int digits = 2, int pageColumns = 91, int pageLines = 3) {
+  ViewMetrics m;
+  m.length = length;
+  m.digits = digits;
+  m.bytesPerLine = 16;
+  m.charWidth = 8;
+  m.clientWidth = (pageColumns + 9) * 8;
+  m.clientHeight = (pageLines + 1) * 16;
+  m.pageColumns = pageColumns;
+  m.pageLines = pageLines;
+  m.lineCount = length / 16 + 1;
+  m.totalColumns = (digits + 3) * 16 + 2;
+  return m;
+}
+
+int X(int column) { return (column + 9) * 8 + 3; }
+int Y(int row) { return row * 16 + 5; }
+
+TEST(MouseHitTest, AreasAndEdges) {
+  const ViewMetrics m = Metrics(100);
+  struct Case {
+    const char* name;
+    int x, y;
+    HitResult hit;
+  } cases[] = {
+      {"first digit of byte 0", X(0), Y(1), {0, 0, 0}},
+      {"second digit of byte 1", X(4), Y(1), {1, 1, 0}},
+      {"blank after a cell belongs to its last digit", X(5), Y(1), {1, 1, 0}},
+      {"address column lands on the first visible column", 10, Y(2), {16, 0, 0}},
+      {"ruler lands on the first visible line", X(3), 3, {1, 0, 0}},
+      {"first ANSI cell", X(48), Y(1), {0, 0, 1}},
+      {"last ANSI cell", X(63), Y(1), {15, 0, 1}},
+      {"separator belongs to the line's last byte in area 1", X(64), Y(2), {31, 0, 1}},
+      {"first UTF-16 cell", X(65), Y(1), {0, 0, 2}},
+      {"last UTF-16 cell", X(80), Y(1), {15, 0, 2}},
+      {"right of the UTF-16 area", X(81), Y(2), {31, 0, 2}},
+      {"far right of the UTF-16 area", 799, Y(1), {15, 0, 2}},
+      {"below the end of data", X(20), Y(7), {100, 0, 0}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(HitTest(m, c.x, c.y), c.hit) << c.name;
+}
+
+TEST(MouseHitTest, ScrolledViewAndBinaryCells) {
+  ViewMetrics m = Metrics(100, 2, 20);
+  m.scrollColumn = 10;
+  m.scrollLine = 2;
+  EXPECT_EQ(HitTest(m, X(0), Y(1)), (HitResult{35, 1, 0}));
+  const ViewMetrics binary = Metrics(100, 8);
+  EXPECT_EQ(HitTest(binary, X(17), Y(1)), (HitResult{1, 7, 0}));
+  EXPECT_EQ(HitTest(binary, X(16 * 9), Y(1)), (HitResult{0, 0, 1}));
+}
+
+TEST(MouseHitTest, DragScrollsOneStepPerMessage) {
+  ViewMetrics m = Metrics(200, 2, 20, 3);  // 13 lines, 82 columns
+  m.scrollColumn = 5;
+  m.scrollLine = 5;
+  const int inside = X(10);
+  EXPECT_EQ(DragScroll(m, inside, Y(2)).line, 5);
+  EXPECT_EQ(DragScroll(m, inside, m.clientHeight + 1).line, 6);
+  EXPECT_EQ(DragScroll(m, inside, m.clientHeight).line, 5);
+  EXPECT_EQ(DragScroll(m, inside, 15).line, 4);
+  EXPECT_EQ(DragScroll(m, inside, -40).line, 4);
+  EXPECT_EQ(DragScroll(m, 63, Y(2)).column, 4);
+  EXPECT_EQ(DragScroll(m, m.clientWidth + 1, Y(2)).column, 6);
+  m.scrollLine = 10;  // the last possible first line
+  EXPECT_EQ(DragScroll(m, inside, m.clientHeight + 1).line, 10);
+  const ViewMetrics oneLine = Metrics(200, 2, 20, 1);
+  EXPECT_EQ(DragScroll(oneLine, inside, oneLine.clientHeight + 50).line, 0);
+  EXPECT_EQ(ClampToClient(m, -5, 1000).x, 0);
+  EXPECT_EQ(ClampToClient(m, -5, 1000).y, m.clientHeight - 1);
+}
+
+}  // namespace
