@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,10 @@
 #include "core/document.h"
 #include "hexview/dump_paint.h"
 #include "support/doc_builders.h"
+
+inline void PrintTo(const PixelRect& r, std::ostream* os) {
+  *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
 
 // One drawn text. Ansi texts keep their Shift-JIS bytes in ansi; wide holds the
 // UTF-16 form of every text (also the ansi ones), as a metafile records them.
