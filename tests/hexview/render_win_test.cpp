@@ -249,6 +249,19 @@ class RenderWindow : public ::testing::Test {
   int count_ = 0;
 };
 
+// The colour a marker bar fills a bitmap with when asked to erase it.
+COLORREF BarErasedColor(HWND bar) {
+  HDC memory = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateBitmap(4, 2, 1, 32, nullptr);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  LRESULT erased = SendMessageA(bar, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
+  COLORREF color = erased == 1 ? GetPixel(memory, 3, 1) : CLR_INVALID;
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  return color;
+}
+
 TEST_F(RenderWindow, CellWidthIsHalfTheFontHeightRoundedUpAndTheBarsWaitHidden) {
   HWND w = Open("abc");
   Document& doc = *DocumentOf(w);
@@ -272,14 +285,7 @@ TEST_F(RenderWindow, CellWidthIsHalfTheFontHeightRoundedUpAndTheBarsWaitHidden) 
     EXPECT_STREQ(name, "BARClass");
     EXPECT_FALSE(IsWindowEnabled(bar));
     // The bar fills what it is asked to erase with the view's text colour.
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateBitmap(4, 2, 1, 32, nullptr);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    EXPECT_EQ(SendMessageA(bar, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0), 1);
-    EXPECT_EQ(GetPixel(memory, 3, 1), RGB(0x10, 0x20, 0x30));
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    EXPECT_EQ(BarErasedColor(bar), RGB(0x10, 0x20, 0x30));
   }
   HexView* view = HexViewOf(w);
   EXPECT_NE(view->backBrush, nullptr);
@@ -288,6 +294,7 @@ TEST_F(RenderWindow, CellWidthIsHalfTheFontHeightRoundedUpAndTheBarsWaitHidden) 
   EXPECT_EQ(view->backBrush, nullptr);
   EXPECT_EQ(view->halfSelBrush, nullptr);
   EXPECT_NE(view->mainFont, nullptr);
+  EXPECT_EQ(BarErasedColor(GetDlgItem(w, kMarkBar1Id)), GetSysColor(COLOR_WINDOWTEXT));
 }
 
 SCROLLINFO BarInfo(HWND w, int bar) {
