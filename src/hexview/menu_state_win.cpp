@@ -11,6 +11,10 @@
 #include "core/number_text.h"
 #include "core/user_message.h"
 #include "core/undo.h"
+#include "hexview/caret_win.h"
+#include "hexview/hex_view_win.h"
+#include "hexview/ime_win.h"
+#include "hexview/status_line_win.h"
 #include "search/search_state.h"
 #include "resources/resource_ids.h"
 
@@ -90,4 +94,15 @@ int RefreshMenuState(const Document* doc) {
     return -1;
   }
   return 0;
+}
+
+int OnViewMdiActivate(HWND view, HWND activated) {
+  LeaveDigitEntry(view);
+  if (activated == view) {
+    if (RefreshMenuState(DocumentOf(view)) != 0) return -1;
+    return UpdateCaretAndStatus(view);
+  }
+  if (RefreshMenuState(nullptr) != 0) return -1;
+  SetImePosition(view, -1, -1);
+  return ShowIdleStatus();
 }
