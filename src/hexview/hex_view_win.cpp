@@ -1,6 +1,9 @@
 // The document window: owns its HexView record and Document from creation to
-// destruction, paints the dump and scrolls it.
+// destruction; its messages go to the painting, scrolling, input and command
+// handlers.
 #include "hexview/hex_view_win.h"
+
+#include <windowsx.h>
 
 #include <new>
 
@@ -8,13 +11,20 @@
 #include "app/shell.h"
 #include "app/window_titles_win.h"
 #include "core/document.h"
+#include "app/menus_win.h"
 #include "core/user_message.h"
+#include "hexview/caret_scroll_win.h"
+#include "hexview/caret_win.h"
+#include "hexview/char_input_win.h"
+#include "hexview/key_input_win.h"
 #include "hexview/menu_state_win.h"
+#include "hexview/mouse_input_win.h"
 #include "hexview/save_win.h"
+#include "hexview/save_window_icons_win.h"
+#include "hexview/view_commands_context_win.h"
 #include "hexview/view_commands_win.h"
 #include "hexview/view_paint_win.h"
 #include "hexview/view_resources_win.h"
-#include "hexview/view_scroll_win.h"
 
 namespace {
 
@@ -47,6 +57,7 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
   SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(view));
   if (!CreateMarkBars(window, *view)) return FailCreate(window, view, "ｳｲﾝﾄﾞｳを作成できません");
   if (const char* failure = CreateViewObjects(window, *view)) return FailCreate(window, view, failure);
+  SetDocumentWindowIcons(window, doc->path);
   return 0;
 }
 
@@ -55,15 +66,11 @@ LRESULT OnDestroy(HWND window) {
   Document* doc = view != nullptr ? view->doc : nullptr;
   if (doc != nullptr) TidyTitlesAfterClose(window, doc->path);
   if (view != nullptr) DeleteViewObjects(*view, window);
+  DestroyDocumentWindowIcons(window);
   g_settings.zoomed = IsZoomed(window) ? 1 : 0;
   SetWindowLongPtrA(window, 0, 0);
   FreeDocument(doc);
   delete view;
-  return 0;
-}
-
-LRESULT OnMdiActivate(HWND view, HWND activated) {
-  RefreshMenuState(activated == view ? DocumentOf(view) : nullptr);
   return 0;
 }
 
@@ -79,21 +86,28 @@ HWND ActiveDocumentWindow() {
   return reinterpret_cast<HWND>(SendMessageA(g_shell.mdiClient, WM_MDIGETACTIVE, 0, 0));
 }
 
-void RefreshActiveStatus() {}
-
 LRESULT CALLBACK HexViewWindowProc(HWND view, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: return OnCreate(view, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_DESTROY: return OnDestroy(view);
     case WM_PAINT: OnPaintView(view); return 0;
     case WM_SIZE:
-      OnSizeView(view, LOWORD(lParam), HIWORD(lParam));
+      OnViewSize(view, LOWORD(lParam), HIWORD(lParam));
       return DefaultProc(view, message, wParam, lParam);
-    case WM_VSCROLL: OnVScrollView(view, LOWORD(wParam)); return 0;
-    case WM_HSCROLL: OnHScrollView(view, LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_MOUSEWHEEL: OnMouseWheelView(view, static_cast<short>(HIWORD(wParam))); return 0;
+    case WM_SETFOCUS: OnViewSetFocus(view); return 0;
+    case WM_KILLFOCUS: OnViewKillFocus(view); return 0;
+    case WM_VSCROLL: OnViewVScroll(view, LOWORD(wParam)); return 0;
+    case WM_HSCROLL: OnViewHScroll(view, LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_MOUSEWHEEL: OnViewWheel(view, GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+    case WM_KEYDOWN: OnViewKeyDown(view, static_cast<UINT>(wParam)); return 0;
+    case WM_CHAR: OnViewChar(view, static_cast<unsigned>(wParam), IsWindowUnicode(view) != FALSE); return 0;
+    case WM_LBUTTONDOWN: OnViewLButtonDown(view, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), static_cast<UINT>(wParam)); return 0;
+    case WM_MOUSEMOVE: OnViewMouseMove(view, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), static_cast<UINT>(wParam)); return 0;
+    case WM_LBUTTONUP: OnViewLButtonUp(view); return 0;
+    case WM_CONTEXTMENU: ShowViewContextMenu(view, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_MENUSELECT: ShowMenuHelp(g_shell.frame, wParam, lParam); return 0;
     case WM_MDIACTIVATE:
-      OnMdiActivate(view, reinterpret_cast<HWND>(lParam));
+      OnViewMdiActivate(view, reinterpret_cast<HWND>(lParam));
       return DefaultProc(view, message, wParam, lParam);
     case WM_COMMAND: OnViewCommand(view, LOWORD(wParam)); return 0;
     case WM_CLOSE:

@@ -69,3 +69,11 @@ int ShowIdleStatus() {
   }
   return 0;
 }
+
+void RefreshActiveStatus() {
+  if (HWND active = ActiveDocumentWindow()) {
+    UpdateCaretAndStatus(active);
+  } else {
+    ShowIdleStatus();
+  }
+}
