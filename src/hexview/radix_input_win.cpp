@@ -7,8 +7,10 @@
 #include "app/app_state.h"
 #include "app/shell.h"
 #include "core/clipboard_paste.h"
+#include "core/display_types.h"
 #include "core/document.h"
 #include "core/edit.h"
+#include "core/number_text.h"
 #include "core/user_message.h"
 #include "hexview/caret_entry_mode.h"
 #include "hexview/edit_view_win.h"
@@ -156,6 +158,11 @@ void RunRadixInput(HWND view, char initialDigit) {
   RadixDialogRecord record;
   record.initialText[0] = initialDigit;
   record.choice = DecodeRadixCode(g_settings.code);
+  // A digit typed into the dump belongs to the dump's radix: reading "200"
+  // typed in a decimal dump as hexadecimal would write another value.
+  int dataRadix = DataRadixOf(doc->options);
+  if (initialDigit != 0 && (dataRadix == kRadixOctal || dataRadix == kRadixUnsigned || dataRadix == kRadixSigned))
+    record.choice.radix = dataRadix;
   INT_PTR result = DialogBoxParamA(g_shell.instance, MAKEINTRESOURCEA(IDD_RADIXINPUT), view, RadixInputProc,
                                    reinterpret_cast<LPARAM>(&record));
   if (result != 1 || !IsWindow(view) || DocumentOf(view) != doc) return;

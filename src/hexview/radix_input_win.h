@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
-// Opens the dialog; initialDigit, when not 0, is an octal or decimal digit the
-// user typed in the numeric column and becomes the dialog's first character.
+// Opens the dialog and, on OK, writes the value at the caret: over the bytes
+// there in overwrite mode without a selection, else inserted (replacing the
+// selection); a digit entry in progress ends first. initialDigit, when not 0,
+// is an octal or decimal digit (or "-") the user typed in the numeric column:
+// it becomes the dialog's first character and the dialog starts in the dump's radix.
 void RunRadixInput(HWND view, char initialDigit);

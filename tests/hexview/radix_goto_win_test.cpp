@@ -229,6 +229,26 @@ TEST_F(RadixInputTest, OctalDigitTypedInTheNumericColumnGoesThroughTheDialog) {
   EXPECT_EQ(doc->caret, 1);
 }
 
+TEST_F(RadixInputTest, DigitTypedInADecimalDumpIsReadInDecimal) {
+  g_settings.code = 0;  // the dialog was last used in hexadecimal
+  Document* doc = DocumentOf(view_);
+  doc->options = (doc->options & ~kOptDataRadixMask) | 3;  // unsigned decimal
+  doc->activeColumn = 0;
+  doc->caret = 0;
+  int shownRadix = -1;
+  DialogDriver dialogs;
+  dialogs.Then([&](HWND dialog) {
+    shownRadix = Chosen(dialog, IDC_RADIX_RADIX);
+    HWND edit = GetDlgItem(dialog, IDC_RADIX_VALUE);
+    SendMessageA(edit, WM_CHAR, '0', 0);  // typing goes on after the first digit
+    SendMessageA(edit, WM_CHAR, '0', 0);
+    DialogDriver::Press(dialog, IDOK);
+  });
+  SendMessageA(view_, WM_CHAR, '2', 0);
+  EXPECT_EQ(shownRadix, 3);
+  EXPECT_EQ(DocumentBytes(view_), "\xC8....");  // 200, inserted
+}
+
 class GoToTest : public ::testing::Test {
  protected:
   void SetUp() override {
