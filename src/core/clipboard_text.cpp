@@ -1,6 +1,7 @@
 // Text forms of copied bytes.
 #include "core/clipboard_text.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "core/codepage.h"
@@ -17,7 +18,9 @@ int CellWidth(int dataRadix) {
 
 size_t NumericTextSize(int32_t count, int dataRadix) {
   if (count <= 0) return 1;
-  return static_cast<size_t>(count) * static_cast<size_t>(CellWidth(dataRadix) + 1);
+  size_t cell = static_cast<size_t>(CellWidth(dataRadix) + 1);
+  if (static_cast<size_t>(count) > SIZE_MAX / cell) return SIZE_MAX;
+  return static_cast<size_t>(count) * cell;
 }
 
 void WriteNumericText(const uint8_t* bytes, int32_t count, int dataRadix, char* out) {

@@ -8,7 +8,8 @@
 #include <string>
 
 // Size in bytes, terminating zero included, of the numeric text of count
-// bytes (count >= 0) in a data radix (0..4).
+// bytes (count >= 0) in a data radix (0..4); SIZE_MAX when it would not fit
+// the address space (no block of that size can be had).
 size_t NumericTextSize(int32_t count, int dataRadix);
 
 // Writes each byte as a dump cell of the data radix (zero-padded in

@@ -2,6 +2,8 @@
 // pasted text stands for, the format a paste reads and the paste-over range.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -96,6 +98,16 @@ TEST(ClipboardText, EveryByteValueFitsItsCellInEveryRadix) {
       EXPECT_EQ(static_cast<uint8_t>(back), i) << radix;
     }
   }
+}
+
+TEST(ClipboardText, NumericTextSizeNeverWrapsAround) {
+  // Why: in a 32-bit process nine bytes per byte of a huge selection exceed
+  // size_t; a wrapped size would make the text overrun its block.
+  size_t size = NumericTextSize(INT32_MAX, kRadixBinary);
+  EXPECT_TRUE(size == SIZE_MAX || size == 9ull * INT32_MAX) << size;
+  if (sizeof(size_t) == 4) EXPECT_EQ(size, SIZE_MAX);
+  EXPECT_EQ(NumericTextSize(0, kRadixHex), 1u);
+  EXPECT_EQ(NumericTextSize(3, kRadixSigned), 15u);
 }
 
 TEST(ClipboardText, CharacterTextKeepsZerosAndEndsWithOne) {
