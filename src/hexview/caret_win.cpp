@@ -18,7 +18,9 @@ namespace {
 HWND g_caretWindow = nullptr;
 int g_caretWidth = 0;
 
-int WantedWidth(const Document& doc) { return g_entryMode == kEntryInsert ? 2 : (doc.charWidth > 0 ? doc.charWidth : 1); }
+int WantedWidth(const Document& doc) {
+  return g_entryMode == kEntryInsert ? 2 : (doc.charWidth > 0 ? doc.charWidth : 1);
+}
 
 void ShowBars(HWND view, int how) {
   if (HexView* record = HexViewOf(view)) {

@@ -41,7 +41,8 @@ DigitEntryPlan PlanDigitEntry(char ch, int dataRadix, int entryMode, int32_t car
     const int shift = (digits - index - 1) * bits;
     plan.overwrite = true;
     plan.digitIndex = index;
-    plan.newByte = static_cast<uint8_t>((byteAtCaret & ~(groupMask << shift)) | (static_cast<unsigned>(value) << shift));
+    const unsigned kept = byteAtCaret & ~(groupMask << shift);
+    plan.newByte = static_cast<uint8_t>(kept | (static_cast<unsigned>(value) << shift));
   } else {
     plan.digitIndex = 0;
     plan.newByte = static_cast<uint8_t>(static_cast<unsigned>(value) << ((digits - 1) * bits));

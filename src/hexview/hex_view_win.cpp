@@ -101,8 +101,12 @@ LRESULT CALLBACK HexViewWindowProc(HWND view, UINT message, WPARAM wParam, LPARA
     case WM_MOUSEWHEEL: OnViewWheel(view, GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
     case WM_KEYDOWN: OnViewKeyDown(view, static_cast<UINT>(wParam)); return 0;
     case WM_CHAR: OnViewChar(view, static_cast<unsigned>(wParam), IsWindowUnicode(view) != FALSE); return 0;
-    case WM_LBUTTONDOWN: OnViewLButtonDown(view, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), static_cast<UINT>(wParam)); return 0;
-    case WM_MOUSEMOVE: OnViewMouseMove(view, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), static_cast<UINT>(wParam)); return 0;
+    case WM_LBUTTONDOWN:
+      OnViewLButtonDown(view, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), static_cast<UINT>(wParam));
+      return 0;
+    case WM_MOUSEMOVE:
+      OnViewMouseMove(view, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), static_cast<UINT>(wParam));
+      return 0;
     case WM_LBUTTONUP: OnViewLButtonUp(view); return 0;
     case WM_CONTEXTMENU: ShowViewContextMenu(view, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_MENUSELECT: ShowMenuHelp(g_shell.frame, wParam, lParam); return 0;

@@ -15,7 +15,8 @@ namespace {
 bool KeyDown(int vk) { return GetKeyState(vk) < 0; }
 
 int MoveByKey(HWND view, Document& doc, CaretKey key) {
-  return MoveCaretTo(view, MoveCaretByKey(CaretStateOf(doc), MetricsOf(doc), key, KeyDown(VK_CONTROL), KeyDown(VK_SHIFT)));
+  const CaretState to = MoveCaretByKey(CaretStateOf(doc), MetricsOf(doc), key, KeyDown(VK_CONTROL), KeyDown(VK_SHIFT));
+  return MoveCaretTo(view, to);
 }
 
 }  // namespace

@@ -55,12 +55,14 @@ int RefreshMenuState(const Document* doc) {
   const bool canPaste = on && g_shell.pasteAvailable;
 
   bool ok = true;
-  for (int popup : {kEditPopup, kSearchPopup, kWindowPopup}) ok = Enable(bar, popup + shift, MF_BYPOSITION, on) && ok;
+  for (int popup : {kEditPopup, kSearchPopup, kWindowPopup})
+    ok = Enable(bar, popup + shift, MF_BYPOSITION, on) && ok;
   HMENU options = GetSubMenu(bar, kOptionsPopup + shift);
   if (options == nullptr) ok = false;
   for (int sub : {kRadixSubmenu, kAddressSubmenu, kOrderSubmenu})
     if (options) ok = Enable(options, sub, MF_BYPOSITION, on) && ok;
-  for (UINT id : {IDM_CLOSE, IDM_SAVE, IDM_SAVEAS, IDM_PRINT, IDM_PROPERTIES}) ok = Enable(bar, id, MF_BYCOMMAND, on) && ok;
+  for (UINT id : {IDM_CLOSE, IDM_SAVE, IDM_SAVEAS, IDM_PRINT, IDM_PROPERTIES})
+    ok = Enable(bar, id, MF_BYCOMMAND, on) && ok;
   if (on) {
     ok = Enable(bar, IDM_UNDO, MF_BYCOMMAND, canUndo) && ok;
     ok = Enable(bar, IDM_REDO, MF_BYCOMMAND, canRedo) && ok;
@@ -80,7 +82,8 @@ int RefreshMenuState(const Document* doc) {
   }
 
   bool buttons = true;
-  for (int id : {IDM_SAVE, IDM_PRINT, IDM_PROPERTIES, IDM_INFO, IDM_FIND, IDM_REPLACE}) buttons = EnableButton(id, on) && buttons;
+  for (int id : {IDM_SAVE, IDM_PRINT, IDM_PROPERTIES, IDM_INFO, IDM_FIND, IDM_REPLACE})
+    buttons = EnableButton(id, on) && buttons;
   buttons = EnableButton(IDM_UNDO, canUndo) && buttons;
   buttons = EnableButton(IDM_REDO, canRedo) && buttons;
   for (int id : {IDM_CUT, IDM_COPY, IDM_DELETE}) buttons = EnableButton(id, selection) && buttons;

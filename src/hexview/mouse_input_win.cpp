@@ -62,7 +62,8 @@ int OnViewMouseMove(HWND view, int x, int y, UINT keys) {
   const ViewMetrics m = MetricsOf(*doc);
   const PixelPoint point = ClampToClient(m, x, y);
   const HitResult hit = HitTest(m, point.x, point.y);
-  const bool moved = hit.caret != from.caret || hit.digitIndex != from.digitIndex || hit.activeColumn != from.activeColumn;
+  const bool moved =
+      hit.caret != from.caret || hit.digitIndex != from.digitIndex || hit.activeColumn != from.activeColumn;
   if (result == 0 && moved) {
     if (hit.caret != from.caret) {
       int32_t anchor = from.anchor == -1 ? from.caret : from.anchor;

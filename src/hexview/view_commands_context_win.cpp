@@ -10,7 +10,9 @@
 
 namespace {
 
-void EnableItem(HMENU menu, UINT id, bool on) { EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); }
+void EnableItem(HMENU menu, UINT id, bool on) {
+  EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+}
 
 // The caret's screen point, or false when it lies outside the dump area.
 bool CaretScreenPoint(HWND view, const Document& doc, POINT* point) {
