@@ -7,6 +7,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <random>
+#include <vector>
+
+#include "core/block_list.h"
+#include "core/document.h"
 
 double NowSeconds() {
   timespec t;
@@ -86,4 +91,15 @@ void RunBenchmarks(int argc, char** argv, ResultTable& table) {
   benchmark::Initialize(&n, args.data());
   benchmark::RunSpecifiedBenchmarks(&table);
   benchmark::Shutdown();
+}
+
+void FillRandomDocument(Document& doc, int32_t size) {
+  ResetToEmpty(doc);
+  std::vector<uint8_t> chunk(kBlockFill);
+  std::mt19937 rng(1);
+  for (auto& b : chunk) b = static_cast<uint8_t>(rng());
+  while (doc.length < size) {
+    int32_t n = std::min(kBlockFill, size - doc.length);
+    InsertBytes(doc, doc.length, chunk.data(), n);
+  }
 }

@@ -19,6 +19,12 @@ size_t HeapInUse();
 // Writes a file of size pseudo-random bytes. Returns false on failure.
 bool CreateBigFile(const std::string& path, int64_t size);
 
+struct Document;
+
+// Fills an empty document with size pseudo-random bytes (seed 1), in blocks of
+// 43,690 bytes as loading lays them out.
+void FillRandomDocument(Document& doc, int32_t size);
+
 // Per-operation times in seconds; Median and Percentile sort a copy.
 double Percentile(std::vector<double> samples, double fraction);
 

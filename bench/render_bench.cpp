@@ -53,14 +53,7 @@ Document& ViewDocument(int32_t size) {
   std::unique_ptr<Document>& slot = size == kGiB ? big : small;
   if (!slot) {
     slot = std::make_unique<Document>();
-    ResetToEmpty(*slot);
-    std::vector<uint8_t> chunk(kBlockFill);
-    std::mt19937 rng(1);
-    for (auto& b : chunk) b = static_cast<uint8_t>(rng());
-    while (slot->length < size) {
-      int32_t n = std::min(kBlockFill, size - slot->length);
-      InsertBytes(*slot, slot->length, chunk.data(), n);
-    }
+    FillRandomDocument(*slot, size);
     slot->charWidth = kCellWidth;
     slot->clientWidth = kWidth;
     slot->clientHeight = kHeight;
