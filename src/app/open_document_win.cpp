@@ -118,10 +118,15 @@ int OpenDocument(const char* path) {
   }
 
   std::string title = TitleFor(*doc);
+  g_shell.viewCreationReported = false;
   HWND window = CreateDocumentWindow(doc, title);
   if (window == nullptr) {
-    // The window may have taken the record before failing; the program ends here anyway.
-    FailAndDestroyFrame("ｳｲﾝﾄﾞｳを作成できません");
+    // A window that failed in its own creation has freed the record and said why.
+    if (g_shell.viewCreationReported) {
+      if (g_shell.frame != nullptr) DestroyWindow(g_shell.frame);
+    } else {
+      FailAndDestroyFrame("ｳｲﾝﾄﾞｳを作成できません");
+    }
     return -1;
   }
   if (!doc->untitled && AddToFileHistory(doc->path, g_shell.frame, g_settings.history) != 0) {

@@ -44,6 +44,7 @@ struct Shell {
   ImeEntry ime;
   int newDocumentCounter = 0;
   bool frameCreationReported = false;  // the frame's WM_CREATE already showed its failure
+  bool viewCreationReported = false;   // a document window's WM_CREATE already showed its failure
 };
 
 extern Shell g_shell;

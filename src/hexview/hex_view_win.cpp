@@ -36,6 +36,7 @@ LRESULT DefaultProc(HWND view, UINT message, WPARAM wParam, LPARAM lParam) {
 // Undoes a failed creation: the window owns the document from WM_CREATE on, so it
 // frees it here; the creator then reports that the window could not be made.
 LRESULT FailCreate(HWND window, HexView* view, const char* text) {
+  g_shell.viewCreationReported = true;
   ShowMessage(text, MessageIcon::Stop, MessageButtons::Ok, g_shell.mdiClient);
   SetWindowLongPtrA(window, 0, 0);
   DeleteViewObjects(*view, window);
@@ -50,6 +51,7 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
   auto* view = new (std::nothrow) HexView;
   if (view == nullptr) {
     FreeDocument(doc);
+    g_shell.viewCreationReported = true;
     ShowMessage("ﾒﾓﾘを確保できません", MessageIcon::Stop, MessageButtons::Ok, g_shell.mdiClient);
     return -1;
   }
