@@ -23,15 +23,6 @@ std::vector<std::string> SortedTitles() {
   return titles;
 }
 
-std::string Quote(const std::string& path) { return "\"" + path + "\""; }
-
-bool ItemEnabled(HMENU menu, UINT id) {
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_STATE;
-  GetMenuItemInfoA(menu, id, FALSE, &info);
-  return (info.fState & MFS_GRAYED) == 0;
-}
 
 bool ButtonEnabled(int id) { return SendMessageA(g_shell.toolbar, TB_ISBUTTONENABLED, id, 0) != 0; }
 
@@ -243,10 +234,10 @@ TEST(ShellMenus, InitialStatesWithoutAndWithADocument) {
   ASSERT_TRUE(run.Start("/Q0"));
   HMENU bar = GetMenu(g_shell.frame);
   EXPECT_EQ(GetMenuItemCount(bar), 6);
-  EXPECT_TRUE(ItemEnabled(bar, IDM_NEW));
-  EXPECT_FALSE(ItemEnabled(bar, IDM_CLOSE));
-  EXPECT_FALSE(ItemEnabled(bar, IDM_SAVE));
-  EXPECT_TRUE(ItemEnabled(bar, IDM_INFO));  // four built-in templates
+  EXPECT_TRUE(MenuItemEnabled(IDM_NEW));
+  EXPECT_FALSE(MenuItemEnabled(IDM_CLOSE));
+  EXPECT_FALSE(MenuItemEnabled(IDM_SAVE));
+  EXPECT_TRUE(MenuItemEnabled(IDM_INFO));  // four built-in templates
   EXPECT_TRUE(ButtonEnabled(IDM_NEW));
   EXPECT_FALSE(ButtonEnabled(IDM_SAVE));
   EXPECT_FALSE(ButtonEnabled(IDM_INFO));
@@ -256,10 +247,10 @@ TEST(ShellMenus, InitialStatesWithoutAndWithADocument) {
   EXPECT_EQ(info.idCommand, IDM_INFO);
 
   SendMessageA(g_shell.frame, WM_COMMAND, IDM_NEW, 0);
-  EXPECT_TRUE(ItemEnabled(bar, IDM_CLOSE));
-  EXPECT_TRUE(ItemEnabled(bar, IDM_SAVE));
-  EXPECT_FALSE(ItemEnabled(bar, IDM_UNDO));
-  EXPECT_FALSE(ItemEnabled(bar, IDM_COPY));
+  EXPECT_TRUE(MenuItemEnabled(IDM_CLOSE));
+  EXPECT_TRUE(MenuItemEnabled(IDM_SAVE));
+  EXPECT_FALSE(MenuItemEnabled(IDM_UNDO));
+  EXPECT_FALSE(MenuItemEnabled(IDM_COPY));
   EXPECT_TRUE(ButtonEnabled(IDM_SAVE));
   EXPECT_TRUE(ButtonEnabled(IDM_INFO));
   EXPECT_FALSE(ButtonEnabled(IDM_UNDO));
@@ -293,7 +284,7 @@ TEST(ShellMenus, HelpTextsForCommandsPopupsHistoryAndWindowEntries) {
   ASSERT_GT(GetMenuItemCount(bar), 6);
   EXPECT_EQ(select(0, MF_POPUP | MF_SYSMENU, bar), "");
   EXPECT_EQ(select(2, MF_POPUP, bar), "操作を取り消したり、ｺﾋﾟｰ、切り取りを行います。");
-  EXPECT_TRUE(ItemEnabled(bar, IDM_SAVE));
+  EXPECT_TRUE(MenuItemEnabled(IDM_SAVE));
   EXPECT_EQ(FileMenuTexts()[10].substr(0, 3), "&1 ");  // the history is found in the shifted File menu
 }
 

@@ -20,7 +20,6 @@
 
 namespace input {
 
-inline std::string Quote(const std::string& path) { return "\"" + path + "\""; }
 
 // Opens bytes as one file in a fresh shell, gives its window a fixed size and
 // the focus, sets the options word (0: hexadecimal data and addresses, Intel
@@ -103,12 +102,6 @@ inline int LineY(HWND view, int line) {
   return (line - doc->scrollLine + 1) * 2 * doc->charWidth + 1;
 }
 
-inline std::string Bytes(HWND view) {
-  Document* doc = DocumentOf(view);
-  std::string out(static_cast<size_t>(doc->length), '\0');
-  if (doc->length > 0) ReadBytes(*doc, 0, reinterpret_cast<uint8_t*>(out.data()), doc->length);
-  return out;
-}
 
 inline int UndoSteps(const Document* doc) {
   int n = 0;
@@ -116,17 +109,7 @@ inline int UndoSteps(const Document* doc) {
   return n;
 }
 
-inline bool MenuItemEnabled(UINT id) {
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_STATE;
-  GetMenuItemInfoA(GetMenu(g_shell.frame), id, FALSE, &info);
-  return (info.fState & MFS_GRAYED) == 0;
-}
 
-inline bool MenuItemChecked(UINT id) {
-  return (GetMenuState(GetMenu(g_shell.frame), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
 
 // The client area's pixels as 32-bit values, read after the window painted
 // everything it had to (the caret hidden so that its blinking does not count).

@@ -26,27 +26,15 @@ inline void EditBytes(HWND view, int32_t from, int32_t to, const std::string& by
   CommitStep(*doc, step, EditViewOf(view));
 }
 
-// Every byte of view's document.
-inline std::string DocumentBytes(HWND view) {
-  Document* doc = DocumentOf(view);
-  std::string out(static_cast<size_t>(doc->length), '\0');
-  ReadBytes(*doc, 0, reinterpret_cast<uint8_t*>(out.data()), doc->length);
-  return out;
-}
+
+
 
 // The bytes of a file, or "<missing>".
 inline std::string FileBytes(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<missing>";
-  std::string out(GetFileSize(file, nullptr), '\0');
-  DWORD read = 0;
-  if (!out.empty()) ReadFile(file, out.data(), static_cast<DWORD>(out.size()), &read, nullptr);
-  CloseHandle(file);
-  out.resize(read);
-  return out;
+  bool ok = false;
+  std::vector<uint8_t> bytes = ReadWholeFile(path, &ok);
+  return ok ? std::string(bytes.begin(), bytes.end()) : std::string("<missing>");
 }
-
-inline std::string Quote(const std::string& path) { return "\"" + path + "\""; }
 
 // The document window whose document has path (compared without case), or null.
 inline HWND WindowOf(const std::string& path) {
@@ -72,13 +60,6 @@ inline void LetProgressRun(DialogDriver& dialogs) {
   dialogs.Then([](HWND) {});
 }
 
-inline bool MenuItemEnabled(UINT id) {
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_STATE;
-  GetMenuItemInfoA(GetMenu(g_shell.frame), id, FALSE, &info);
-  return (info.fState & MFS_GRAYED) == 0;
-}
 
 inline void Command(HWND view, int id) { SendMessageA(view, WM_COMMAND, id, 0); }
 

@@ -22,14 +22,32 @@ TempFolder::TempFolder() {
   throw std::runtime_error("CreateDirectoryA failed");
 }
 
-TempFolder::~TempFolder() {
-  for (const auto& name : Names()) {
-    std::string p = File(name);
-    SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(p.c_str());
+namespace {
+
+// Removes a folder with everything in it, read-only files included.
+void RemoveTree(const std::string& path) {
+  WIN32_FIND_DATAA data;
+  HANDLE h = FindFirstFileA((path + "\\*").c_str(), &data);
+  if (h != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = data.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string full = path + "\\" + name;
+      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(full);
+      } else {
+        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(full.c_str());
+      }
+    } while (FindNextFileA(h, &data));
+    FindClose(h);
   }
-  RemoveDirectoryA(path_.c_str());
+  RemoveDirectoryA(path.c_str());
 }
+
+}  // namespace
+
+TempFolder::~TempFolder() { RemoveTree(path_); }
 
 std::vector<std::string> TempFolder::Names() const {
   std::vector<std::string> names;

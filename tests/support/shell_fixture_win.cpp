@@ -7,56 +7,21 @@
 #include "app/shell.h"
 #include "app/startup.h"
 #include "app/window_classes_win.h"
+#include "core/document.h"
+#include "hexview/hex_view_win.h"
 #include "support/dialog_driver_win.h"
 
-namespace {
-
-void RemoveTree(const std::string& path) {
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = data.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string full = path + "\\" + name;
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(full);
-      } else {
-        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(full.c_str());
-      }
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-  }
-  RemoveDirectoryA(path.c_str());
-}
-
-}  // namespace
-
-ScratchFolder::ScratchFolder() {
-  char base[MAX_PATH] = {};
-  GetTempPathA(sizeof base, base);
-  static int counter = 0;
-  path_ = std::string(base) + "varnel_gui_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(counter++);
-  CreateDirectoryA(path_.c_str(), nullptr);
-}
-
-ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
-
 std::string ScratchFolder::Make(const std::string& name) {
-  std::string full = path_ + "\\" + name;
+  std::string full = File(name);
   CreateDirectoryA(full.c_str(), nullptr);
   return full;
 }
 
 std::string ScratchFolder::Write(const std::string& name, const std::string& bytes) {
-  std::string full = path_ + "\\" + name;
+  std::string full = File(name);
   size_t slash = name.find('\\');
   if (slash != std::string::npos) Make(name.substr(0, slash));
-  HANDLE file = CreateFileA(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
+  WriteWholeFile(full, std::vector<uint8_t>(bytes.begin(), bytes.end()));
   return full;
 }
 
@@ -113,4 +78,25 @@ std::string StatusText() {
   char buffer[1024] = {};
   SendMessageA(g_shell.statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(buffer));  // simple mode: part 0
   return buffer;
+}
+
+std::string Quote(const std::string& path) { return "\"" + path + "\""; }
+
+std::string DocumentBytes(HWND view) {
+  Document* doc = DocumentOf(view);
+  std::string out(static_cast<size_t>(doc->length), '\0');
+  if (doc->length > 0) ReadBytes(*doc, 0, reinterpret_cast<uint8_t*>(out.data()), doc->length);
+  return out;
+}
+
+bool MenuItemEnabled(UINT id) {
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STATE;
+  GetMenuItemInfoA(GetMenu(g_shell.frame), id, FALSE, &info);
+  return (info.fState & MFS_GRAYED) == 0;
+}
+
+bool MenuItemChecked(UINT id) {
+  return (GetMenuState(GetMenu(g_shell.frame), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
 }

@@ -6,20 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "support/doc_files.h"
 #include "support/message_recorder.h"
 
-// Writes files into a fresh temporary folder and removes it afterwards.
-class ScratchFolder {
+// A temporary folder (removed with everything in it) that GUI tests fill with files.
+class ScratchFolder : public TempFolder {
  public:
-  ScratchFolder();
-  ~ScratchFolder();
-  const std::string& path() const { return path_; }
   // Creates name (relative, may contain one subfolder) with bytes; returns its full path.
   std::string Write(const std::string& name, const std::string& bytes);
   std::string Make(const std::string& name);  // a subfolder
-
- private:
-  std::string path_;
 };
 
 // One run of the shell: StartShell with a command line (options /Q0 keep the
@@ -47,3 +42,10 @@ std::string TitleOf(HWND window);
 std::vector<std::string> FileMenuTexts();
 // The simple-mode text of the status bar.
 std::string StatusText();
+// A path in double quotes, as the command line wants names with spaces.
+std::string Quote(const std::string& path);
+// Every byte of a document window's document.
+std::string DocumentBytes(HWND view);
+// Whether the frame's menu item id is enabled / checked.
+bool MenuItemEnabled(UINT id);
+bool MenuItemChecked(UINT id);
