@@ -31,42 +31,32 @@ std::string ShortTitle(const char* path) {
 }
 
 void UpdateTitles(TitleQuery& q) {
-  if (g_shell.mdiClient == nullptr) return;
+  if (g_shell.mdiClient == nullptr || q.mode < 0 || q.mode > 5) return;
+  // Even modes look at windows of the same path, odd ones at the same name and extension.
+  const bool byPath = q.mode % 2 == 0;
   for (HWND w = GetWindow(g_shell.mdiClient, GW_CHILD); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
     if (w == q.exclude || !IsDocumentWindow(w)) continue;
     Document* d = DocumentOf(w);
     if (d == nullptr) continue;
-    bool samePath = lstrcmpA(d->path, q.path) == 0;
+    if (byPath ? lstrcmpA(d->path, q.path) != 0 : !SameNameAndExtension(d->path, q.path)) continue;
+    q.count += 1;
     switch (q.mode) {
-      case 0:
       case 2:
-        if (!samePath) break;
-        if (q.mode == 2 && d->titleNumber < 0) {
+        if (d->titleNumber < 0) {
           d->titleNumber = 0;
           SetTitle(w, std::string(d->path) + ":0");
         }
-        q.count += 1;
+        [[fallthrough]];
+      case 0:
         if (d->titleNumber > q.maxTitleNumber) q.maxTitleNumber = d->titleNumber;
         break;
-      case 1:
-        if (SameNameAndExtension(d->path, q.path)) q.count += 1;
-        break;
       case 3:
-        if (!SameNameAndExtension(d->path, q.path)) break;
-        q.count += 1;
         if (d->titleNumber < 0) SetTitle(w, d->path);
         break;
       case 4:
-        if (!samePath) break;
-        d->titleNumber = -1;
-        q.count += 1;
-        SetTitle(w, d->path);
-        break;
       case 5:
-        if (!SameNameAndExtension(d->path, q.path)) break;
         d->titleNumber = -1;
-        q.count += 1;
-        SetTitle(w, ShortTitle(d->path));
+        SetTitle(w, q.mode == 4 ? std::string(d->path) : ShortTitle(d->path));
         break;
       default:
         break;
