@@ -50,24 +50,16 @@ bool WriteProgramValues(RegistryStore& registry, StoreKey key, const AppSettings
 
 int WriteHistory(RegistryStore& registry, StoreKey key, const char* subkeyName, const char* nameFormat,
                  const std::vector<std::vector<uint8_t>>& entries) {
-  ScopedKey sub(registry, registry.CreateSubkey(key, subkeyName));
-  if (!sub) {
-    Warn(kMsgCannotCreateKey);
-    return -1;
-  }
-  for (size_t i = 0; i < entries.size(); ++i) {
-    const std::vector<uint8_t>& e = entries[i];
-    if (!WriteBinary(registry, sub.get(), IndexedName(nameFormat, static_cast<int>(i)).c_str(), e.data(),
-                     static_cast<uint32_t>(e.size()))) {
-      Warn(kMsgCannotWrite);
-      return -1;
+  return WriteSubkey(registry, key, subkeyName, [&](StoreKey sub) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+      const std::vector<uint8_t>& e = entries[i];
+      if (!WriteBinary(registry, sub, IndexedName(nameFormat, static_cast<int>(i)).c_str(), e.data(),
+                       static_cast<uint32_t>(e.size()))) {
+        return false;
+      }
     }
-  }
-  if (!sub.Close()) {
-    Warn(kMsgCannotCloseKey);
-    return -1;
-  }
-  return 0;
+    return true;
+  });
 }
 
 bool WriteFileHistory(RegistryStore& registry, StoreKey key, const std::vector<std::string>& paths) {
@@ -83,24 +75,15 @@ bool WriteFileHistory(RegistryStore& registry, StoreKey key, const std::vector<s
 int WriteFileTypes(RegistryStore& registry, StoreKey key, const FileTypeList& fileTypes) {
   for (size_t i = 0; i < fileTypes.types.size(); ++i) {
     const FileType& type = fileTypes.types[i];
-    ScopedKey sub(registry, registry.CreateSubkey(key, IndexedName("FILETYPE%d", static_cast<int>(i)).c_str()));
-    if (!sub) {
-      Warn(kMsgCannotCreateKey);
-      return -1;
-    }
-    uint8_t colors[kColorCount * 4];
-    for (int c = 0; c < kColorCount; ++c) StoreLe32(colors + 4 * c, type.color[c]);
-    if (!WriteText(registry, sub.get(), "text", type.text) || !WriteText(registry, sub.get(), "ext", type.ext) ||
-        !WriteDword(registry, sub.get(), "view", static_cast<int32_t>(type.view)) ||
-        !WriteBinary(registry, sub.get(), "logfont", &type.logfont, sizeof(LogFont)) ||
-        !WriteBinary(registry, sub.get(), "color", colors, sizeof colors)) {
-      Warn(kMsgCannotWrite);
-      return -1;
-    }
-    if (!sub.Close()) {
-      Warn(kMsgCannotCloseKey);
-      return -1;
-    }
+    int result = WriteSubkey(registry, key, IndexedName("FILETYPE%d", static_cast<int>(i)).c_str(), [&](StoreKey sub) {
+      uint8_t colors[kColorCount * 4];
+      for (int c = 0; c < kColorCount; ++c) StoreLe32(colors + 4 * c, type.color[c]);
+      return WriteText(registry, sub, "text", type.text) && WriteText(registry, sub, "ext", type.ext) &&
+             WriteDword(registry, sub, "view", static_cast<int32_t>(type.view)) &&
+             WriteBinary(registry, sub, "logfont", &type.logfont, sizeof(LogFont)) &&
+             WriteBinary(registry, sub, "color", colors, sizeof colors);
+    });
+    if (result != 0) return -1;
   }
   return 0;
 }

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/settings_messages.h"
 #include "core/text_limits.h"
+#include "core/user_message.h"
 
 bool ReadDword(RegistryStore& store, StoreKey key, const char* name, int32_t* value) {
   uint8_t buffer[4] = {};
@@ -78,4 +80,19 @@ std::string IndexedName(const char* format, int index) {
   char name[64];
   std::snprintf(name, sizeof name, format, index);
   return name;
+}
+
+int WriteSubkey(RegistryStore& store, StoreKey key, const char* name, const std::function<bool(StoreKey)>& write) {
+  ScopedKey sub(store, store.CreateSubkey(key, name));
+  const char* failure = nullptr;
+  if (!sub) {
+    failure = kMsgCannotCreateKey;
+  } else if (!write(sub.get())) {
+    failure = kMsgCannotWrite;
+  } else if (!sub.Close()) {
+    failure = kMsgCannotCloseKey;
+  }
+  if (failure == nullptr) return 0;
+  ShowMessage(failure, MessageIcon::Warning);
+  return -1;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,11 @@ bool WriteBinary(RegistryStore& store, StoreKey key, const char* name, const voi
 // Deletes every subkey of key together with the subkeys below it; false at the
 // first failure (what was deleted stays deleted).
 bool DeleteAllSubkeys(RegistryStore& store, StoreKey key);
+
+// Creates the subkey name under key, lets write fill it and closes it. Returns
+// 0, or -1 after showing (warning icon) the first failure: the key could not be
+// created, write returned false ("ﾚｼﾞｽﾄﾘに書き込みできません") or the close failed.
+int WriteSubkey(RegistryStore& store, StoreKey key, const char* name, const std::function<bool(StoreKey)>& write);
 
 // The name format with one int index, e.g. IndexedName("findstr%02d", 3) is "findstr03".
 std::string IndexedName(const char* format, int index);

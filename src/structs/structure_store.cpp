@@ -2,6 +2,7 @@
 #include "structs/structure_store.h"
 
 #include <new>
+#include <string>
 
 #include "app/settings_messages.h"
 #include "app/settings_values.h"
@@ -64,29 +65,20 @@ int LoadStructures(RegistryStore& store, StoreKey programKey, StructureList& lis
 int SaveStructures(RegistryStore& store, StoreKey programKey, const StructureList& list) {
   for (size_t n = 0; n < list.structures.size(); ++n) {
     const Structure& s = list.structures[n];
-    ScopedKey key(store, store.CreateSubkey(programKey, IndexedName("INFOMATION%d", static_cast<int>(n)).c_str()));
-    if (!key) {
-      ShowMessage(kMsgCannotCreateKey, MessageIcon::Warning);
-      return -1;
-    }
-    bool ok = WriteText(store, key.get(), "text", s.name) &&
-              WriteDword(store, key.get(), "info", static_cast<int32_t>(s.members.size()));
-    for (size_t i = 0; ok && i < s.members.size(); ++i) {
-      const StructureMember& m = s.members[i];
-      int index = static_cast<int>(i);
-      ok = WriteText(store, key.get(), IndexedName("infotext%04d", index).c_str(), m.description) &&
-           WriteDword(store, key.get(), IndexedName("infonum%04d", index).c_str(), m.byteCount) &&
-           WriteDword(store, key.get(), IndexedName("infoview%04d", index).c_str(),
-                      static_cast<int32_t>(m.viewFlags));
-    }
-    if (!ok) {
-      ShowMessage(kMsgCannotWrite, MessageIcon::Warning);
-      return -1;
-    }
-    if (!key.Close()) {
-      ShowMessage(kMsgCannotCloseKey, MessageIcon::Warning);
-      return -1;
-    }
+    std::string name = IndexedName("INFOMATION%d", static_cast<int>(n));
+    int result = WriteSubkey(store, programKey, name.c_str(), [&](StoreKey key) {
+      bool ok = WriteText(store, key, "text", s.name) &&
+                WriteDword(store, key, "info", static_cast<int32_t>(s.members.size()));
+      for (size_t i = 0; ok && i < s.members.size(); ++i) {
+        const StructureMember& m = s.members[i];
+        int index = static_cast<int>(i);
+        ok = WriteText(store, key, IndexedName("infotext%04d", index).c_str(), m.description) &&
+             WriteDword(store, key, IndexedName("infonum%04d", index).c_str(), m.byteCount) &&
+             WriteDword(store, key, IndexedName("infoview%04d", index).c_str(), static_cast<int32_t>(m.viewFlags));
+      }
+      return ok;
+    });
+    if (result != 0) return -1;
   }
   return 0;
 }
