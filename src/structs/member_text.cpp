@@ -202,14 +202,10 @@ int MemberDisplayWidth(const StructureMember& member) {
 }
 
 int MemberEditLimit(const StructureMember& member, bool utf16EditBox) {
-  uint32_t kind = MemberKindOf(member.viewFlags);
-  int radix = StyleOf(member).radix;
-  switch (kind) {
-    case kMemberByte:
-    case kMemberWord:
-    case kMemberDword: return DigitsPerValue(IntegerMemberSize(kind), radix);
+  // Only strings typed as UTF-16 and sequences (room for a last separator) differ from the display width.
+  switch (MemberKindOf(member.viewFlags)) {
     case kMemberString: return utf16EditBox ? (WidthCount(member) + 1) / 2 : WidthCount(member);
-    case kMemberSequence: return (DigitsPerValue(1, radix) + 1) * WidthCount(member);
-    default: return 0;
+    case kMemberSequence: return (DigitsPerValue(1, StyleOf(member).radix) + 1) * WidthCount(member);
+    default: return MemberDisplayWidth(member);
   }
 }
