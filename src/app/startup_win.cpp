@@ -14,6 +14,7 @@
 #include "app/message_loop_win.h"
 #include "app/open_document_win.h"
 #include "app/registry_store.h"
+#include "app/settings_messages.h"
 #include "app/settings_win.h"
 #include "app/shell.h"
 #include "app/single_instance_win.h"
@@ -81,7 +82,7 @@ bool PrepareFrame(HINSTANCE instance, int showCommand) {
   std::vector<std::string> history =
       LoadFileHistory(registry, ini, g_startupOptions, g_settings.history, &closeFailed);
   if (closeFailed) {
-    FailAndDestroyFrame("ﾚｼﾞｽﾄﾘのｷｰをｸﾛｰｽﾞできません");
+    FailAndDestroyFrame(kMsgCannotCloseKey);
     return false;
   }
   if (FillFileHistory(g_shell.frame, history) != 0) {
@@ -116,8 +117,8 @@ bool StartShell(HINSTANCE instance, HINSTANCE previousInstance, const char* comm
     return false;
   }
   DeriveIniPath(&g_startupOptions, ProgramPath().c_str());
-  g_sampledColors = SampleSystemColors();
   RefreshSystemColorValues();
+  g_sampledColors = g_shell.colors.values.sampled;
   if (LoadProgramSettings() != 0) return false;
 
   if (g_startupOptions.prev == 0) {
