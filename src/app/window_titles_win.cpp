@@ -22,6 +22,21 @@ void SetTitle(HWND window, const std::string& title) {
     ShowMessage("ｳｲﾝﾄﾞｳにﾃｷｽﾄを設定できません", MessageIcon::Warning, MessageButtons::Ok, g_shell.mdiClient);
 }
 
+// Counts the windows other than closing in countMode; when exactly one is left,
+// runs retitleMode over them and returns true.
+bool RetitleSoleWindow(HWND closing, const char* path, int countMode, int retitleMode) {
+  TitleQuery query;
+  query.path = path;
+  query.mode = countMode;
+  query.exclude = closing;
+  UpdateTitles(query);
+  if (query.count != 1) return false;
+  query.mode = retitleMode;
+  query.count = 0;
+  UpdateTitles(query);
+  return true;
+}
+
 }  // namespace
 
 std::string ShortTitle(const char* path) {
@@ -65,27 +80,5 @@ void UpdateTitles(TitleQuery& q) {
 }
 
 void TidyTitlesAfterClose(HWND closing, const char* path) {
-  TitleQuery names;
-  names.path = path;
-  names.mode = 1;
-  names.exclude = closing;
-  UpdateTitles(names);
-  if (names.count == 1) {
-    TitleQuery restore = names;
-    restore.mode = 5;
-    restore.count = 0;
-    UpdateTitles(restore);
-    return;
-  }
-  TitleQuery same;
-  same.path = path;
-  same.mode = 0;
-  same.exclude = closing;
-  UpdateTitles(same);
-  if (same.count == 1) {
-    TitleQuery unnumber = same;
-    unnumber.mode = 4;
-    unnumber.count = 0;
-    UpdateTitles(unnumber);
-  }
+  if (!RetitleSoleWindow(closing, path, 1, 5)) RetitleSoleWindow(closing, path, 0, 4);
 }
