@@ -15,11 +15,6 @@ PixelRect Intersect(const PixelRect& a, const PixelRect& b) {
 
 bool Meets(const PixelRect& a, const PixelRect& b) { return !Intersect(a, b).Empty(); }
 
-int DigitsFor(uint32_t options) {
-  int radix = DataRadixOf(options);
-  return DigitsPerValue(1, radix > kRadixSigned ? kRadixHex : radix);
-}
-
 int BytesPerLineFor(uint32_t options) { return BytesPerLineForAddressRadix(AddressRadixOf(options)); }
 
 int DumpGeometry::AreaColumn(int area, int c) const {
@@ -30,7 +25,10 @@ int DumpGeometry::AreaColumn(int area, int c) const {
   }
 }
 
-DumpGeometry GeometryFor(uint32_t options) { return DumpGeometry{DigitsFor(options), BytesPerLineFor(options)}; }
+DumpGeometry GeometryFor(uint32_t options) {
+  const int radix = DataRadixOf(options);
+  return DumpGeometry{DigitsPerValue(1, radix > kRadixSigned ? kRadixHex : radix), BytesPerLineFor(options)};
+}
 
 DumpGeometry GeometryOf(const Document& doc) { return GeometryFor(doc.options); }
 

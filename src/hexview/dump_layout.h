@@ -46,9 +46,6 @@ PixelRect Intersect(const PixelRect& a, const PixelRect& b);
 // True when the rectangles share at least one pixel.
 bool Meets(const PixelRect& a, const PixelRect& b);
 
-// Digits of one numeric cell for the data radix of options: 2, 3, 8, 3 or 4
-// (hexadecimal, octal, binary, unsigned and signed decimal; codes 5-7 count as hexadecimal).
-int DigitsFor(uint32_t options);
 // Bytes per dump line for the address radix of options: 16, 10 or 16 (code 3 counts as hexadecimal).
 int BytesPerLineFor(uint32_t options);
 
@@ -80,6 +77,9 @@ struct DumpGeometry {
   int32_t LineCount(int32_t length) const { return length / bytesPerLine + 1; }
 };
 
+// The layout for options: cells of 2, 3, 8, 3 or 4 digits for the data radix
+// (hexadecimal, octal, binary, unsigned and signed decimal; codes 5-7 count as
+// hexadecimal) and BytesPerLineFor(options) bytes per line.
 DumpGeometry GeometryFor(uint32_t options);
 DumpGeometry GeometryOf(const Document& doc);
 

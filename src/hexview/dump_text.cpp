@@ -1,24 +1,14 @@
 // Cell and ruler texts of the dump.
 #include "hexview/dump_text.h"
 
+#include <cstring>
+
+#include "core/clipboard_text.h"
 #include "core/number_text.h"
 
 int ByteCellText(uint8_t value, int dataRadix, char* text) {
-  char buffer[40];
-  switch (dataRadix) {
-    case kRadixOctal: FormatNumber(value, buffer, 8, -3, false); break;
-    case kRadixBinary: FormatNumber(value, buffer, 2, -8, false); break;
-    case kRadixUnsigned: FormatNumber(value, buffer, 10, 3, false); break;
-    case kRadixSigned: FormatNumber(static_cast<int8_t>(value), buffer, 10, 4, true); break;
-    default: FormatNumber(value, buffer, 16, -2, false); break;
-  }
-  int n = 0;
-  while (buffer[n] != '\0' && n < 8) {
-    text[n] = buffer[n];
-    ++n;
-  }
-  text[n] = '\0';
-  return n;
+  WriteNumericText(&value, 1, dataRadix, text);
+  return static_cast<int>(std::strlen(text));
 }
 
 std::string RulerText(const DumpGeometry& g, int addressRadix) {
