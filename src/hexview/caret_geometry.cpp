@@ -5,6 +5,19 @@
 
 #include "core/document.h"
 
+namespace {
+
+// Scrollable column of the caret's cell in area (numeric: its first digit).
+int64_t CaretCellColumn(const ViewMetrics& m, int32_t caret, int area) {
+  const DumpGeometry g = m.Geometry();
+  return g.AreaColumn(area, g.ColumnOf(caret));
+}
+
+// Pixel x of scrollable column k under m's horizontal scroll position.
+int64_t ColumnPixel(const ViewMetrics& m, int64_t k) { return (k - m.scrollColumn + kFixedColumns) * m.charWidth; }
+
+}  // namespace
+
 ViewMetrics MetricsOf(const Document& doc) {
   const DumpGeometry g = GeometryOf(doc);
   ViewMetrics m;
@@ -35,18 +48,9 @@ int32_t ClampScrollColumn(const ViewMetrics& m, int64_t column) {
   return static_cast<int32_t>(std::clamp<int64_t>(column, 0, MaxScrollColumn(m)));
 }
 
-int32_t CaretCellColumn(const ViewMetrics& m, int32_t caret, int area) {
-  const int32_t c = caret % m.bytesPerLine;
-  switch (area) {
-    case kAreaAnsi: return (m.digits + 1) * m.bytesPerLine + c;
-    case kAreaUtf16: return (m.digits + 2) * m.bytesPerLine + 1 + c;
-    default: return c * (m.digits + 1);
-  }
-}
-
 PixelPoint CaretPixel(const ViewMetrics& m, int32_t caret, int area, int digitIndex) {
   int64_t k = CaretCellColumn(m, caret, area) + (area == kAreaNumeric ? digitIndex : 0);
-  int64_t x = (k - m.scrollColumn + kFixedColumns) * m.charWidth;
+  int64_t x = ColumnPixel(m, k);
   int64_t y = (static_cast<int64_t>(caret / m.bytesPerLine) - m.scrollLine + 1) * 2 * m.charWidth;
   if (x < kFixedColumns * m.charWidth || x >= m.clientWidth || y < 2 * m.charWidth || y >= m.clientHeight)
     return {kHiddenCaret, kHiddenCaret};
@@ -75,7 +79,7 @@ MarkerBars PlaceMarkerBars(const ViewMetrics& m, int32_t caret, int area) {
   MarkerBars bars{};
 
   const int firstArea = area == kAreaNumeric ? kAreaAnsi : kAreaNumeric;
-  int64_t x = (static_cast<int64_t>(CaretCellColumn(m, caret, firstArea)) - m.scrollColumn + kFixedColumns) * cw;
+  int64_t x = ColumnPixel(m, CaretCellColumn(m, caret, firstArea));
   int64_t width = (firstArea == kAreaNumeric ? m.digits : 1) * static_cast<int64_t>(cw);
   if (x < kFixedColumns * cw) {
     width -= kFixedColumns * cw - x;
@@ -85,7 +89,7 @@ MarkerBars PlaceMarkerBars(const ViewMetrics& m, int32_t caret, int area) {
     bars.first = {true, static_cast<int>(x), static_cast<int>(y), static_cast<int>(width), 2};
 
   const int secondArea = area == kAreaUtf16 ? kAreaAnsi : kAreaUtf16;
-  x = (static_cast<int64_t>(CaretCellColumn(m, caret, secondArea)) - m.scrollColumn + kFixedColumns) * cw;
+  x = ColumnPixel(m, CaretCellColumn(m, caret, secondArea));
   if (x >= kFixedColumns * cw && x < m.clientWidth && rowVisible)
     bars.second = {true, static_cast<int>(x), static_cast<int>(y), cw, 2};
   return bars;

@@ -21,6 +21,8 @@ struct ViewMetrics {
   int pageLines = 1;         // max(1, clientHeight / (2 * charWidth) - 1)
   int32_t lineCount = 1;     // length / bytesPerLine + 1
   int32_t totalColumns = 0;  // (digits + 3) * bytesPerLine + 2 scrollable columns
+
+  DumpGeometry Geometry() const { return DumpGeometry{digits, bytesPerLine}; }
 };
 
 // The metrics of doc as its view shows it now (the dump layout's digits, bytes
@@ -32,10 +34,6 @@ int32_t MaxScrollLine(const ViewMetrics& m);
 int32_t MaxScrollColumn(const ViewMetrics& m);
 int32_t ClampScrollLine(const ViewMetrics& m, int64_t line);
 int32_t ClampScrollColumn(const ViewMetrics& m, int64_t column);
-
-// Scrollable column of the caret's cell in area (a DumpArea; kAreaNumeric: the first digit
-// of the cell; the digit index is not added).
-int32_t CaretCellColumn(const ViewMetrics& m, int32_t caret, int area);
 
 // A pixel point in the view's client area.
 struct PixelPoint {

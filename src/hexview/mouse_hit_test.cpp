@@ -5,25 +5,26 @@
 
 HitResult HitTest(const ViewMetrics& m, int x, int y) {
   const int cw = m.charWidth;
-  const int64_t bpl = m.bytesPerLine;
-  const int64_t k = std::max(0, x / cw - 9) + static_cast<int64_t>(m.scrollColumn);
+  const DumpGeometry g = m.Geometry();
+  const int64_t bpl = g.bytesPerLine;
+  const int64_t k = std::max(0, x / cw - kFixedColumns) + static_cast<int64_t>(m.scrollColumn);
   const int64_t line = std::max(0, y / (2 * cw) - 1) + static_cast<int64_t>(m.scrollLine);
-  const int64_t cell = m.digits + 1;
-  int64_t caret;
+  const int64_t cell = g.digits + 1;
+  int64_t byteColumn;
   int digit = 0;
   int area;
-  if (k < cell * bpl) {
+  if (k < g.AnsiColumn(0)) {
     area = kAreaNumeric;
-    caret = line * bpl + k / cell;
-    digit = static_cast<int>(std::min<int64_t>(k % cell, m.digits - 1));
-  } else if (k <= (m.digits + 2) * bpl) {
+    byteColumn = k / cell;
+    digit = static_cast<int>(std::min<int64_t>(k % cell, g.digits - 1));
+  } else if (k <= g.SeparatorColumn()) {
     area = kAreaAnsi;
-    caret = line * bpl + std::min<int64_t>(k - cell * bpl, bpl - 1);
+    byteColumn = std::min<int64_t>(k - g.AnsiColumn(0), bpl - 1);
   } else {
     area = kAreaUtf16;
-    caret = line * bpl + std::min<int64_t>(k - (m.digits + 2) * bpl, bpl) - 1;
+    byteColumn = std::min<int64_t>(k - g.Utf16Column(0), bpl - 1);
   }
-  caret = std::clamp<int64_t>(caret, 0, m.length);
+  const int64_t caret = std::clamp<int64_t>(g.LineStart(line) + byteColumn, 0, m.length);
   if (caret == m.length) digit = 0;
   return {static_cast<int32_t>(caret), digit, area};
 }
@@ -32,7 +33,7 @@ ScrollPosition DragScroll(const ViewMetrics& m, int x, int y) {
   int64_t column = m.scrollColumn;
   int64_t line = m.scrollLine;
   if (m.pageColumns > 1) {
-    if (x < 8 * m.charWidth) {
+    if (x < kAddressDigits * m.charWidth) {
       column -= 1;
     } else if (x > m.clientWidth) {
       column += 1;
