@@ -68,20 +68,6 @@ void DropEmpty(Document& doc, Block* block) {
   DeleteBlock(block);
 }
 
-// Appends the bytes of second to first and frees second (its successor).
-bool MergeIntoFirst(Document& doc, Block* first, Block* second) {
-  if (!ReserveExact(first, first->len + second->len)) return false;
-  if (second->len) std::memcpy(first->data + first->len, second->data, static_cast<size_t>(second->len));
-  if (doc.cursorBlock == second) {
-    doc.cursorBlock = first;
-    doc.cursorBase -= first->len;
-  }
-  first->len += second->len;
-  Unlink(doc, second);
-  DeleteBlock(second);
-  return true;
-}
-
 // Moves bytes across the boundary of two neighbours so that first holds half of
 // both (rounded down) and second the rest.
 bool Balance(Document& doc, Block* first, Block* second) {
@@ -188,6 +174,19 @@ void Unlink(Document& doc, Block* block) {
   block->prev = block->next = nullptr;
 }
 
+bool MergeIntoFirst(Document& doc, Block* first, Block* second) {
+  if (!ReserveExact(first, first->len + second->len)) return false;
+  if (second->len) std::memcpy(first->data + first->len, second->data, static_cast<size_t>(second->len));
+  if (doc.cursorBlock == second) {
+    doc.cursorBlock = first;
+    doc.cursorBase -= first->len;
+  }
+  first->len += second->len;
+  Unlink(doc, second);
+  DeleteBlock(second);
+  return true;
+}
+
 int InsertBytes(Document& doc, int32_t offset, const uint8_t* source, int32_t count) {
   if (count <= 0 || !source || offset < 0 || offset > doc.length || count > INT32_MAX - doc.length) return 0;
   Block* b = SeekBlock(doc, offset);
@@ -280,30 +279,23 @@ int DeleteBytes(Document& doc, int32_t offset, int32_t count) {
   Block* b = SeekBlock(doc, offset);
   int32_t k = offset - doc.cursorBase;
 
-  if (k + count <= b->len) {
-    std::memmove(b->data + k, b->data + k + count, static_cast<size_t>(b->len - k - count));
-    b->len -= count;
-    doc.length -= count;
-    TrimCapacity(b);
-  } else {
-    int32_t left = count;
-    Block* cur = b;
-    int32_t start = k;
-    while (left > 0 && cur) {
-      int32_t take = std::min(cur->len - start, left);
-      std::memmove(cur->data + start, cur->data + start + take, static_cast<size_t>(cur->len - start - take));
-      cur->len -= take;
-      doc.length -= take;
-      left -= take;
-      Block* next = cur->next;
-      if (cur->len == 0) {
-        DropEmpty(doc, cur);
-      } else {
-        TrimCapacity(cur);
-      }
-      cur = next;
-      start = 0;
+  int32_t left = count;
+  Block* cur = b;
+  int32_t start = k;
+  while (left > 0 && cur) {
+    int32_t take = std::min(cur->len - start, left);
+    std::memmove(cur->data + start, cur->data + start + take, static_cast<size_t>(cur->len - start - take));
+    cur->len -= take;
+    doc.length -= take;
+    left -= take;
+    Block* next = cur->next;
+    if (cur->len == 0) {
+      DropEmpty(doc, cur);
+    } else {
+      TrimCapacity(cur);
     }
+    cur = next;
+    start = 0;
   }
   Rebalance(doc);
   Block* only = doc.cursorBlock;

@@ -40,3 +40,8 @@ void LinkAfter(Document& doc, Block* after, Block* block);
 
 // Unlinks block from the list (the cursor must not be on it).
 void Unlink(Document& doc, Block* block);
+
+// Appends the bytes of second (first's successor) to first and frees second; a
+// cursor on second moves to first. Returns false (nothing changed) when memory
+// runs out.
+bool MergeIntoFirst(Document& doc, Block* first, Block* second);

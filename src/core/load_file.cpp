@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 #include "core/block_list.h"
 #include "core/user_message.h"
@@ -104,21 +103,10 @@ int LoadFile(Document& doc, Progress& progress) {
   int closed = std::fclose(file);
   if (closed != 0) return FailLoading(doc, nullptr, progress, kCannotClose);
 
-  if (last && last->prev && last->len < kBlockShort) {
-    Block* prev = last->prev;
-    if (!ReserveExact(prev, prev->len + last->len)) return FailLoading(doc, nullptr, progress, kNoMemory);
-    std::memcpy(prev->data + prev->len, last->data, static_cast<size_t>(last->len));
-    prev->len += last->len;
-    Unlink(doc, last);
-    DeleteBlock(last);
+  if (last && last->prev && last->len < kBlockShort && !MergeIntoFirst(doc, last->prev, last)) {
+    return FailLoading(doc, nullptr, progress, kNoMemory);
   }
-  if (!doc.cursorBlock) {
-    Block* empty = NewBlock(0);
-    if (!empty) return FailLoading(doc, nullptr, progress, kNoMemory);
-    LinkAfter(doc, nullptr, empty);
-    doc.cursorBlock = empty;
-    doc.cursorBase = 0;
-  }
+  if (!doc.cursorBlock && ResetToEmpty(doc) != 0) return FailLoading(doc, nullptr, progress, kNoMemory);
   if (!progress.End()) {
     FreeBlocks(doc);
     return Warn(kCannotDestroy);
