@@ -101,15 +101,20 @@ void BM_InsertDeletePrimitives(benchmark::State& state) {
   }
 }
 
-// A read at offset 0 and then at the very end of the document.
-void BM_JumpReadEnds(benchmark::State& state) {
-  Document& doc = BigDocument(static_cast<int32_t>(state.range(0)));
+// Each iteration reads 16 bytes at offset 0 and then 16 bytes at far.
+void ReadAtZeroThenAt(benchmark::State& state, Document& doc, int32_t far) {
   uint8_t buffer[16];
   for (auto _ : state) {
     ReadBytes(doc, 0, buffer, 16);
-    ReadBytes(doc, doc.length - 16, buffer, 16);
+    ReadBytes(doc, far, buffer, 16);
     benchmark::DoNotOptimize(buffer);
   }
+}
+
+// A read at offset 0 and then at the very end of the document.
+void BM_JumpReadEnds(benchmark::State& state) {
+  Document& doc = BigDocument(static_cast<int32_t>(state.range(0)));
+  ReadAtZeroThenAt(state, doc, doc.length - 16);
 }
 
 // Offset 0, then typing a byte at the end and taking it back.
@@ -126,12 +131,7 @@ void BM_JumpEditEnd(benchmark::State& state) {
 // The worst jump: from offset 0 to the middle, the farthest block from both ends.
 void BM_JumpReadMiddle(benchmark::State& state) {
   Document& doc = BigDocument(static_cast<int32_t>(state.range(0)));
-  uint8_t buffer[16];
-  for (auto _ : state) {
-    ReadBytes(doc, 0, buffer, 16);
-    ReadBytes(doc, doc.length / 2, buffer, 16);
-    benchmark::DoNotOptimize(buffer);
-  }
+  ReadAtZeroThenAt(state, doc, doc.length / 2);
 }
 
 // Sequential ReadBytes of the whole document in 64 KiB pieces.

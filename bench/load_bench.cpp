@@ -29,19 +29,24 @@ void BM_FreadReusedBuffer(benchmark::State& state) {
   }
 }
 
+// Reads the whole file into buffer (kFileSize bytes) in kBlockFill-byte freads.
+void FreadWholeFileInto(uint8_t* buffer) {
+  FILE* f = std::fopen(g_path.c_str(), "rb");
+  int64_t total = 0;
+  size_t n;
+  while ((n = std::fread(buffer + total, 1, static_cast<size_t>(std::min<int64_t>(kBlockFill, kFileSize - total)),
+                         f)) > 0) {
+    total += static_cast<int64_t>(n);
+  }
+  std::fclose(f);
+  benchmark::DoNotOptimize(buffer);
+}
+
 // Reading the whole file into memory with a plain fread loop: the simplest loader.
 void BM_FreadWholeFile(benchmark::State& state) {
   for (auto _ : state) {
-    FILE* f = std::fopen(g_path.c_str(), "rb");
     uint8_t* buffer = static_cast<uint8_t*>(std::malloc(kFileSize));
-    int64_t total = 0;
-    size_t n;
-    while ((n = std::fread(buffer + total, 1, static_cast<size_t>(std::min<int64_t>(kBlockFill, kFileSize - total)),
-                           f)) > 0) {
-      total += static_cast<int64_t>(n);
-    }
-    std::fclose(f);
-    benchmark::DoNotOptimize(buffer);
+    FreadWholeFileInto(buffer);
     std::free(buffer);
   }
 }
@@ -68,17 +73,7 @@ void BM_LoadFile(benchmark::State& state) {
 void BM_FreadWholeFileWarm(benchmark::State& state) {
   uint8_t* buffer = static_cast<uint8_t*>(std::malloc(kFileSize));
   std::memset(buffer, 1, kFileSize);
-  for (auto _ : state) {
-    FILE* f = std::fopen(g_path.c_str(), "rb");
-    int64_t total = 0;
-    size_t n;
-    while ((n = std::fread(buffer + total, 1, static_cast<size_t>(std::min<int64_t>(kBlockFill, kFileSize - total)),
-                           f)) > 0) {
-      total += static_cast<int64_t>(n);
-    }
-    std::fclose(f);
-    benchmark::DoNotOptimize(buffer);
-  }
+  for (auto _ : state) FreadWholeFileInto(buffer);
   std::free(buffer);
 }
 
