@@ -31,18 +31,30 @@ int MovePixels(HWND window, int dx, int dy, const RECT& region) {
   return InvalidateClientRect(window, region);
 }
 
-}  // namespace
-
-int SetScrollBar(HWND window, int bar, int minimum, int maximum, int page, int position) {
+// Sets range, page and position of the window's SB_HORZ or SB_VERT bar in one
+// SetScrollInfo call (redrawn).
+void SetScrollBar(HWND window, int bar, int maximum, int page, int position) {
   SCROLLINFO info = {};
   info.cbSize = sizeof info;
   info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  info.nMin = minimum;
+  info.nMin = 0;
   info.nMax = maximum;
   info.nPage = static_cast<UINT>(page);
   info.nPos = position;
-  return SetScrollInfo(window, bar, &info, TRUE);
+  SetScrollInfo(window, bar, &info, TRUE);
 }
+
+// The horizontal bar: columns 0 .. total - 1, a page of PageColumns, at scrollColumn.
+void SetHorizontalBar(HWND window, const Document& doc) {
+  SetScrollBar(window, SB_HORZ, GeometryOf(doc).TotalColumns() - 1, PageColumns(doc), doc.scrollColumn);
+}
+
+// The vertical bar: lines 0 .. count - 1, a page of PageLines, at scrollLine.
+void SetVerticalBar(HWND window, const Document& doc) {
+  SetScrollBar(window, SB_VERT, GeometryOf(doc).LineCount(doc.length) - 1, PageLines(doc), doc.scrollLine);
+}
+
+}  // namespace
 
 void UpdateScrollBars(HWND window) {
   Document* doc = DocOf(window);
@@ -50,8 +62,8 @@ void UpdateScrollBars(HWND window) {
   ClampScroll(*doc);
   // Showing or hiding a bar resizes the client area and re-enters through WM_SIZE,
   // so every value is read from the document again after each call.
-  SetScrollBar(window, SB_HORZ, 0, GeometryOf(*doc).TotalColumns() - 1, PageColumns(*doc), doc->scrollColumn);
-  SetScrollBar(window, SB_VERT, 0, GeometryOf(*doc).LineCount(doc->length) - 1, PageLines(*doc), doc->scrollLine);
+  SetHorizontalBar(window, *doc);
+  SetVerticalBar(window, *doc);
 }
 
 int ScrollTo(HWND window, int previousColumn, int32_t previousLine) {
@@ -59,7 +71,7 @@ int ScrollTo(HWND window, int previousColumn, int32_t previousLine) {
   if (doc == nullptr) return 0;
   int64_t cw = CellWidth(*doc);
   if (doc->scrollColumn != previousColumn) {
-    SetScrollBar(window, SB_HORZ, 0, GeometryOf(*doc).TotalColumns() - 1, PageColumns(*doc), doc->scrollColumn);
+    SetHorizontalBar(window, *doc);
     RECT region{static_cast<LONG>(kFixedColumns * cw), 0, doc->clientWidth, doc->clientHeight};
     int64_t change = int64_t{previousColumn} - doc->scrollColumn;
     int status = std::llabs(change) * cw < doc->clientWidth
@@ -68,7 +80,7 @@ int ScrollTo(HWND window, int previousColumn, int32_t previousLine) {
     if (status != 0) return -1;
   }
   if (doc->scrollLine != previousLine) {
-    SetScrollBar(window, SB_VERT, 0, GeometryOf(*doc).LineCount(doc->length) - 1, PageLines(*doc), doc->scrollLine);
+    SetVerticalBar(window, *doc);
     RECT region{0, static_cast<LONG>(2 * cw), doc->clientWidth, doc->clientHeight};
     int64_t change = int64_t{previousLine} - doc->scrollLine;
     if (std::llabs(change) * 2 * cw >= doc->clientHeight) return InvalidateClientRect(window, region);

@@ -6,10 +6,6 @@
 
 #include <cstdint>
 
-// Sets range, page and position of the window's SB_HORZ or SB_VERT bar in one
-// SetScrollInfo call (redrawn); positions are 32-bit. Returns the bar's new position.
-int SetScrollBar(HWND window, int bar, int minimum, int maximum, int page, int position);
-
 // Clamps both scroll positions of the window's document and sets both bars:
 // horizontal 0 .. total columns - 1, page pageColumns, position scrollColumn;
 // vertical 0 .. lines - 1, page pageLines, position scrollLine.
