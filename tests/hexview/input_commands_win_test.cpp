@@ -27,17 +27,17 @@ TEST(DeleteLine, CaretAtTheEndOfA32ByteFileDeletesTheSecondLine) {
   Document* doc = DocumentOf(view);
   Key(view, VK_END, true);
   Command(IDM_DELETELINE);
-  EXPECT_EQ(Bytes(view), Counting(16));
+  EXPECT_EQ(DocumentBytes(view), Counting(16));
   EXPECT_EQ(doc->caret, 16);
   Key(view, VK_UP);
   Key(view, VK_RIGHT, true);
   Command(IDM_DELETELINE);  // the caret's line, whole
-  EXPECT_EQ(Bytes(view), "");
+  EXPECT_EQ(DocumentBytes(view), "");
   Command(IDM_DELETELINE);  // empty document: nothing
-  EXPECT_EQ(Bytes(view), "");
+  EXPECT_EQ(DocumentBytes(view), "");
   EXPECT_EQ(UndoSteps(doc), 2);
   Command(IDM_UNDO);
-  EXPECT_EQ(Bytes(view), Counting(16));
+  EXPECT_EQ(DocumentBytes(view), Counting(16));
 }
 
 TEST(DeleteLine, SelectionAndPartialLastLine) {
@@ -48,12 +48,12 @@ TEST(DeleteLine, SelectionAndPartialLastLine) {
   Key(view, VK_END, true);
   Key(view, VK_LEFT, true);  // offset 39 on the partial third line
   Command(IDM_DELETELINE);
-  EXPECT_EQ(Bytes(view), Counting(32));
+  EXPECT_EQ(DocumentBytes(view), Counting(32));
   Key(view, VK_HOME, true);
   Key(view, VK_RIGHT, true, true);
   Key(view, VK_RIGHT, true, true);
   Command(IDM_DELETELINE);  // the selection [0, 2)
-  EXPECT_EQ(Bytes(view), Counting(32).substr(2));
+  EXPECT_EQ(DocumentBytes(view), Counting(32).substr(2));
   EXPECT_EQ(doc->anchor, -1);
 }
 
@@ -122,18 +122,18 @@ TEST(EditCommands, CutDeleteAndSelectAll) {
   Key(view, VK_RIGHT, true, true);
   Key(view, VK_RIGHT, true, true);
   Command(IDM_CUT);
-  EXPECT_EQ(Bytes(view), "23456789");
+  EXPECT_EQ(DocumentBytes(view), "23456789");
   Command(IDM_SELECTALL);
   EXPECT_EQ(doc->anchor, 0);
   EXPECT_EQ(doc->caret, 8);
   Command(IDM_DELETE);
-  EXPECT_EQ(Bytes(view), "");
+  EXPECT_EQ(DocumentBytes(view), "");
   EXPECT_EQ(doc->caret, 0);
   Command(IDM_SELECTALL);  // empty: nothing to select
   EXPECT_EQ(doc->anchor, -1);
   Command(IDM_UNDO);
   Command(IDM_UNDO);
-  EXPECT_EQ(Bytes(view), "0123456789");
+  EXPECT_EQ(DocumentBytes(view), "0123456789");
   EXPECT_TRUE(run.messages().texts().empty());
 }
 

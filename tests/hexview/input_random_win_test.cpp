@@ -100,7 +100,7 @@ TEST(RandomSession, BytesFollowTheModelAndIncrementalPaintingMatchesAFullRepaint
   HWND view = OpenView(run, folder, model.bytes, 0, kEntryOverwrite, 560, 260);
   ASSERT_NE(view, nullptr);
   Document* doc = DocumentOf(view);
-  ASSERT_EQ(Bytes(view), model.bytes);
+  ASSERT_EQ(DocumentBytes(view), model.bytes);
 
   const UINT keys[] = {VK_HOME, VK_END, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT};
   const unsigned characters[] = {'0', '7', 'a', 'F', 'c', 'z', ' ', 'Q', 0x3042, 0xFF71};
@@ -203,7 +203,7 @@ TEST(RandomSession, BytesFollowTheModelAndIncrementalPaintingMatchesAFullRepaint
       Command(IDM_NEXTADDRESS);
     }
 
-    ASSERT_EQ(Bytes(view), model.bytes) << "action " << i << ": " << what.str();
+    ASSERT_EQ(DocumentBytes(view), model.bytes) << "action " << i << ": " << what.str();
     ASSERT_EQ(CheckDocument(*doc), "") << "action " << i << ": " << what.str();
     ASSERT_EQ(doc->undoList != nullptr, !model.undo.empty()) << "action " << i;
     ASSERT_EQ(doc->redoList != nullptr, !model.redo.empty()) << "action " << i;

@@ -22,7 +22,7 @@ TEST(HexTyping, FourThenOneInsertsOneByteWithTwoUndoSteps) {
   ASSERT_FALSE(MenuItemEnabled(IDM_UNDO));
 
   Char(view, '4');
-  EXPECT_EQ(Bytes(view), "\x40XYZ");
+  EXPECT_EQ(DocumentBytes(view), "\x40XYZ");
   EXPECT_EQ(doc->caret, 0);
   EXPECT_EQ(doc->digitIndex, 1);
   EXPECT_EQ(g_entryMode, kEntryDigit);
@@ -30,7 +30,7 @@ TEST(HexTyping, FourThenOneInsertsOneByteWithTwoUndoSteps) {
   EXPECT_EQ(StatusText(), "ｱﾄﾞﾚｽ=00000000,WORD=5840,DWORD=5A595840");
 
   Char(view, '1');  // overwrites the low nibble instead of inserting
-  EXPECT_EQ(Bytes(view), "AXYZ");
+  EXPECT_EQ(DocumentBytes(view), "AXYZ");
   EXPECT_EQ(doc->caret, 1);
   EXPECT_EQ(doc->digitIndex, 0);
   EXPECT_EQ(g_entryMode, kEntryInsert);
@@ -38,15 +38,15 @@ TEST(HexTyping, FourThenOneInsertsOneByteWithTwoUndoSteps) {
   EXPECT_EQ(doc->modified, 1);
 
   Command(IDM_UNDO);
-  EXPECT_EQ(Bytes(view), "\x40XYZ");
+  EXPECT_EQ(DocumentBytes(view), "\x40XYZ");
   EXPECT_TRUE(MenuItemEnabled(IDM_REDO));
   Command(IDM_UNDO);
-  EXPECT_EQ(Bytes(view), "XYZ");
+  EXPECT_EQ(DocumentBytes(view), "XYZ");
   EXPECT_EQ(doc->caret, 0);
   EXPECT_FALSE(MenuItemEnabled(IDM_UNDO));
   Command(IDM_REDO);
   Command(IDM_REDO);
-  EXPECT_EQ(Bytes(view), "AXYZ");
+  EXPECT_EQ(DocumentBytes(view), "AXYZ");
   EXPECT_TRUE(run.messages().texts().empty());
 }
 
@@ -57,21 +57,21 @@ TEST(HexTyping, OverwriteReplacesNibblesAndInsertsAtTheEnd) {
   Document* doc = DocumentOf(view);
   for (char c : std::string("abF")) Char(view, static_cast<unsigned char>(c));
   // a, b over 12; F over the high nibble of 34.
-  EXPECT_EQ(Bytes(view), "\xAB\xF4");
+  EXPECT_EQ(DocumentBytes(view), "\xAB\xF4");
   EXPECT_EQ(doc->caret, 1);
   EXPECT_EQ(doc->digitIndex, 1);
   Key(view, VK_END, true);
   Char(view, '7');  // nothing to overwrite at the end of data: a new byte
-  EXPECT_EQ(Bytes(view), "\xAB\xF4\x70");
+  EXPECT_EQ(DocumentBytes(view), "\xAB\xF4\x70");
   EXPECT_EQ(doc->caret, 2);
   EXPECT_EQ(doc->digitIndex, 1);
   EXPECT_EQ(g_entryMode, kEntryOverwrite);
   Char(view, '9');
-  EXPECT_EQ(Bytes(view), "\xAB\xF4\x79");
+  EXPECT_EQ(DocumentBytes(view), "\xAB\xF4\x79");
   EXPECT_EQ(doc->caret, 3);
   Char(view, 'g');  // not a digit
   Char(view, ' ');
-  EXPECT_EQ(Bytes(view), "\xAB\xF4\x79");
+  EXPECT_EQ(DocumentBytes(view), "\xAB\xF4\x79");
 }
 
 TEST(HexTyping, BinaryDigits) {
@@ -80,12 +80,12 @@ TEST(HexTyping, BinaryDigits) {
   HWND view = OpenView(run, folder, "", 2 /* binary data */, kEntryInsert);
   Document* doc = DocumentOf(view);
   Char(view, '7');
-  EXPECT_EQ(Bytes(view), "");
+  EXPECT_EQ(DocumentBytes(view), "");
   Char(view, '1');
-  EXPECT_EQ(Bytes(view), "\x80");
+  EXPECT_EQ(DocumentBytes(view), "\x80");
   EXPECT_EQ(doc->digitIndex, 1);
   for (char c : std::string("0000001")) Char(view, static_cast<unsigned char>(c));
-  EXPECT_EQ(Bytes(view), "\x81");
+  EXPECT_EQ(DocumentBytes(view), "\x81");
   EXPECT_EQ(doc->caret, 1);
   EXPECT_EQ(g_entryMode, kEntryInsert);
   EXPECT_EQ(UndoSteps(doc), 8);
@@ -100,7 +100,7 @@ TEST(HexTyping, OctalAndDecimalDigitsWriteNothingWithoutTheDialog) {
   EXPECT_EQ(dialogs.dialogsSeen(), 1);
   Char(view, '8');  // no octal digit: no dialog
   EXPECT_EQ(dialogs.dialogsSeen(), 1);
-  EXPECT_EQ(Bytes(view), "ab");
+  EXPECT_EQ(DocumentBytes(view), "ab");
 }
 
 TEST(CharTyping, BothAreasInsertAndOverwrite) {
@@ -112,19 +112,19 @@ TEST(CharTyping, BothAreasInsertAndOverwrite) {
   EXPECT_EQ(doc->activeColumn, 1);
   Char(view, 'A');
   Char(view, 'B');
-  EXPECT_EQ(Bytes(view), "AB23");
+  EXPECT_EQ(DocumentBytes(view), "AB23");
   Key(view, VK_TAB);  // UTF-16 area, same byte
   EXPECT_EQ(doc->activeColumn, 2);
   EXPECT_EQ(doc->caret, 2);
   Char(view, 'C');  // two bytes over "23"
-  EXPECT_EQ(Bytes(view), std::string("ABC\0", 4));
+  EXPECT_EQ(DocumentBytes(view), std::string("ABC\0", 4));
   Char(view, 'D');  // at the end of data: inserted
-  EXPECT_EQ(Bytes(view), std::string("ABC\0D\0", 6));
+  EXPECT_EQ(DocumentBytes(view), std::string("ABC\0D\0", 6));
   Key(view, VK_INSERT);
   EXPECT_EQ(g_entryMode, kEntryInsert);
   Key(view, VK_HOME, true);
   Char(view, 0x3042);  // あ as one UTF-16 unit
-  EXPECT_EQ(Bytes(view), std::string("\x42\x30" "ABC\0D\0", 8));
+  EXPECT_EQ(DocumentBytes(view), std::string("\x42\x30" "ABC\0D\0", 8));
   EXPECT_EQ(doc->caret, 2);
 }
 
@@ -136,19 +136,19 @@ TEST(CharTyping, ShiftJisCharacterAsTwoMessages) {
   Key(view, VK_TAB);
   // Through the window: an ANSI sender's pair reaches the window as the system delivers it.
   TypeAnsi(view, "\x82\xA0");
-  EXPECT_EQ(Bytes(view), "\x82\xA0z");
+  EXPECT_EQ(DocumentBytes(view), "\x82\xA0z");
   EXPECT_EQ(doc->caret, 2);
   // The ANSI-window path: nothing is written after the lead byte alone.
   Key(view, VK_HOME);
   OnViewChar(view, 0x8A, false);
-  EXPECT_EQ(Bytes(view), "\x82\xA0z");
+  EXPECT_EQ(DocumentBytes(view), "\x82\xA0z");
   OnViewChar(view, 0xBF, false);
-  EXPECT_EQ(Bytes(view), "\x8A\xBFz");
+  EXPECT_EQ(DocumentBytes(view), "\x8A\xBFz");
   Key(view, VK_TAB);  // UTF-16 area: 漢 is U+6F22
   Key(view, VK_HOME);
   OnViewChar(view, 0x8A, false);
   OnViewChar(view, 0xBF, false);
-  EXPECT_EQ(Bytes(view), "\x22\x6Fz");
+  EXPECT_EQ(DocumentBytes(view), "\x22\x6Fz");
 }
 
 TEST(DeleteKeys, EdgesAndUndo) {
@@ -157,18 +157,18 @@ TEST(DeleteKeys, EdgesAndUndo) {
   HWND view = OpenView(run, folder, "abcdef");
   Document* doc = DocumentOf(view);
   Key(view, VK_BACK);  // offset 0: nothing
-  EXPECT_EQ(Bytes(view), "abcdef");
+  EXPECT_EQ(DocumentBytes(view), "abcdef");
   EXPECT_EQ(UndoSteps(doc), 0);
   Key(view, VK_END, true);
   Key(view, VK_DELETE);  // end of data: nothing
-  EXPECT_EQ(Bytes(view), "abcdef");
+  EXPECT_EQ(DocumentBytes(view), "abcdef");
   EXPECT_EQ(UndoSteps(doc), 0);
   Key(view, VK_BACK);
-  EXPECT_EQ(Bytes(view), "abcde");
+  EXPECT_EQ(DocumentBytes(view), "abcde");
   EXPECT_EQ(doc->caret, 5);
   Key(view, VK_HOME);
   Key(view, VK_DELETE);
-  EXPECT_EQ(Bytes(view), "bcde");
+  EXPECT_EQ(DocumentBytes(view), "bcde");
   EXPECT_EQ(doc->caret, 0);
   Key(view, VK_RIGHT, false, true);
   Key(view, VK_RIGHT, false, true);
@@ -176,15 +176,15 @@ TEST(DeleteKeys, EdgesAndUndo) {
   Key(view, VK_RIGHT, false, true);  // [0, 2) selected
   EXPECT_TRUE(MenuItemEnabled(IDM_DELETE));
   Key(view, VK_DELETE);
-  EXPECT_EQ(Bytes(view), "de");
+  EXPECT_EQ(DocumentBytes(view), "de");
   EXPECT_FALSE(MenuItemEnabled(IDM_DELETE));
   Command(IDM_UNDO);
-  EXPECT_EQ(Bytes(view), "bcde");
+  EXPECT_EQ(DocumentBytes(view), "bcde");
   EXPECT_EQ(doc->anchor, 0);  // the restored bytes are selected again
   EXPECT_EQ(doc->caret, 2);
   Command(IDM_UNDO);
   Command(IDM_UNDO);
-  EXPECT_EQ(Bytes(view), "abcdef");
+  EXPECT_EQ(DocumentBytes(view), "abcdef");
   EXPECT_EQ(doc->caret, 6);  // Backspace's undo puts the caret back after the byte
 }
 

@@ -32,8 +32,6 @@
 
 namespace {
 
-std::string Quote(const std::string& path) { return "\"" + path + "\""; }
-
 RECT ClientRect(HWND w) {
   RECT r;
   GetClientRect(w, &r);
