@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/color_mix.h"
+#include "core/palette.h"
 
 // The sampled system colours, their mixes and the four brushes every view uses
 // in system-colour mode. The brushes exist from frame creation to destruction.

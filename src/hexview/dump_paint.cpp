@@ -6,47 +6,11 @@
 #include <new>
 #include <string>
 
-#include "app/color_mix.h"
 #include "core/codepage.h"
 #include "core/document.h"
 #include "core/number_text.h"
 #include "hexview/byte_labels.h"
 #include "hexview/dump_text.h"
-
-ColorRef DumpPalette::HalfColor(uint8_t lead, bool trailSelected) const {
-  if (trailSelected) return selectedHalf;
-  return byteColors != nullptr ? MeanColor(byteColors[lead], back) : unselectedHalf;
-}
-
-DumpPalette DocumentPalette(const Document& doc) {
-  DumpPalette p;
-  p.text = doc.color[kColorText];
-  p.back = doc.color[kColorBack];
-  p.fixed = doc.color[kColorFixed];
-  p.selText = doc.color[kColorSelText];
-  p.selBack = doc.color[kColorSelBack];
-  p.byteColors = doc.color + kColorByte0;
-  p.unselectedHalf = MeanColor(p.text, p.back);
-  p.selectedHalf = MeanColor(MeanColor(p.selBack, p.back), p.selText);
-  return p;
-}
-
-DumpPalette SystemPalette(const SystemColorValues& system) {
-  DumpPalette p;
-  p.text = system.sampled.windowText;
-  p.back = system.sampled.window;
-  p.fixed = system.sampled.grayText;
-  p.selText = system.sampled.highlightText;
-  p.selBack = system.sampled.highlight;
-  p.byteColors = nullptr;
-  p.unselectedHalf = system.textMix;
-  p.selectedHalf = system.selectionMix;
-  return p;
-}
-
-DumpPalette PaletteFor(const Document& doc, const SystemColorValues& system) {
-  return (doc.options & kOptSystemColors) != 0 ? SystemPalette(system) : DocumentPalette(doc);
-}
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <cstdint>
 
 #include "core/display_types.h"
+#include "core/palette.h"
 #include "hexview/dump_layout.h"
 
 struct Document;
-struct SystemColorValues;
 
 enum class DumpBrush { Back, Selection, HalfSelection };
 enum class DumpFont { Main, Small };
@@ -30,30 +30,6 @@ class DumpCanvas {
   virtual void WideText(int32_t x, int32_t y, const PixelRect& clip, const char16_t* text, int length,
                         ColorRef color) = 0;
 };
-
-// The colours a paint uses.
-struct DumpPalette {
-  ColorRef text = 0;         // addresses, ruler, and unselected bytes without byte colours
-  ColorRef back = 0;
-  ColorRef fixed = 0;        // the end-of-data mark
-  ColorRef selText = 0;
-  ColorRef selBack = 0;
-  const ColorRef* byteColors = nullptr;  // 256 colours by byte value; null: every byte in text
-  ColorRef unselectedHalf = 0;  // right half of a double-byte character in the separator
-                                // when byteColors is null; otherwise mean(byte colour, back)
-  ColorRef selectedHalf = 0;    // the same half when its trail byte is selected
-
-  ColorRef ByteColor(uint8_t value) const { return byteColors != nullptr ? byteColors[value] : text; }
-  ColorRef HalfColor(uint8_t lead, bool trailSelected) const;
-};
-
-// The document's own colours (the byte colours stay in doc; the palette points at them).
-DumpPalette DocumentPalette(const Document& doc);
-// The system colours: text COLOR_WINDOWTEXT, back COLOR_WINDOW, fixed COLOR_GRAYTEXT,
-// selection COLOR_HIGHLIGHTTEXT on COLOR_HIGHLIGHT, halves textMix and selectionMix.
-DumpPalette SystemPalette(const SystemColorValues& system);
-// The palette doc paints with: the system one when its options ask for system colours.
-DumpPalette PaletteFor(const Document& doc, const SystemColorValues& system);
 
 // Classes of the bytes in the ANSI column.
 enum AnsiClass : uint8_t {

@@ -3,7 +3,7 @@
 
 #include <initializer_list>
 
-#include "app/color_mix.h"
+#include "core/palette.h"
 #include "app/shell.h"
 #include "app/window_classes_win.h"
 #include "core/document.h"

@@ -1,7 +1,7 @@
 // Pure pieces of the shell: colour mixes, menu help ids, history texts, filter lists.
 #include <gtest/gtest.h>
 
-#include "app/color_mix.h"
+#include "core/palette.h"
 #include "app/file_history.h"
 #include "app/filter_list.h"
 #include "app/menu_help.h"

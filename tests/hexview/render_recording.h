@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/color_mix.h"
+#include "core/palette.h"
 #include "core/codepage.h"
 #include "core/document.h"
 #include "hexview/dump_paint.h"
