@@ -144,6 +144,21 @@ ensure_prefix() {
     wait_server
     touch "$WINEPREFIX/.varnel-desktop"
   fi
+  ensure_fonts
+}
+
+# Debian's wine64 looks for its own fonts (Marlett draws the caption buttons,
+# the others the dialogs) in the wrong folder, so captions showed "0 1 r": link
+# them into the prefix's Fonts folder, where both loaders find them.
+ensure_fonts() {
+  if [ ! -f "$WINEPREFIX/.varnel-fonts" ]; then
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    mkdir -p "$fonts"
+    if [ -d /usr/share/wine/fonts ]; then
+      ln -sf /usr/share/wine/fonts/* "$fonts/"
+    fi
+    touch "$WINEPREFIX/.varnel-fonts"
+  fi
 }
 
 ensure_server() {
