@@ -105,6 +105,21 @@ void ApplyPlacementOption(StartupOptions* options, const char* value) {
 
 }  // namespace
 
+const char* ArgumentsAfterProgramName(const char* commandLine) {
+  if (commandLine == nullptr) return "";
+  const char* p = commandLine;
+  const bool quoted = *p == '"';
+  if (quoted) ++p;
+  while (*p != '\0') {
+    unsigned char c = static_cast<unsigned char>(*p);
+    if (quoted ? c == '"' : c == ' ' || c == '\t') break;
+    p += IsLeadByte(c) && p[1] != '\0' ? 2 : 1;
+  }
+  if (quoted && *p == '"') ++p;
+  while (*p == ' ' || *p == '\t') ++p;
+  return p;
+}
+
 int SplitCommandLine(const char* text, ArgumentVector* out, void* (*allocate)(size_t)) {
   *out = {};
   if (text == nullptr) return 0;

@@ -14,6 +14,13 @@ struct ArgumentVector {
   char** args = nullptr;
 };
 
+// The text after the program's own name in a whole command line (what
+// GetCommandLineA gives): a name starting with '"' runs to the next '"', any
+// other name to the first space or tab; double-byte characters are skipped as
+// units, so Shift-JIS bytes in the name or in the first argument are never taken
+// for spaces. The spaces and tabs after the name are skipped too. Null gives "".
+const char* ArgumentsAfterProgramName(const char* commandLine);
+
 // Splits the text after the program name (null counts as empty) at spaces (tabs do not separate). An
 // argument starting with '"' runs to the next '"' and loses both quotes; an empty
 // pair stays as the two quotes; an unclosed quote keeps the rest of the text with

@@ -6,6 +6,8 @@
 #include <shellapi.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/about_dialog_win.h"
 #include "app/app_state.h"
@@ -13,6 +15,7 @@
 #include "app/menus_win.h"
 #include "app/open_dialog_win.h"
 #include "app/open_document_win.h"
+#include "app/progress_dialog_win.h"
 #include "app/settings_win.h"
 #include "app/shell.h"
 #include "app/toolbar_win.h"
@@ -132,6 +135,13 @@ bool CloseAllDocuments() {
 }
 
 LRESULT OnClose(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Documents are being read or written: the session may not end under them, and
+  // a close waits until the operation is over.
+  if (LongOperationRunning()) {
+    if (message == WM_QUERYENDSESSION) return FALSE;
+    QueueWork({QueuedWork::Close, {}, 0});
+    return 0;
+  }
   CloseAllDocuments();
   if (SendMessageA(g_shell.mdiClient, WM_MDIGETACTIVE, 0, 0) != 0) return 0;
   if (message == WM_QUERYENDSESSION) return TRUE;
@@ -174,6 +184,12 @@ void ArrangeWindows(UINT message, WPARAM how) {
 
 LRESULT OnCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
   int id = LOWORD(wParam);
+  // A menu or accelerator command that reaches the frame during a long operation
+  // waits for it; nothing may start or change a document meanwhile.
+  if (LongOperationRunning()) {
+    if (lParam == 0) QueueWork({QueuedWork::Command, {}, wParam});
+    return 0;
+  }
   switch (id) {
     case IDM_NEW: OpenDocument(nullptr); return 0;
     case IDM_OPEN: RunOpenDialog(); return 0;
@@ -197,13 +213,23 @@ LRESULT OnCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
   return DefFrameProcA(frame, g_shell.mdiClient, WM_COMMAND, wParam, lParam);
 }
 
+// Opens a file from outside now, or after the long operation that runs. Returns
+// OpenDocument's result (0 when queued).
+int OpenFromOutside(const char* path) {
+  if (LongOperationRunning()) {
+    QueueWork({QueuedWork::Open, path, 0});
+    return 0;
+  }
+  return OpenDocument(path);
+}
+
 LRESULT OnDropFiles(HWND frame, HDROP drop) {
   SetForegroundWindow(frame);
   UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
     char path[kTextBufferSize] = {};
     if (DragQueryFileA(drop, i, path, kMaxTextLength + 1) == 0) continue;
-    if (OpenDocument(path) != 0) break;
+    if (OpenFromOutside(path) != 0) break;
   }
   DragFinish(drop);
   return 0;
@@ -211,7 +237,31 @@ LRESULT OnDropFiles(HWND frame, HDROP drop) {
 
 LRESULT OnHandOver(ATOM atom) {
   char path[kTextBufferSize] = {};
-  if (GlobalGetAtomNameA(atom, path, sizeof path) > 0 && path[0] != '\0') OpenDocument(path);
+  if (GlobalGetAtomNameA(atom, path, sizeof path) > 0 && path[0] != '\0') OpenFromOutside(path);
+  return 0;
+}
+
+// Carries out what arrived during a long operation, in arrival order. Work that
+// starts another long operation queues what follows it again.
+LRESULT OnRunQueuedWork(HWND frame) {
+  std::vector<QueuedWork> work = TakeQueuedWork();
+  for (size_t i = 0; i < work.size(); ++i) {
+    if (LongOperationRunning() || g_shell.frame != frame) {
+      for (size_t j = i; j < work.size(); ++j) QueueWork(std::move(work[j]));
+      return 0;
+    }
+    switch (work[i].kind) {
+      case QueuedWork::Open:
+        if (OpenDocument(work[i].path.c_str()) != 0) return 0;
+        break;
+      case QueuedWork::Command:
+        SendMessageA(frame, WM_COMMAND, work[i].command, 0);
+        break;
+      case QueuedWork::Close:
+        PostMessageA(frame, WM_CLOSE, 0, 0);
+        break;
+    }
+  }
   return 0;
 }
 
@@ -264,6 +314,7 @@ LRESULT CALLBACK FrameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND: return OnCommand(frame, wParam, lParam);
     case WM_DROPFILES: return OnDropFiles(frame, reinterpret_cast<HDROP>(wParam));
     case WM_USER: return OnHandOver(static_cast<ATOM>(wParam));
+    case kMsgRunQueuedWork: return OnRunQueuedWork(frame);
     case WM_CHANGECBCHAIN: return OnChangeClipboardChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam), lParam);
     case WM_DRAWCLIPBOARD: return OnDrawClipboard(frame, wParam, lParam);
     case WM_NOTIFY: return OnNotify(frame, wParam, lParam);

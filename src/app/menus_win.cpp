@@ -65,7 +65,10 @@ int AttachMenuBitmaps(HWND frame) {
   HMODULE comctl = LoadLibraryA("COMCTL32.DLL");
   if (comctl == nullptr) return 0;
   COLORMAP map = {RGB(192, 192, 192), RGB(255, 255, 255)};
-  HBITMAP standard = CreateMappedBitmap(comctl, IDB_STD_SMALL_COLOR, 0, &map, 1);
+  // The bitmap resource behind the toolbar's IDB_STD_SMALL_COLOR image list
+  // (that name is an image-list index, 0, not a resource).
+  constexpr int kStandardSmallColorBitmap = 120;
+  HBITMAP standard = CreateMappedBitmap(comctl, kStandardSmallColorBitmap, 0, &map, 1);
   HBITMAP own = static_cast<HBITMAP>(
       LoadImageA(g_shell.instance, MAKEINTRESOURCEA(IDB_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_MONOCHROME | LR_LOADMAP3DCOLORS));
   if (standard == nullptr || own == nullptr) {

@@ -117,7 +117,7 @@ int OpenDocument(const char* path) {
     return -1;
   }
 
-  std::string title = TitleFor(*doc);
+  std::string title = DocumentTitle(*doc, TitleFor(*doc));
   g_shell.viewCreationReported = false;
   HWND window = CreateDocumentWindow(doc, title);
   if (window == nullptr) {

@@ -1,5 +1,8 @@
-// The progress dialog: creation, centring, the abort flag and message pumping.
+// The progress dialog: creation, centring, the abort flag, message pumping and
+// the queue of work that waits for the long operation to end.
 #include "app/progress_dialog_win.h"
+
+#include <utility>
 
 #include "app/shell.h"
 #include "core/user_message.h"
@@ -7,8 +10,15 @@
 
 namespace {
 
-int g_abortFlag = 0;  // 0, or -1 once the user aborted
-HWND g_dialog = nullptr;
+struct ProgressState {
+  bool running = false;            // between BeginProgress and EndProgress
+  int abortFlag = 0;               // 0, or -1 once the user aborted
+  HWND dialog = nullptr;
+  bool frameWasEnabled = true;     // the frame's state before BeginProgress
+  std::vector<QueuedWork> queue;   // arrived while running, oldest first
+};
+
+ProgressState g_progress;
 
 // Warns and ends the dialog as a modal one would: hidden, destroyed later by its owner.
 void WarnAndHide(HWND dialog, const char* text) {
@@ -16,7 +26,7 @@ void WarnAndHide(HWND dialog, const char* text) {
   ShowWindow(dialog, SW_HIDE);
 }
 
-BOOL OnInitProgress(HWND dialog, const char* text) {
+INT_PTR OnInitProgress(HWND dialog, const char* text) {
   RECT r;
   if (!GetWindowRect(dialog, &r)) {
     WarnAndHide(dialog, "ｳｲﾝﾄﾞｳの座標を取得できません");
@@ -40,7 +50,7 @@ INT_PTR CALLBACK ProgressProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
       return OnInitProgress(dialog, reinterpret_cast<const char*>(lParam));
     case WM_COMMAND:
       if (LOWORD(wParam) == IDCANCEL) {
-        g_abortFlag = -1;
+        g_progress.abortFlag = -1;
         return TRUE;
       }
       return FALSE;
@@ -52,40 +62,52 @@ INT_PTR CALLBACK ProgressProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 }  // namespace
 
 bool BeginProgress(const char* text) {
-  g_abortFlag = 0;
+  if (g_progress.running) return false;
+  g_progress.abortFlag = 0;
+  g_progress.frameWasEnabled = g_shell.frame == nullptr || IsWindowEnabled(g_shell.frame);
   if (g_shell.frame) EnableWindow(g_shell.frame, FALSE);
-  g_dialog = CreateDialogParamA(g_shell.instance, MAKEINTRESOURCEA(IDD_PROGRESS), g_shell.mdiClient, ProgressProc,
-                                reinterpret_cast<LPARAM>(text));
-  if (g_dialog == nullptr) {
-    if (g_shell.frame) EnableWindow(g_shell.frame, TRUE);
+  g_progress.dialog = CreateDialogParamA(g_shell.instance, MAKEINTRESOURCEA(IDD_PROGRESS), g_shell.mdiClient,
+                                         ProgressProc, reinterpret_cast<LPARAM>(text));
+  if (g_progress.dialog == nullptr) {
+    if (g_shell.frame) EnableWindow(g_shell.frame, g_progress.frameWasEnabled);
     return false;
   }
+  g_progress.running = true;
   return true;
 }
 
 void PumpWhileBusy() {
   MSG msg;
-  while (g_abortFlag == 0 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (g_progress.abortFlag == 0 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       // Keep the quit for the main loop and stop the operation.
       PostQuitMessage(static_cast<int>(msg.wParam));
-      g_abortFlag = -1;
+      g_progress.abortFlag = -1;
       break;
     }
-    if (g_dialog != nullptr && IsDialogMessageA(g_dialog, &msg)) continue;
+    if (g_progress.dialog != nullptr && IsDialogMessageA(g_progress.dialog, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
 }
 
 bool EndProgress() {
-  if (g_shell.frame) EnableWindow(g_shell.frame, TRUE);
-  HWND dialog = g_dialog;
-  g_dialog = nullptr;
+  if (!g_progress.running) return true;
+  g_progress.running = false;
+  if (g_shell.frame) EnableWindow(g_shell.frame, g_progress.frameWasEnabled);
+  HWND dialog = std::exchange(g_progress.dialog, nullptr);
+  // The queued work runs from the main loop, after the operation's own command returned.
+  if (!g_progress.queue.empty() && g_shell.frame != nullptr) PostMessageA(g_shell.frame, kMsgRunQueuedWork, 0, 0);
   if (dialog != nullptr && !DestroyWindow(dialog)) return false;
   return true;
 }
 
-bool ProgressAborted() { return g_abortFlag != 0; }
+bool ProgressAborted() { return g_progress.abortFlag != 0; }
 
-HWND ProgressDialogWindow() { return g_dialog; }
+bool LongOperationRunning() { return g_progress.running; }
+
+void QueueWork(QueuedWork work) { g_progress.queue.push_back(std::move(work)); }
+
+std::vector<QueuedWork> TakeQueuedWork() { return std::exchange(g_progress.queue, {}); }
+
+void ResetProgressState() { g_progress = ProgressState{}; }

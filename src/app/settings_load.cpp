@@ -1,5 +1,6 @@
 // Start-up loading of the settings (registry, else INI file, else defaults) and
 // of the find and replace histories.
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -69,6 +70,39 @@ void ClipFrameRect(const int32_t rect[4], const SettingsEnvironment& environment
   options.y = static_cast<int32_t>(top);
   options.width = static_cast<int32_t>(right - left);
   options.height = static_cast<int32_t>(bottom - top);
+}
+
+// The frame placement read from the INI file ("wpos0".."wpos3": x, y, width,
+// height; CW_USEDEFAULT lets the system choose) kept on the primary screen as the
+// registry's rectangle is: a frame partly off the screen is cut to it, one wholly
+// off it (or of no size) is placed by the system. fromIni marks the fields the
+// INI file gave; fields given on the command line are the user's own choice.
+void ClipIniPlacement(const bool fromIni[4], const SettingsEnvironment& environment, StartupOptions& options) {
+  int32_t* field[4] = {&options.x, &options.y, &options.width, &options.height};
+  if (!fromIni[0] && !fromIni[1] && !fromIni[2] && !fromIni[3]) return;
+  auto useDefault = [&] {
+    for (int i = 0; i < 4; ++i) {
+      if (fromIni[i]) *field[i] = kUseDefault;
+    }
+  };
+  const bool placed = options.x != kUseDefault && options.y != kUseDefault;
+  const bool sized = options.width != kUseDefault && options.height != kUseDefault;
+  if (sized && (options.width <= 0 || options.height <= 0)) return useDefault();
+  if (!placed || (!fromIni[0] && !fromIni[1])) return;
+  const int64_t right = sized ? int64_t{options.x} + options.width : int64_t{options.x} + 1;
+  const int64_t bottom = sized ? int64_t{options.y} + options.height : int64_t{options.y} + 1;
+  int32_t rect[4] = {options.x, options.y, static_cast<int32_t>(std::min<int64_t>(right, INT32_MAX)),
+                     static_cast<int32_t>(std::min<int64_t>(bottom, INT32_MAX))};
+  StartupOptions clipped = options;
+  clipped.x = kUnset;
+  ClipFrameRect(rect, environment, clipped);
+  if (clipped.x == kUnset) return useDefault();
+  options.x = clipped.x;
+  options.y = clipped.y;
+  if (sized) {
+    options.width = clipped.width;
+    options.height = clipped.height;
+  }
 }
 
 // One "FILETYPE%d" key; false when any of its five values is missing or damaged.
@@ -197,9 +231,13 @@ void LoadFromIni(IniReader& ini, const SettingsEnvironment& environment, Startup
   if (!ReadIniText(ini, kIniSection, "savepath", "", kMaxTextLength, &settings.savepath)) settings.savepath.clear();
 
   int32_t* placement[4] = {&options.x, &options.y, &options.width, &options.height};
+  bool fromIni[4] = {};
   for (int i = 0; i < 4; ++i) {
-    if (*placement[i] == kUnset) *placement[i] = ini.GetInt(kIniSection, IndexedName("wpos%d", i).c_str(), kUseDefault);
+    if (*placement[i] != kUnset) continue;
+    *placement[i] = ini.GetInt(kIniSection, IndexedName("wpos%d", i).c_str(), kUseDefault);
+    fromIni[i] = true;
   }
+  ClipIniPlacement(fromIni, environment, options);
 
   settings.findnum = ini.GetInt(kIniSection, "findnum", 0);
   settings.repnum = ini.GetInt(kIniSection, "repnum", 0);

@@ -13,6 +13,7 @@
 #include "app/ini_file.h"
 #include "app/message_loop_win.h"
 #include "app/open_document_win.h"
+#include "app/progress_dialog_win.h"
 #include "app/registry_store.h"
 #include "app/settings_messages.h"
 #include "app/settings_win.h"
@@ -100,6 +101,7 @@ bool PrepareFrame(HINSTANCE instance, int showCommand) {
 
 bool StartShell(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine, int showCommand) {
   ResetAppState();
+  ResetProgressState();
   g_shell = Shell{};
   g_shell.instance = instance;
   if (previousInstance != nullptr) {

@@ -17,8 +17,8 @@ bool SameNameAndExtension(const char* a, const char* b) {
   return pa.name == pb.name && pa.ext == pb.ext;
 }
 
-void SetTitle(HWND window, const std::string& title) {
-  if (!SetWindowTextA(window, title.c_str()))
+void SetTitle(HWND window, const Document& doc, const std::string& base) {
+  if (!SetWindowTextA(window, DocumentTitle(doc, base).c_str()))
     ShowMessage("ｳｲﾝﾄﾞｳにﾃｷｽﾄを設定できません", MessageIcon::Warning, MessageButtons::Ok, g_shell.mdiClient);
 }
 
@@ -45,6 +45,10 @@ std::string ShortTitle(const char* path) {
   return parts.name + parts.ext;
 }
 
+std::string DocumentTitle(const Document& doc, const std::string& base) {
+  return doc.partial ? base + " (読み込み中断)" : base;
+}
+
 void UpdateTitles(TitleQuery& q) {
   if (g_shell.mdiClient == nullptr || q.mode < 0 || q.mode > 5) return;
   // Even modes look at windows of the same path, odd ones at the same name and extension.
@@ -59,19 +63,19 @@ void UpdateTitles(TitleQuery& q) {
       case 2:
         if (d->titleNumber < 0) {
           d->titleNumber = 0;
-          SetTitle(w, std::string(d->path) + ":0");
+          SetTitle(w, *d, std::string(d->path) + ":0");
         }
         [[fallthrough]];
       case 0:
         if (d->titleNumber > q.maxTitleNumber) q.maxTitleNumber = d->titleNumber;
         break;
       case 3:
-        if (d->titleNumber < 0) SetTitle(w, d->path);
+        if (d->titleNumber < 0) SetTitle(w, *d, d->path);
         break;
       case 4:
       case 5:
         d->titleNumber = -1;
-        SetTitle(w, q.mode == 4 ? std::string(d->path) : ShortTitle(d->path));
+        SetTitle(w, *d, q.mode == 4 ? std::string(d->path) : ShortTitle(d->path));
         break;
       default:
         break;

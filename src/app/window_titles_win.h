@@ -5,6 +5,8 @@
 
 #include <string>
 
+struct Document;
+
 // The record of one pass over the document windows.
 struct TitleQuery {
   const char* path = nullptr;  // the path compared against
@@ -24,6 +26,11 @@ void UpdateTitles(TitleQuery& query);
 
 // The short title of a path: its name and extension.
 std::string ShortTitle(const char* path);
+
+// The title a document window shows for base (its path, "path:n" or its short
+// title): base itself, marked when the document holds only the first part of
+// its file because loading was aborted.
+std::string DocumentTitle(const Document& doc, const std::string& base);
 
 // Tidies the other titles when the document window `closing` goes away.
 void TidyTitlesAfterClose(HWND closing, const char* path);

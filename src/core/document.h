@@ -39,6 +39,7 @@ struct Document {
 
   char path[kTextBufferSize + 1] = {};  // full path, or the generated name of a new document
   int32_t untitled = 0;                 // 1 for a new document never saved
+  int32_t partial = 0;                  // 1 when loading was aborted: only the file's first part is here
   int32_t caret = 0;                    // byte offset, 0..length
   int32_t digitIndex = 0;               // digits typed into the current numeric cell
   int32_t modified = 0;                 // 1 after any edit, 0 after opening and saving

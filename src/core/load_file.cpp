@@ -54,6 +54,7 @@ int LoadFile(Document& doc, Progress& progress) {
   doc.caret = 0;
   doc.anchor = -1;
   doc.digitIndex = 0;
+  doc.partial = 0;
 
   FILE* file = std::fopen(doc.path, "rb");
   if (!file) return Warn(kCannotOpen);
@@ -84,7 +85,10 @@ int LoadFile(Document& doc, Progress& progress) {
   Block* last = nullptr;
   while (doc.length < total) {
     progress.Pump();
-    if (progress.Aborted()) break;
+    if (progress.Aborted()) {
+      doc.partial = 1;
+      break;
+    }
     int32_t chunk = total - doc.length < kBlockFill ? total - doc.length : kBlockFill;
     Block* block = NewBlock(chunk);
     if (!block) return FailLoading(doc, file, progress, kNoMemory);

@@ -17,6 +17,27 @@ namespace {
 // A lead byte received in an ANSI window, waiting for its trail byte.
 uint8_t g_pendingLeadByte = 0;
 
+// What typing changes before its edit; put back when the edit is refused, so a
+// refused key leaves caret, selection, digit entry and entry mode as they were
+// (a digit typed next must not find digit entry half switched on).
+struct TypingState {
+  int32_t length, caret, anchor, digitIndex;
+  int entryMode;
+};
+
+TypingState StateOf(const Document& doc) { return {doc.length, doc.caret, doc.anchor, doc.digitIndex, g_entryMode}; }
+
+int RestoreIfRefused(HWND view, Document& doc, const TypingState& before, int result) {
+  if (result == 0) return 0;
+  // Refused before any byte changed: the view's own preparations go back too.
+  if (doc.length == before.length && doc.caret == before.caret) {
+    doc.anchor = before.anchor;
+    doc.digitIndex = before.digitIndex;
+  }
+  if (g_entryMode != before.entryMode) SetEntryMode(view, before.entryMode);
+  return result;
+}
+
 int TypeDigit(HWND view, Document& doc, char ch) {
   uint8_t atCaret = 0;
   if (doc.caret < doc.length) ReadBytes(doc, doc.caret, &atCaret, 1);
@@ -27,16 +48,18 @@ int TypeDigit(HWND view, Document& doc, char ch) {
     case DigitEntryPlan::kRadixDialog: RunRadixInput(view, ch); return 0;
     case DigitEntryPlan::kWrite: break;
   }
+  const TypingState before = StateOf(doc);
   if (plan.overwrite) doc.anchor = doc.caret + 1;
   doc.digitIndex = plan.digitIndex;
   if (plan.entryMode != g_entryMode) SetEntryMode(view, plan.entryMode);
-  return ReplaceAndCommit(view, &plan.newByte, 1, kCaretDigit);
+  return RestoreIfRefused(view, doc, before, ReplaceAndCommit(view, &plan.newByte, 1, kCaretDigit));
 }
 
 int TypeBytes(HWND view, Document& doc, const uint8_t* bytes, int count) {
+  const TypingState before = StateOf(doc);
   doc.digitIndex = 0;
   if (g_entryMode != kEntryInsert && doc.anchor == -1) doc.anchor = OverwriteRange(doc.caret, count, doc.length).anchor;
-  return ReplaceAndCommit(view, bytes, count, kCaretAfter);
+  return RestoreIfRefused(view, doc, before, ReplaceAndCommit(view, bytes, count, kCaretAfter));
 }
 
 }  // namespace

@@ -90,7 +90,10 @@ bool AskSavePath(const Document& doc, char (&file)[kTextBufferSize]) {
 void SaveDocument(HWND view) {
   Document* doc = DocumentOf(view);
   if (doc == nullptr) return;
-  if (doc->untitled) {
+  // A document that holds only the first part of its file must not replace the
+  // whole file without the user choosing so: it goes through Save As, whose
+  // dialog asks before overwriting.
+  if (doc->untitled || doc->partial) {
     SaveDocumentAs(view);
     return;
   }
@@ -113,6 +116,7 @@ void SaveDocumentAs(HWND view) {
   std::string oldPath = doc->path;
   ForgetEdits(*doc);
   doc->untitled = 0;
+  doc->partial = 0;
   CopyPath(*doc, file);
   SetDocumentWindowIcons(view, doc->path);
   RefreshMenusFor(view, *doc);

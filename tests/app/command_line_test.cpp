@@ -55,6 +55,29 @@ TEST(SplitCommandLine, EmptyLineGivesNoArray) {
   FreeArguments(0, nullptr);
 }
 
+// Why: the runtime's own split takes every byte above 0x7F for a space, turning
+// "ツール" (83 63 ...) into a separator and "c..." and "テスト" into "eスト".
+TEST(ArgumentsAfterProgramName, ShiftJisNamesStayWhole) {
+  struct Case {
+    const char* line;
+    const char* rest;
+  } cases[] = {
+      {"varnel.exe テスト表.bin", "テスト表.bin"},
+      {"C:\\ツール\\varnel.exe", ""},
+      {"C:\\ツール\\varnel.exe テスト表.bin /H7", "テスト表.bin /H7"},
+      {"\"C:\\My ツール\\varnel.exe\" \"a b.bin\"", "\"a b.bin\""},
+      {"\"C:\\表\\varnel.exe\"テスト.bin", "テスト.bin"},
+      {"varnel.exe\t \t x", "x"},
+      {"\"unclosed name", ""},
+      {"varnel.exe", ""},
+      {"", ""},
+  };
+  for (const Case& c : cases) EXPECT_STREQ(ArgumentsAfterProgramName(c.line), c.rest) << c.line;
+  EXPECT_STREQ(ArgumentsAfterProgramName(nullptr), "");
+  // A lone lead byte at the very end is not read past.
+  EXPECT_STREQ(ArgumentsAfterProgramName("a\x83"), "");
+}
+
 int g_allocationsLeft = 0;
 void* FailingAllocate(size_t n) {
   if (g_allocationsLeft-- <= 0) return nullptr;

@@ -354,6 +354,50 @@ const char kIniText[] =
     "view=0\n"
     "lfFaceName=ＭＳ 明朝ＭＳ 明朝ＭＳ 明朝 ＭＳ ゴシック\n";
 
+// Why: "wpos" values far off the screen put the frame where no one could reach
+// it for the whole session; they are kept on the 1024 x 768 screen as the
+// registry's rectangle is, and /W values stay the user's own.
+TEST(LoadSettingsIni, FramePlacementStaysOnTheScreen) {
+  const int32_t D = kUseDefault;
+  struct Case {
+    const char* why;
+    int32_t wpos[4];
+    int32_t expected[4];
+  } cases[] = {
+      {"inside", {10, 20, 300, 200}, {10, 20, 300, 200}},
+      {"far up and left", {-99999, -99999, 300, 200}, {D, D, D, D}},
+      {"far down and right", {99999999, 99999999, 300, 200}, {D, D, D, D}},
+      {"partly left: cut", {-100, 50, 300, 200}, {0, 50, 200, 200}},
+      {"wider than the screen", {100, 0, 99999999, 200}, {100, 0, 924, 200}},
+      {"position only, off screen", {5000, 10, D, D}, {D, D, D, D}},
+      {"position only, on screen", {50, 10, D, D}, {50, 10, D, D}},
+      {"no size", {10, 10, 0, 100}, {D, D, D, D}},
+      {"negative size", {10, 10, -5, 100}, {D, D, D, D}},
+      {"system chooses", {D, D, D, D}, {D, D, D, D}},
+  };
+  for (const Case& c : cases) {
+    MemoryRegistry registry;
+    MemoryIni ini;
+    std::string text = "[Varnel]\n";
+    for (int i = 0; i < 4; ++i) text += "wpos" + std::to_string(i) + "=" + std::to_string(c.wpos[i]) + "\n";
+    ini.Load(text.c_str());
+    Loaded l = LoadWith(registry, ini);
+    EXPECT_EQ((std::vector<int32_t>{l.options.x, l.options.y, l.options.width, l.options.height}),
+              (std::vector<int32_t>(c.expected, c.expected + 4)))
+        << c.why;
+  }
+  // /W99999,5 given on the command line is not the INI file's to correct.
+  MemoryRegistry registry;
+  MemoryIni ini;
+  ini.Load("[Varnel]\nwpos2=300\nwpos3=200\n");
+  Loaded start;
+  start.options.x = 99999;
+  start.options.y = 5;
+  Loaded l = LoadWith(registry, ini, start);
+  EXPECT_EQ(l.options.x, 99999);
+  EXPECT_EQ(l.options.width, 300);
+}
+
 TEST(LoadSettingsIni, ReadsTheSectionAndFileTypesWithDefaults) {
   MemoryRegistry registry;  // no key: the INI file is read
   MemoryIni ini;

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "app/app_state.h"
+#include "app/open_document_win.h"
+#include "app/progress_dialog_win.h"
 #include "app/shell.h"
 #include "core/document.h"
 #include "hexview/hex_view_win.h"
@@ -27,6 +29,72 @@ std::vector<std::string> SortedTitles() {
 bool ButtonEnabled(int id) { return SendMessageA(g_shell.toolbar, TB_ISBUTTONENABLED, id, 0) != 0; }
 
 void CloseWindowOf(HWND w) { SendMessageA(g_shell.mdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(w), 0); }
+
+// varnel.exe of the build the tests belong to, or "" when it was not built.
+std::string VarnelExe() {
+  char exe[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, exe, sizeof exe);
+  std::string path = exe;
+  path = path.substr(0, path.rfind('\\'));
+  path = path.substr(0, path.rfind('\\')) + "\\varnel.exe";
+  return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES ? std::string() : path;
+}
+
+// A second copy of the program, started with arguments in folder.
+struct SecondCopy {
+  PROCESS_INFORMATION process = {};
+  bool started = false;
+
+  SecondCopy(const std::string& exe, const std::string& arguments, const std::string& folder = "") {
+    std::string command = Quote(exe) + " " + arguments;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             folder.empty() ? nullptr : folder.c_str(), &si, &process) != 0;
+  }
+  ~SecondCopy() {
+    if (!started) return;
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+  }
+  // Waits (without answering) until the copy's hand-over message waits in this
+  // thread's queue, so that the next message pump delivers it.
+  bool HandOverWaiting() const {
+    for (int i = 0; i < 3000; ++i) {
+      if (HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) return true;
+      Sleep(10);
+    }
+    return false;
+  }
+  // Answers messages until the copy ends; its exit code, or 99 after 20 s.
+  DWORD Finish() {
+    for (;;) {
+      DWORD r = MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 20000, QS_ALLINPUT);
+      if (r != WAIT_OBJECT_0 + 1) break;
+      PumpMessages();
+    }
+    DWORD code = 99;
+    if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+    PumpMessages();
+    return code;
+  }
+};
+
+// The dialog windows of this thread that are still there (a progress dialog
+// left behind would be one).
+int ThreadDialogs() {
+  int count = 0;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM p) -> BOOL {
+        char name[16] = {};
+        GetClassNameA(w, name, sizeof name);
+        if (lstrcmpA(name, "#32770") == 0) ++*reinterpret_cast<int*>(p);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count;
+}
 
 }  // namespace
 
@@ -313,31 +381,123 @@ TEST(SingleInstance, ASecondProcessHandsItsFilesToTheRunningFrame) {
   std::string b = folder.Write("second.bin", "22");
   ShellRun run;
   ASSERT_TRUE(run.Start("/Q0"));
-  char exe[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, exe, sizeof exe);
-  std::string varnel = std::string(exe);
-  varnel = varnel.substr(0, varnel.rfind('\\'));
-  varnel = varnel.substr(0, varnel.rfind('\\')) + "\\varnel.exe";
-  if (GetFileAttributesA(varnel.c_str()) == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "varnel.exe not built";
-  std::string command = Quote(varnel) + " /Q0 " + Quote(a) + " " + Quote(b);
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi = {};
-  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-  // Keep answering the sent WM_USER messages until the second process ends.
-  for (;;) {
-    DWORD r = MsgWaitForMultipleObjects(1, &pi.hProcess, FALSE, 20000, QS_ALLINPUT);
-    if (r == WAIT_OBJECT_0 || r == WAIT_TIMEOUT) break;
-    PumpMessages();
-  }
-  DWORD code = 1;
-  GetExitCodeProcess(pi.hProcess, &code);
-  CloseHandle(pi.hProcess);
-  CloseHandle(pi.hThread);
-  PumpMessages();
-  EXPECT_EQ(code, 0u);
+  std::string varnel = VarnelExe();
+  ASSERT_FALSE(varnel.empty()) << "varnel.exe not built";
+  SecondCopy copy(varnel, "/Q0 " + Quote(a) + " " + Quote(b));
+  ASSERT_TRUE(copy.started);
+  EXPECT_EQ(copy.Finish(), 0u);
   std::vector<HWND> windows = DocumentWindows();
   ASSERT_EQ(windows.size(), 2u);
   EXPECT_EQ(TitleOf(windows[0]), "second.bin");  // opened in order, the last on top
   EXPECT_EQ(TitleOf(windows[1]), "first.bin");
+}
+
+// Why: a relative name means a file in the second copy's own folder; the running
+// copy, started elsewhere, would otherwise open another file of that name.
+TEST(SingleInstance, RelativeNamesAreHandedOverAsFullPaths) {
+  ScratchFolder folder;
+  folder.Write("z.bin", "top");
+  std::string sub = folder.Make("sub");
+  std::string inner = folder.Write("sub\\z.bin", "inner");
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0"));
+  char previous[MAX_PATH] = {};
+  GetCurrentDirectoryA(sizeof previous, previous);
+  SetCurrentDirectoryA(folder.path().c_str());
+  std::string varnel = VarnelExe();
+  ASSERT_FALSE(varnel.empty()) << "varnel.exe not built";
+  SecondCopy copy(varnel, "/Q0 z.bin", sub);
+  ASSERT_TRUE(copy.started);
+  EXPECT_EQ(copy.Finish(), 0u);
+  SetCurrentDirectoryA(previous);
+  ASSERT_EQ(DocumentWindows().size(), 1u);
+  EXPECT_EQ(DocumentBytes(DocumentWindows()[0]), "inner");
+  EXPECT_EQ(lstrcmpiA(DocumentOf(DocumentWindows()[0])->path, inner.c_str()), 0);
+}
+
+// Why: the hand-over used to open its file inside the save's message pump; the
+// nested load took over the one progress dialog, enabled the frame in the
+// middle of the save and left the save's dialog behind.
+TEST(SingleInstance, AFileHandedOverDuringASaveOpensAfterTheSave) {
+  ScratchFolder folder;
+  std::string big = folder.Write("big.bin", std::string(300000, 'b'));
+  std::string small = folder.Write("small.bin", "sm");
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 " + Quote(big)));
+  HWND view = DocumentWindows()[0];
+  Document* doc = DocumentOf(view);
+  doc->caret = 5;
+  doc->activeColumn = 1;
+  SendMessageA(view, WM_CHAR, 'Z', 1);  // overwrite mode: one byte replaced
+  ASSERT_EQ(doc->modified, 1);
+  std::string varnel = VarnelExe();
+  ASSERT_FALSE(varnel.empty()) << "varnel.exe not built";
+  SecondCopy copy(varnel, "/Q0 " + Quote(small));
+  ASSERT_TRUE(copy.started);
+  ASSERT_TRUE(copy.HandOverWaiting());
+  bool enabledDuringSave = true;
+  {
+    DialogDriver dialogs;
+    dialogs.Then([&](HWND) { enabledDuringSave = IsWindowEnabled(g_shell.frame) != FALSE; });
+    dialogs.Then([](HWND) {});
+    SendMessageA(view, WM_COMMAND, IDM_SAVE, 0);
+    EXPECT_EQ(DocumentWindows().size(), 1u);  // not yet: the save came first
+    EXPECT_EQ(copy.Finish(), 0u);
+  }
+  EXPECT_FALSE(enabledDuringSave);
+  EXPECT_TRUE(run.messages().texts().empty());
+  std::string expected(300000, 'b');
+  expected[5] = 'Z';
+  bool ok = false;
+  std::vector<uint8_t> bytes = ReadWholeFile(big, &ok);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), expected);
+  EXPECT_EQ(doc->modified, 0);
+  EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
+  EXPECT_EQ(ThreadDialogs(), 0);
+  std::vector<HWND> windows = DocumentWindows();
+  ASSERT_EQ(windows.size(), 2u);
+  EXPECT_EQ(DocumentBytes(windows[0]), "sm");
+}
+
+TEST(SingleInstance, AFileHandedOverDuringALoadOpensAfterIt) {
+  ScratchFolder folder;
+  std::string big = folder.Write("big.bin", std::string(300000, 'b'));
+  std::string small = folder.Write("small.bin", "sm");
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0"));
+  std::string varnel = VarnelExe();
+  ASSERT_FALSE(varnel.empty()) << "varnel.exe not built";
+  SecondCopy copy(varnel, "/Q0 " + Quote(small));
+  ASSERT_TRUE(copy.started);
+  ASSERT_TRUE(copy.HandOverWaiting());
+  {
+    DialogDriver dialogs;
+    dialogs.Then([](HWND) {});
+    dialogs.Then([](HWND) {});
+    EXPECT_EQ(OpenDocument(big.c_str()), 0);
+    EXPECT_EQ(copy.Finish(), 0u);
+  }
+  EXPECT_TRUE(run.messages().texts().empty());
+  EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
+  EXPECT_EQ(ThreadDialogs(), 0);
+  std::vector<HWND> windows = DocumentWindows();
+  ASSERT_EQ(windows.size(), 2u);
+  EXPECT_EQ(DocumentBytes(windows[0]), "sm");  // opened second, on top
+  EXPECT_EQ(DocumentOf(windows[1])->length, 300000);
+  EXPECT_EQ(DocumentOf(windows[1])->partial, 0);
+}
+
+TEST(ProgressDialog, ASecondOperationIsRefusedAndTheFirstKeepsItsDialog) {
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0"));
+  ASSERT_TRUE(BeginProgress("ﾌｧｲﾙに書き込み中"));
+  EXPECT_FALSE(IsWindowEnabled(g_shell.frame));
+  EXPECT_EQ(ThreadDialogs(), 1);
+  EXPECT_FALSE(BeginProgress("ﾌｧｲﾙを読み込み中"));
+  EXPECT_EQ(ThreadDialogs(), 1);
+  EXPECT_TRUE(LongOperationRunning());
+  EXPECT_TRUE(EndProgress());
+  EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
+  EXPECT_EQ(ThreadDialogs(), 0);
+  EXPECT_FALSE(LongOperationRunning());
 }

@@ -50,6 +50,30 @@ TEST(HexTyping, FourThenOneInsertsOneByteWithTwoUndoSteps) {
   EXPECT_TRUE(run.messages().texts().empty());
 }
 
+// Why: the refused digit used to switch digit entry on before its edit and not
+// back, so the next digit silently overwrote a byte (0x50 became 0x70).
+TEST(HexTyping, ADigitRefusedAtTheSizeLimitChangesNothing) {
+  ScratchFolder folder;
+  ShellRun run;
+  HWND view = OpenView(run, folder, "PQ", 0, kEntryInsert);
+  Document* doc = DocumentOf(view);
+  // The size check comes before any byte is touched, so a document that claims
+  // the largest size stands in for one that holds it.
+  const int32_t realLength = doc->length;
+  doc->length = INT32_MAX;
+  Char(view, '6');
+  Char(view, '7');
+  doc->length = realLength;
+  EXPECT_EQ(run.messages().texts(), (std::vector<std::string>{"ﾒﾓﾘを確保できません。", "ﾒﾓﾘを確保できません。"}));
+  EXPECT_EQ(DocumentBytes(view), "PQ");
+  EXPECT_EQ(doc->caret, 0);
+  EXPECT_EQ(doc->anchor, -1);
+  EXPECT_EQ(doc->digitIndex, 0);
+  EXPECT_EQ(g_entryMode, kEntryInsert);
+  EXPECT_EQ(UndoSteps(doc), 0);
+  EXPECT_EQ(doc->modified, 0);
+}
+
 TEST(HexTyping, OverwriteReplacesNibblesAndInsertsAtTheEnd) {
   ScratchFolder folder;
   ShellRun run;

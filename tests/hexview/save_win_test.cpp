@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/app_state.h"
+#include "app/open_document_win.h"
 #include "core/display_types.h"
 #include "core/undo.h"
 #include "resources/resource_ids.h"
@@ -249,6 +250,54 @@ TEST(SaveFailure, AbortKeepsTheOldFileAndALaterSaveWritesEverything) {
   Command(view, IDM_SAVE);
   EXPECT_EQ(FileBytes(path), old.substr(0, 50000) + "NEW" + old.substr(50000));
   EXPECT_EQ(DocumentOf(view)->modified, 0);
+}
+
+// Why: an aborted load keeps the file's first part under the file's name; a plain
+// Save then cut the file on disk to that part without a word.
+TEST(PartialLoad, IsMarkedInTheTitleAndSaveGoesThroughSaveAs) {
+  ScratchFolder folder;
+  std::string whole(200000, 'w');
+  std::string path = folder.Write("long.bin", whole);
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0"));
+  {
+    DialogDriver dialogs;
+    dialogs.Then([](HWND progress) { DialogDriver::Press(progress, IDCANCEL); });  // 中断
+    ASSERT_EQ(OpenDocument(path.c_str()), 0);
+  }
+  HWND view = DocumentWindows()[0];
+  Document* doc = DocumentOf(view);
+  EXPECT_EQ(doc->partial, 1);
+  EXPECT_LT(doc->length, 200000);
+  EXPECT_EQ(TitleOf(view), "long.bin (読み込み中断)");
+  EXPECT_TRUE(run.messages().texts().empty());
+
+  std::string offered;
+  {
+    DialogDriver dialogs;
+    dialogs.Then([&](HWND save) {
+      offered = SaveDialogName(save);
+      DialogDriver::Press(save, IDCANCEL);
+    });
+    Command(view, IDM_SAVE);
+    EXPECT_EQ(dialogs.dialogsSeen(), 1);
+  }
+  EXPECT_EQ(offered, "long.bin");
+  EXPECT_EQ(FileBytes(path), whole);
+  EXPECT_EQ(TitleOf(view), "long.bin (読み込み中断)");
+
+  // Saved elsewhere, the document is that file's whole content.
+  std::string copy = folder.path() + "\\part.bin";
+  {
+    DialogDriver dialogs;
+    dialogs.Then([&](HWND save) { SaveDialogAnswer(save, copy); });
+    LetProgressRun(dialogs);
+    Command(view, IDM_SAVEAS);
+  }
+  EXPECT_EQ(FileBytes(copy), whole.substr(0, static_cast<size_t>(doc->length)));
+  EXPECT_EQ(FileBytes(path), whole);
+  EXPECT_EQ(doc->partial, 0);
+  EXPECT_EQ(TitleOf(view), "part.bin");
 }
 
 TEST(CloseQuestion, CancelNoAndYesOnOneWindow) {
