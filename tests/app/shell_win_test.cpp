@@ -356,6 +356,67 @@ TEST(ShellMenus, HelpTextsForCommandsPopupsHistoryAndWindowEntries) {
   EXPECT_EQ(FileMenuTexts()[10].substr(0, 3), "&1 ");  // the history is found in the shifted File menu
 }
 
+// Why: the menu images were loaded with an image-list index in place of a bitmap
+// resource, so none ever appeared and the failure went unnoticed.
+TEST(ShellMenus, CommandsAndTheContextMenuCarryImages) {
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0"));
+  auto image = [](HMENU menu, UINT id) {
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_CHECKMARKS;
+    return GetMenuItemInfoA(menu, id, FALSE, &info) ? info.hbmpUnchecked : nullptr;
+  };
+  HMENU bar = GetMenu(g_shell.frame);
+  for (UINT id : {IDM_NEW, IDM_OPEN, IDM_SAVE, IDM_PRINT, IDM_CUT, IDM_COPY, IDM_PASTE, IDM_UNDO, IDM_INFO})
+    EXPECT_NE(image(bar, id), nullptr) << id;
+  for (UINT id : {IDM_UNDO, IDM_CUT, IDM_COPY, IDM_PASTE, IDM_DELETE})
+    EXPECT_NE(image(g_shell.editPopupMenu, id), nullptr) << id;
+  EXPECT_EQ(image(bar, IDM_ABOUT), nullptr);
+}
+
+// Every text of every dialog template fits its control in the dialog's font
+// (the history-length label used to be cut off).
+TEST(ShellMenus, DialogTextsFitTheirControls) {
+  std::vector<WORD> ids;
+  EnumResourceNamesA(
+      nullptr, RT_DIALOG,
+      [](HMODULE, LPCSTR, LPSTR name, LONG_PTR p) -> BOOL {
+        if (IS_INTRESOURCE(name)) reinterpret_cast<std::vector<WORD>*>(p)->push_back(LOWORD(name));
+        return TRUE;
+      },
+      reinterpret_cast<LONG_PTR>(&ids));
+  ASSERT_GE(ids.size(), 5u);
+  for (WORD id : ids) {
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), nullptr,
+                                     [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    ASSERT_NE(dialog, nullptr) << id;
+    HDC dc = GetDC(dialog);
+    for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+      char cls[32] = {}, text[512] = {};
+      GetClassNameA(c, cls, sizeof cls);
+      GetWindowTextA(c, text, sizeof text);
+      if (text[0] == '\0' || (lstrcmpiA(cls, "Static") != 0 && lstrcmpiA(cls, "Button") != 0)) continue;
+      LONG style = GetWindowLongA(c, GWL_STYLE);
+      if (lstrcmpiA(cls, "Button") == 0 && (style & BS_TYPEMASK) == BS_GROUPBOX) continue;
+      HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)));
+      RECT client;
+      GetClientRect(c, &client);
+      RECT need = {0, 0, client.right, 0};
+      const bool box = lstrcmpiA(cls, "Button") == 0 && (style & BS_TYPEMASK) != BS_PUSHBUTTON &&
+                       (style & BS_TYPEMASK) != BS_DEFPUSHBUTTON;
+      if (box) need.right -= GetSystemMetrics(SM_CXMENUCHECK) + 4;
+      DrawTextA(dc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK);
+      EXPECT_LE(need.right, box ? client.right - GetSystemMetrics(SM_CXMENUCHECK) - 4 : client.right)
+          << "dialog " << id << ": " << text;
+      EXPECT_LE(need.bottom, client.bottom) << "dialog " << id << ": " << text;
+      SelectObject(dc, old);
+    }
+    ReleaseDC(dialog, dc);
+    DestroyWindow(dialog);
+  }
+}
+
 TEST(ShellMenus, ResourceTextsArriveInCodePage932) {
   ShellRun run;
   ASSERT_TRUE(run.Start("/Q0"));
