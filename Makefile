@@ -53,10 +53,18 @@ run-32 run-64: run-%: $(BUILD)/win%/build.ninja
 	cmake --build $(BUILD)/win$* -j $(JOBS) --target varnel
 	scripts/wine-test.sh desktop $* $(BUILD)/win$* $(abspath $(BUILD)/win$*)/varnel.exe $(ARGS)
 
-bench: setup
+# The native benchmarks, then the Windows ones of each Windows build this machine runs.
+bench: setup $(WIN64)/build.ninja $(WIN32)/build.ninja
 	cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARNEL_TESTS=OFF -DVARNEL_BENCH=ON
 	cmake --build $(BENCH) -j $(JOBS)
-	@for b in $(BENCH)/bench/*_bench; do echo "== $$b"; $$b || exit 1; done
+	@status=0; for b in $(BENCH)/bench/*_bench; do echo "== $$b"; $$b || status=1; done; \
+	for bits in 64 32; do \
+	  if ! why=$$(scripts/wine-test.sh can-run $$bits); then echo "== $$bits-bit Windows benchmarks skipped: $$why"; continue; fi; \
+	  cmake --build $(BUILD)/win$$bits -j $(JOBS) --target bench_win || exit 1; \
+	  for b in $(BUILD)/win$$bits/bench/*_win_bench.exe; do \
+	    echo "== $$b (under $$bits-bit Wine)"; scripts/wine-test.sh run $$bits $(BUILD)/win$$bits $$b || status=1; \
+	  done; \
+	done; exit $$status
 
 clean:
 	rm -rf $(BUILD)

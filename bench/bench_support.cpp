@@ -56,6 +56,11 @@ void ResultTable::ReportRuns(const std::vector<Run>& runs) {
   for (const Run& run : runs) {
     std::string name = run.run_name.function_name;
     if (!run.run_name.args.empty()) name += "/" + run.run_name.args;
+    if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+      double seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+      auto best = best_.find(name);
+      if (best == best_.end() || seconds < best->second) best_[name] = seconds;
+    }
     bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
     bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
     if (!median && !single) continue;
@@ -67,6 +72,11 @@ void ResultTable::ReportRuns(const std::vector<Run>& runs) {
 double ResultTable::Time(const std::string& name) const {
   auto it = times_.find(name);
   return it == times_.end() ? -1 : it->second;
+}
+
+double ResultTable::BestTime(const std::string& name) const {
+  auto it = best_.find(name);
+  return it == best_.end() ? -1 : it->second;
 }
 
 double ResultTable::Counter(const std::string& name, const std::string& counter) const {

@@ -112,15 +112,17 @@ int main(int argc, char** argv) {
   RunBenchmarks(argc, argv, table);
   std::remove(g_path.c_str());
 
-  double load = table.Time("BM_LoadFile");
-  std::printf("\nLoading a 1 GiB file (medians of %d runs):\n", kRepetitions);
-  bool ok = PrintGoal("LoadFile / fread loop into a new file-sized buffer", load / table.Time("BM_FreadWholeFile"),
-                      true, 1.3, "x");
+  // Fresh memory costs jump between runs on virtual machines (the same fread loop
+  // takes 0.2 s or 3 s), so the fastest of the interleaved runs are compared.
+  double load = table.BestTime("BM_LoadFile");
+  std::printf("\nLoading a 1 GiB file (best of %d interleaved runs each):\n", kRepetitions);
+  bool ok = PrintGoal("LoadFile / fread loop into a new file-sized buffer",
+                      load / table.BestTime("BM_FreadWholeFile"), true, 1.3, "x");
   ok &= PrintGoal("LoadFile / the same with memory already owned",
-                  table.Time("BM_LoadFileWarm") / table.Time("BM_FreadWholeFileWarm"), true, 1.3, "x");
+                  table.BestTime("BM_LoadFileWarm") / table.BestTime("BM_FreadWholeFileWarm"), true, 1.3, "x");
   std::printf("  %-58s %10.3fx  (no goal: the floor is the fread loop into owned memory, %.3fx)\n",
-              "LoadFile / fread loop into one reused 43,690-byte buffer", load / table.Time("BM_FreadReusedBuffer"),
-              table.Time("BM_FreadWholeFileWarm") / table.Time("BM_FreadReusedBuffer"));
+              "LoadFile / fread loop into one reused 43,690-byte buffer", load / table.BestTime("BM_FreadReusedBuffer"),
+              table.BestTime("BM_FreadWholeFileWarm") / table.BestTime("BM_FreadReusedBuffer"));
   ok &= PrintGoal("document heap / file size", table.Counter("BM_LoadFile", "memory_ratio"), true, 1.02, "x");
   return ok ? 0 : 1;
 }

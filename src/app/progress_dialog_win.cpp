@@ -15,6 +15,8 @@ struct ProgressState {
   int abortFlag = 0;               // 0, or -1 once the user aborted
   HWND dialog = nullptr;
   bool frameWasEnabled = true;     // the frame's state before BeginProgress
+  bool pumped = false;             // a pump looked at the queue since BeginProgress
+  DWORD lastPump = 0;              // GetTickCount of that pump (differences survive the wrap)
   std::vector<QueuedWork> queue;   // arrived while running, oldest first
 };
 
@@ -64,6 +66,7 @@ INT_PTR CALLBACK ProgressProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 bool BeginProgress(const char* text) {
   if (g_progress.running) return false;
   g_progress.abortFlag = 0;
+  g_progress.pumped = false;
   g_progress.frameWasEnabled = g_shell.frame == nullptr || IsWindowEnabled(g_shell.frame);
   if (g_shell.frame) EnableWindow(g_shell.frame, FALSE);
   g_progress.dialog = CreateDialogParamA(g_shell.instance, MAKEINTRESOURCEA(IDD_PROGRESS), g_shell.mdiClient,
@@ -76,7 +79,16 @@ bool BeginProgress(const char* text) {
   return true;
 }
 
+// Messages are looked at every kPumpInterval milliseconds: often enough for the
+// dialog to repaint and for 中断 to answer at once, rarely enough that a load
+// of 24,000 blocks does not spend a third of its time asking for messages.
+constexpr DWORD kPumpInterval = 30;
+
 void PumpWhileBusy() {
+  const DWORD now = GetTickCount();
+  if (g_progress.pumped && now - g_progress.lastPump < kPumpInterval) return;
+  g_progress.pumped = true;
+  g_progress.lastPump = now;
   MSG msg;
   while (g_progress.abortFlag == 0 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
