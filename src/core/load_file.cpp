@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/block_list.h"
+#include "core/file_replace.h"
 #include "core/user_message.h"
 
 namespace {
@@ -56,7 +57,7 @@ int LoadFile(Document& doc, Progress& progress) {
   doc.digitIndex = 0;
   doc.partial = 0;
 
-  FILE* file = std::fopen(doc.path, "rb");
+  FILE* file = OpenForReading(doc.path);
   if (!file) return Warn(kCannotOpen);
   if (Seek(file, 0, SEEK_END) != 0) {
     std::fclose(file);

@@ -6,6 +6,7 @@
 #include "core/codepage.h"
 #include "core/path.h"
 #include "core/text_limits.h"
+#include "core/wide_path_win.h"
 
 namespace {
 
@@ -82,8 +83,8 @@ std::string CanonicalPath(const char* input) {
 }
 
 bool FileExists(const char* path) {
-  WIN32_FIND_DATAA found;
-  HANDLE h = FindFirstFileA(path, &found);
+  WIN32_FIND_DATAW found;
+  HANDLE h = FindFirstFileW(WidePath(path).c_str(), &found);
   if (h == INVALID_HANDLE_VALUE) return false;
   FindClose(h);
   return true;

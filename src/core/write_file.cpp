@@ -1,4 +1,6 @@
-// Saving through a temporary file beside the target.
+// Saving: through a temporary file beside the target that takes its place, or,
+// where that would change the old file's permissions or break its other names,
+// by copying the bytes into the old file with the temporary file as a safety copy.
 #include "core/write_file.h"
 
 #include <cstdio>
@@ -14,10 +16,31 @@ constexpr const char* kNoDialog = "ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞ
 constexpr const char* kCannotWrite = "ﾌｧｲﾙに書き込みできません";
 constexpr const char* kCannotClose = "ﾌｧｲﾙをｸﾛｰｽﾞできません";
 constexpr const char* kCannotDestroy = "ｳｲﾝﾄﾞｳを破棄できません";
+constexpr const char* kNoFolderAccess = "このﾌｫﾙﾀﾞには一時ﾌｧｲﾙを作成できません。";
+constexpr const char* kNoRoomForCopy = "ﾃﾞｨｽｸの空きが足りないため一時ﾌｧｲﾙを作成できません。";
+constexpr const char* kOverwriteQuestion =
+    "\n\n一時ﾌｧｲﾙを使わずにこのﾌｧｲﾙへ直接上書きしますか?\n書き込みが途中で失敗すると元の内容は失われます。";
+constexpr const char* kCopyKept = "\n新しい内容は次のﾌｧｲﾙに残っています:\n";
 
-int Warn(const char* text) {
-  ShowMessage(text, MessageIcon::Warning);
+int Warn(const char* text, void* owner = nullptr) {
+  ShowMessage(text, MessageIcon::Warning, MessageButtons::Ok, owner);
   return -1;
+}
+
+enum class Written { All, Aborted, Failed };
+
+// Writes every block of doc to file with progress.Pump() before each; stops at an
+// abort when abortable.
+Written WriteBlocks(FILE* file, Document& doc, Progress& progress, bool abortable) {
+  for (Block* b = doc.firstBlock; b; b = b->next) {
+    progress.Pump();
+    if (abortable && progress.Aborted()) return Written::Aborted;
+    if (b->len == 0) continue;
+    if (std::fwrite(b->data, 1, static_cast<size_t>(b->len), file) != static_cast<size_t>(b->len)) {
+      return Written::Failed;
+    }
+  }
+  return Written::All;
 }
 
 // Drops the temporary file and the dialog; reports text unless it is null (an abort).
@@ -29,33 +52,74 @@ int Abandon(FILE* file, const std::string& temp, Progress& progress, const char*
   return closed ? -1 : Warn(kCannotDestroy);
 }
 
+// Copies doc's bytes into the existing file at path, which keeps its name, other
+// names and permissions. Once the first byte is written the old content is gone,
+// so an abort is not taken. safetyCopy names a complete copy of the new bytes
+// ("" when there is none): it is removed after success and named in the failure
+// message otherwise. Returns 0 or -1 after a reported failure.
+int OverwriteInPlace(const std::string& path, Document& doc, Progress& progress, const std::string& safetyCopy) {
+  FILE* file = OpenForOverwrite(path.c_str());
+  const std::string kept = safetyCopy.empty() ? std::string() : kCopyKept + safetyCopy;
+  if (file == nullptr) {
+    if (!safetyCopy.empty()) RemoveFile(safetyCopy.c_str());
+    progress.End();
+    return Warn(kCannotOpen);
+  }
+  bool written = WriteBlocks(file, doc, progress, false) == Written::All;
+  bool closed = CutFlushAndClose(file, doc.length);
+  if (!written || !closed) {
+    progress.End();
+    return Warn((std::string(written ? kCannotClose : kCannotWrite) + kept).c_str());
+  }
+  if (!safetyCopy.empty()) RemoveFile(safetyCopy.c_str());
+  if (!progress.End()) return Warn(kCannotDestroy);
+  return 0;
+}
+
+// No temporary file can be made beside the file: asks whether to write into the
+// file itself, which is not safe against a failure half-way.
+bool AskToOverwriteInPlace(const std::string& path, TempOutcome why, void* owner) {
+  std::string question = path + "\n" + (why == TempOutcome::NoRoom ? kNoRoomForCopy : kNoFolderAccess) +
+                         kOverwriteQuestion;
+  return ShowMessage(question.c_str(), MessageIcon::Warning, MessageButtons::YesNo, owner) == MessageAnswer::Yes;
+}
+
 }  // namespace
 
 int WriteFile(const char* path, Document& doc, Progress& progress, void* owner) {
   TargetInfo target;
   if (ProbeTarget(path, &target) == TargetState::NotWritable) return Warn(kCannotOpen);
+  FILE* file = nullptr;
   std::string temp;
-  FILE* file = CreateTempBeside(path, &temp);
-  if (!file) return Warn(kCannotOpen);
+  const TempOutcome made = CreateTempBeside(target, doc.length, &file, &temp);
+  if (made != TempOutcome::Made) {
+    if (made == TempOutcome::NoFolder || !target.exists) return Warn(made == TempOutcome::NoRoom ? kCannotWrite : kCannotOpen);
+    if (!AskToOverwriteInPlace(target.realPath, made, owner)) return -1;
+    if (!progress.Begin("ﾌｧｲﾙに書き込み中")) return Warn(kNoDialog);
+    return OverwriteInPlace(target.realPath, doc, progress, "");
+  }
   if (!progress.Begin("ﾌｧｲﾙに書き込み中")) {
     std::fclose(file);
     RemoveFile(temp.c_str());
     return Warn(kNoDialog);
   }
 
-  for (Block* b = doc.firstBlock; b; b = b->next) {
-    progress.Pump();
-    if (progress.Aborted()) return Abandon(file, temp, progress, nullptr);
-    if (b->len == 0) continue;
-    if (std::fwrite(b->data, 1, static_cast<size_t>(b->len), file) != static_cast<size_t>(b->len)) {
-      return Abandon(file, temp, progress, kCannotWrite);
-    }
+  switch (WriteBlocks(file, doc, progress, true)) {
+    case Written::All: break;
+    case Written::Aborted: return Abandon(file, temp, progress, nullptr);
+    case Written::Failed: return Abandon(file, temp, progress, kCannotWrite);
   }
   if (!FlushToDisk(file)) return Abandon(file, temp, progress, kCannotWrite);
   if (std::fclose(file) != 0) return Abandon(nullptr, temp, progress, kCannotClose);
 
-  if ((doc.options & kOptRecycleBin) && target.exists) MoveToRecycleBin(path, owner);
-  if (!ReplaceWithTemp(temp.c_str(), path, target)) return Abandon(nullptr, temp, progress, kCannotWrite);
+  const bool recycle = (doc.options & kOptRecycleBin) && target.exists;
+  // Replacing the file would break its other names or change who may use it:
+  // the bytes go into the file itself, the temporary file being a complete copy.
+  if (target.exists && !recycle && (target.links > 1 || !CarriesTargetAccess(temp.c_str(), target))) {
+    return OverwriteInPlace(target.realPath, doc, progress, temp);
+  }
+  if (recycle) MoveToRecycleBin(target.realPath.c_str(), owner);
+  if (!ReplaceWithTemp(temp.c_str(), target)) return Abandon(nullptr, temp, progress, kCannotWrite);
   if (!progress.End()) return Warn(kCannotDestroy);
   return 0;
 }

@@ -82,19 +82,25 @@ struct SecondCopy {
 
 // The dialog windows of this thread that are still there (a progress dialog
 // left behind would be one).
+BOOL CALLBACK CountDialog(HWND w, LPARAM p) {
+  char name[16] = {};
+  GetClassNameA(w, name, sizeof name);
+  if (lstrcmpA(name, "#32770") == 0) ++*reinterpret_cast<int*>(p);
+  return TRUE;
+}
+
 int ThreadDialogs() {
   int count = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM p) -> BOOL {
-        char name[16] = {};
-        GetClassNameA(w, name, sizeof name);
-        if (lstrcmpA(name, "#32770") == 0) ++*reinterpret_cast<int*>(p);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
+  EnumThreadWindows(GetCurrentThreadId(), CountDialog, reinterpret_cast<LPARAM>(&count));
   return count;
 }
+
+BOOL CALLBACK AddDialogId(HMODULE, LPCSTR, LPSTR name, LONG_PTR p) {
+  if (IS_INTRESOURCE(name)) reinterpret_cast<std::vector<WORD>*>(p)->push_back(LOWORD(name));
+  return TRUE;
+}
+
+INT_PTR CALLBACK SilentDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 }  // namespace
 
@@ -379,17 +385,10 @@ TEST(ShellMenus, CommandsAndTheContextMenuCarryImages) {
 // (the history-length label used to be cut off).
 TEST(ShellMenus, DialogTextsFitTheirControls) {
   std::vector<WORD> ids;
-  EnumResourceNamesA(
-      nullptr, RT_DIALOG,
-      [](HMODULE, LPCSTR, LPSTR name, LONG_PTR p) -> BOOL {
-        if (IS_INTRESOURCE(name)) reinterpret_cast<std::vector<WORD>*>(p)->push_back(LOWORD(name));
-        return TRUE;
-      },
-      reinterpret_cast<LONG_PTR>(&ids));
+  EnumResourceNamesA(nullptr, RT_DIALOG, AddDialogId, reinterpret_cast<LONG_PTR>(&ids));
   ASSERT_GE(ids.size(), 5u);
   for (WORD id : ids) {
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), nullptr,
-                                     [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), nullptr, SilentDialog, 0);
     ASSERT_NE(dialog, nullptr) << id;
     HDC dc = GetDC(dialog);
     for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {

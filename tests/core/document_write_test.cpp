@@ -2,6 +2,11 @@
 // file as it was and no temporary file behind.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "core/file_replace.h"
 #include "core/write_file.h"
 #include "support/doc_builders.h"
@@ -149,6 +154,59 @@ TEST(DocumentWriteFile, MissingFolderOrAFolderAsTargetCannotBeOpened) {
     ExpectUntouched(folder, path, old, {-1, {"ﾌｧｲﾙをｵｰﾌﾟﾝできません"}}, progress, folder.path().c_str());
   }
 }
+
+#ifndef _WIN32
+// Why: replacing the file by a new one broke its other names, turned a link into
+// a plain file beside an unchanged target, and showed a private file to everyone.
+TEST(DocumentWriteFile, KeepsLinksAndPermissions) {
+  TempFolder folder;
+  std::string path = folder.File("data.bin");
+  ASSERT_TRUE(WriteWholeFile(path, RandomBytes(5000, 7)));
+  std::string other = folder.File("other.bin");
+  ASSERT_EQ(link(path.c_str(), other.c_str()), 0);
+  std::string shortcut = folder.File("shortcut.bin");
+  ASSERT_EQ(symlink(path.c_str(), shortcut.c_str()), 0);
+  ASSERT_EQ(chmod(path.c_str(), 0600), 0);
+  struct stat before;
+  ASSERT_EQ(stat(path.c_str(), &before), 0);
+
+  for (const std::string& target : {path, shortcut}) {
+    SCOPED_TRACE(target);
+    Document doc;
+    SetBlocks(doc, {43690, 100});
+    ScriptedProgress progress;
+    MessageRecorder messages;
+    ASSERT_EQ(WriteFile(target.c_str(), doc, progress), 0);
+    EXPECT_TRUE(messages.texts().empty());
+    for (const std::string& name : {path, other, shortcut}) EXPECT_TRUE(ReadWholeFile(name) == Contents(doc)) << name;
+    struct stat after, link;
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mode & 07777, 0600u);
+    EXPECT_EQ(after.st_nlink, 2u);
+    ASSERT_EQ(lstat(shortcut.c_str(), &link), 0);
+    EXPECT_TRUE(S_ISLNK(link.st_mode));
+    EXPECT_EQ(folder.Names(), (Names{"data.bin", "other.bin", "shortcut.bin"}));
+    EXPECT_EQ(progress.ends, 1);
+  }
+}
+
+// A file whose mode the new file can take is replaced in one step, mode kept.
+TEST(DocumentWriteFile, ReplacedFileKeepsItsMode) {
+  TempFolder folder;
+  std::string path = folder.File("tool.sh");
+  ASSERT_TRUE(WriteWholeFile(path, RandomBytes(10, 8)));
+  ASSERT_EQ(chmod(path.c_str(), 0751), 0);
+  Document doc;
+  SetBlocks(doc, {30});
+  NoProgress progress;
+  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
+  struct stat after;
+  ASSERT_EQ(stat(path.c_str(), &after), 0);
+  EXPECT_EQ(after.st_mode & 07777, 0751u);
+  EXPECT_TRUE(ReadWholeFile(path) == PatternRange(0, 30));
+}
+#endif
 
 TEST(DocumentWriteFile, ProgressDialogFailures) {
   TempFolder folder;

@@ -5,6 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sddl.h>
+
+#include <cstring>
+#include <vector>
+
+#include "core/load_file.h"
+#include "core/path.h"
 #include "core/write_file.h"
 #include "support/doc_builders.h"
 #include "support/doc_files.h"
@@ -116,6 +123,83 @@ TEST(DocumentWriteFileWin, FileInUseCannotBeOpenedAndStaysAsItWas) {
   CloseHandle(busy);
   EXPECT_TRUE(ReadWholeFile(path) == old);
   EXPECT_EQ(folder.Names(), Names{"busy.bin"});
+}
+
+// The owner, group and access list of a file as text.
+std::string AccessOf(const std::string& path) {
+  const SECURITY_INFORMATION what = OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION |
+                                    DACL_SECURITY_INFORMATION;
+  DWORD need = 0;
+  GetFileSecurityA(path.c_str(), what, nullptr, 0, &need);
+  std::vector<char> sd(need);
+  if (need == 0 || !GetFileSecurityA(path.c_str(), what, sd.data(), need, &need)) return "<unreadable>";
+  LPSTR text = nullptr;
+  if (!ConvertSecurityDescriptorToStringSecurityDescriptorA(sd.data(), SDDL_REVISION_1, what, &text, nullptr))
+    return "<unconvertible>";
+  std::string result = text;
+  LocalFree(text);
+  return result;
+}
+
+// Why: the new file took the folder's security instead of the file's, and
+// replaced one name of a file that has two.
+TEST(DocumentWriteFileWin, KeepsTheFilesAccessAndItsOtherNames) {
+  TempFolder folder;
+  std::string path = folder.File("private.bin");
+  ASSERT_TRUE(WriteWholeFile(path, RandomBytes(3000, 4)));
+  std::string other = folder.File("other.bin");
+  ASSERT_TRUE(CreateHardLinkA(other.c_str(), path.c_str(), nullptr));
+  // Everyone's entry goes: the file becomes private to its owner (and the system).
+  std::string dacl = AccessOf(path);
+  dacl = "D:P" + dacl.substr(dacl.find("D:") + 2);
+  for (size_t at; (at = dacl.find(";WD)")) != std::string::npos;) {
+    size_t open = dacl.rfind('(', at);
+    dacl.erase(open, at + 4 - open);
+  }
+  PSECURITY_DESCRIPTOR privateOnly = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(dacl.c_str(), SDDL_REVISION_1, &privateOnly,
+                                                                   nullptr));
+  ASSERT_TRUE(SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, privateOnly));
+  LocalFree(privateOnly);
+  const std::string access = AccessOf(path);
+  EXPECT_EQ(access.find(";WD)"), std::string::npos) << access;
+
+  Document doc;
+  SetBlocks(doc, {43690, 5});
+  ScriptedProgress progress;
+  MessageRecorder messages;
+  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
+  EXPECT_TRUE(messages.texts().empty());
+  EXPECT_TRUE(ReadWholeFile(path) == Contents(doc));
+  EXPECT_TRUE(ReadWholeFile(other) == Contents(doc));
+  EXPECT_EQ(AccessOf(path), access);
+  EXPECT_EQ(folder.Names(), (Names{"other.bin", "private.bin"}));
+}
+
+// Why: a path of 261 characters or more opened but could never be saved.
+TEST(DocumentWriteFileWin, PathsBeyondMaxPathLoadAndSave) {
+  TempFolder folder;
+  std::string dir = folder.path();
+  for (int i = 0; i < 5; ++i) {
+    dir += "\\" + std::string(60, static_cast<char>('a' + i));
+    ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + std::wstring(dir.begin(), dir.end())).c_str(), nullptr)) << dir;
+  }
+  std::string path = dir + "\\長い名前.bin";
+  ASSERT_GT(path.size(), 300u);
+  Document doc;
+  SetBlocks(doc, {50000});
+  NoProgress progress;
+  MessageRecorder messages;
+  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
+  EXPECT_TRUE(messages.texts().empty());
+  // Found, saved again over itself, then read back as a document.
+  EXPECT_TRUE(FileExists(path.c_str()));
+  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
+  Document loaded;
+  std::strncpy(loaded.path, path.c_str(), sizeof loaded.path - 1);
+  ASSERT_EQ(LoadFile(loaded, progress), 0);
+  EXPECT_TRUE(Contents(loaded) == Contents(doc));
+  EXPECT_TRUE(messages.texts().empty());
 }
 
 // 表 is 0x95 0x5C in Shift-JIS: its trail byte is a backslash that does not end a folder.

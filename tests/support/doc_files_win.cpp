@@ -2,7 +2,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <stdexcept>
+#include <string>
 
 #include "support/doc_files.h"
 
@@ -24,25 +26,34 @@ TempFolder::TempFolder() {
 
 namespace {
 
-// Removes a folder with everything in it, read-only files included.
-void RemoveTree(const std::string& path) {
-  WIN32_FIND_DATAA data;
-  HANDLE h = FindFirstFileA((path + "\\*").c_str(), &data);
+// Removes a folder with everything in it, read-only files and paths beyond
+// MAX_PATH included (path is a "\\?\" path).
+void RemoveTree(const std::wstring& path) {
+  WIN32_FIND_DATAW data;
+  HANDLE h = FindFirstFileW((path + L"\\*").c_str(), &data);
   if (h != INVALID_HANDLE_VALUE) {
     do {
-      std::string name = data.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string full = path + "\\" + name;
+      std::wstring name = data.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring full = path + L"\\" + name;
       if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         RemoveTree(full);
       } else {
-        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(full.c_str());
+        SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(full.c_str());
       }
-    } while (FindNextFileA(h, &data));
+    } while (FindNextFileW(h, &data));
     FindClose(h);
   }
-  RemoveDirectoryA(path.c_str());
+  RemoveDirectoryW(path.c_str());
+}
+
+void RemoveTree(const std::string& path) {
+  int n = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n > 0 ? n : 1), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), n);
+  wide.resize(wcslen(wide.c_str()));
+  RemoveTree(L"\\\\?\\" + wide);
 }
 
 }  // namespace
