@@ -45,8 +45,9 @@ struct SecondCopy {
   PROCESS_INFORMATION process = {};
   bool started = false;
 
-  SecondCopy(const std::string& exe, const std::string& arguments, const std::string& folder = "") {
-    std::string command = Quote(exe) + " " + arguments;
+  SecondCopy(const std::string& exe, const std::string& arguments, const std::string& folder = "",
+             bool quoteExe = true) {
+    std::string command = (quoteExe ? Quote(exe) : exe) + " " + arguments;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -473,6 +474,29 @@ TEST(SingleInstance, RelativeNamesAreHandedOverAsFullPaths) {
   ASSERT_EQ(DocumentWindows().size(), 1u);
   EXPECT_EQ(DocumentBytes(DocumentWindows()[0]), "inner");
   EXPECT_EQ(lstrcmpiA(DocumentOf(DocumentWindows()[0])->path, inner.c_str()), 0);
+}
+
+// Why: the runtime's own split of the command line took every byte above 0x7F
+// for a space: "ツール\varnel.exe" started unquoted opened a bogus "cール\varnel.exe"
+// and "テスト表.bin" became "eスト表.bin".
+TEST(SingleInstance, ShiftJisInTheProgramPathAndTheFirstArgument) {
+  ScratchFolder folder;
+  std::string file = folder.Write("テスト表.bin", "jp");
+  std::string tools = folder.Make("ツール");
+  std::string varnel = VarnelExe();
+  ASSERT_FALSE(varnel.empty()) << "varnel.exe not built";
+  std::string copied = tools + "\\varnel.exe";
+  ASSERT_TRUE(CopyFileA(varnel.c_str(), copied.c_str(), FALSE));
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0"));
+  // Unquoted unless the folder has a space (the name must then be quoted).
+  std::string program = copied.find(' ') == std::string::npos ? copied : Quote(copied);
+  SecondCopy copy(program, "テスト表.bin /Q0", folder.path(), false);
+  ASSERT_TRUE(copy.started);
+  EXPECT_EQ(copy.Finish(), 0u);
+  ASSERT_EQ(DocumentWindows().size(), 1u);
+  EXPECT_EQ(lstrcmpiA(DocumentOf(DocumentWindows()[0])->path, file.c_str()), 0);
+  EXPECT_EQ(DocumentBytes(DocumentWindows()[0]), "jp");
 }
 
 // Why: the hand-over used to open its file inside the save's message pump; the
