@@ -93,7 +93,8 @@ bool IsEditableRow(const StructureMember& row);
 // caller shows "ﾃﾞｰﾀを取得できません。"). An unusable member gives "" and 0.
 int RowValueText(Document& doc, int32_t start, const StructureMember& row, bool utf16, MemberValueText* text);
 
-// Start-address moves: buttons 137-140 and Shift with the arrow keys, Home, End.
+// Start-address moves: buttons 137-140 (ByteBack, ByteForward, StructureBack,
+// StructureForward) and Shift with Left, Right, Up, Down, Home (First), End (Last).
 enum class StartMove { ByteBack, ByteForward, StructureBack, StructureForward, First, Last };
 
 // The start address after move from caret: -1, +1, -size, +size, 0 or length,

@@ -54,7 +54,8 @@ int ListLength(const UndoStep* s) {
 }
 
 std::string RandomText(std::mt19937& rng) {
-  static const char* const pieces[] = {"0", "1", "7", "9", "A", "F", "f", "-", " ", ",", ".", "Z", "あ", "ｱ", "12", "FF"};
+  static const char* const pieces[] = {"0", "1", "7", "9", "A", "F",  "f",  "-",
+                                       " ", ",", ".", "Z", "あ", "ｱ", "12", "FF"};
   std::string text;
   int n = static_cast<int>(rng() % 9);
   for (int i = 0; i < n; ++i) text += pieces[rng() % 16];
@@ -159,7 +160,8 @@ void RunSeed(uint32_t seed) {
       }
       default: {
         action = "combo step";
-        int item = SteppedComboItem(view.comboItem, static_cast<int>(view.comboItems.size()), rng() & 1, rng() % 4 == 0);
+        const int count = static_cast<int>(view.comboItems.size());
+        int item = SteppedComboItem(view.comboItem, count, (rng() & 1) != 0, rng() % 4 == 0);
         ASSERT_EQ(SelectTemplateItem(view, list, item), 0);
         break;
       }

@@ -128,7 +128,8 @@ TEST(StructureDetail, FlagsFollowTheControls) {
   ChooseDetailByteOrder(d, false);
   ChangeDetailNotEditable(d, true);
   ChooseDetailCharCode(d, true);
-  EXPECT_EQ(d.workingMembers[0].viewFlags, kMemberWord | (4u << kMemberRadixShift) | kMemberNotEditable | kMemberUnicode);
+  EXPECT_EQ(d.workingMembers[0].viewFlags,
+            kMemberWord | (4u << kMemberRadixShift) | kMemberNotEditable | kMemberUnicode);
   ChangeDetailDescription(d, "renamed");
   ChangeDetailName(d, "new name");
   EXPECT_EQ(d.workingMembers[0].description, "renamed");

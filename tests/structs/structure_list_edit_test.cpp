@@ -2,6 +2,8 @@
 // empty list, the minimum size on close, and failed allocations.
 #include "structs/structure_list_edit.h"
 
+#include "structs/structure_detail.h"
+
 #include <gtest/gtest.h>
 
 #include "support/failing_new.h"
@@ -137,6 +139,35 @@ TEST(StructureListEdit, FailedAllocationInNewLeavesTheListAsItWas) {
   }
   EXPECT_GE(failures, 2);
   EXPECT_EQ(messages.texts(), std::vector<std::string>(static_cast<size_t>(failures), "ﾒﾓﾘを確保できません"));
+}
+
+TEST(StructureListEdit, FailedAllocationInDetailOkLeavesTheTemplate) {
+  StructureList list;
+  InstallBuiltinStructures(list);
+  const std::string longText(40, 'x');  // too long to be kept inside the string
+  StructureDetail detail;
+  ASSERT_EQ(OpenStructureDetail(list.structures[2], &detail), 0);
+  ChangeDetailName(detail, longText);
+  ChangeDetailDescription(detail, longText);
+  MessageRecorder messages;
+  int failures = 0;
+  for (long allowed = 0;; ++allowed) {
+    failing_new::FailAfter(allowed);
+    int result = CommitStructureDetail(detail, list.structures[2]);
+    failing_new::Disarm();
+    if (result == 0) break;
+    ++failures;
+    EXPECT_EQ(result, -1);
+    const Structure& kept = list.structures[2];
+    EXPECT_EQ(kept.name, "PEﾍｯﾀﾞ");
+    ASSERT_EQ(kept.members.size(), 34u);
+    EXPECT_EQ(kept.members[0].description, "ｼｸﾞﾈﾁｬ");
+    EXPECT_EQ(kept.totalSize, 120);
+  }
+  EXPECT_GE(failures, 3);
+  EXPECT_EQ(list.structures[2].name, longText);
+  EXPECT_EQ(list.structures[2].members[0].description, longText);
+  EXPECT_EQ(messages.texts().size(), static_cast<size_t>(failures));
 }
 
 }  // namespace

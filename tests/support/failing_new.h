@@ -38,9 +38,14 @@ void* operator new[](std::size_t n) {
 }
 void* operator new(std::size_t n, const std::nothrow_t&) noexcept { return failing_new::Allocate(n); }
 void* operator new[](std::size_t n, const std::nothrow_t&) noexcept { return failing_new::Allocate(n); }
+// The replacements pair malloc with free; GCC cannot see that through inlined
+// container code and would warn about a mismatch.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+#pragma GCC diagnostic pop
