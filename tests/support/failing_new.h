@@ -1,0 +1,51 @@
+// Replaces the global allocation functions so that a test can make one coming
+// allocation fail with std::bad_alloc. It defines the replacements: include it
+// in exactly one source file of a test binary.
+#pragma once
+
+#include <cstdlib>
+#include <new>
+
+namespace failing_new {
+
+// Allocations still allowed before the failing one; -1: none fails.
+inline long countdown = -1;
+
+// The allocation after `allowed` more successful ones fails, once.
+inline void FailAfter(long allowed) { countdown = allowed; }
+inline void Disarm() { countdown = -1; }
+// True when the armed failure has not happened yet.
+inline bool Pending() { return countdown >= 0; }
+
+inline void* Allocate(std::size_t n) {
+  if (countdown == 0) {
+    countdown = -1;
+    return nullptr;
+  }
+  if (countdown > 0) --countdown;
+  return std::malloc(n ? n : 1);
+}
+
+}  // namespace failing_new
+
+void* operator new(std::size_t n) {
+  if (void* p = failing_new::Allocate(n)) return p;
+  throw std::bad_alloc();
+}
+void* operator new[](std::size_t n) {
+  if (void* p = failing_new::Allocate(n)) return p;
+  throw std::bad_alloc();
+}
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept { return failing_new::Allocate(n); }
+void* operator new[](std::size_t n, const std::nothrow_t&) noexcept { return failing_new::Allocate(n); }
+// The replacements pair malloc with free; GCC cannot see that through inlined
+// container code and would warn about a mismatch.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+#pragma GCC diagnostic pop
