@@ -114,6 +114,7 @@ int main(int argc, char** argv) {
   std::printf("  %-52s %10.2f us\n", "move 255 rows and convert the entering line", scroll * 1e6);
   std::printf("  %-52s %10.3fx\n", "one-line scroll / full screen", scroll / big);
   ok &= PrintGoal("bytes converted per one-line scroll", table.Counter("BM_ScrollOneLine", "bytes"), true, 128);
-  std::printf("  %-52s %10.0f\n", "bytes converted per full screen", table.Counter(Name("BM_ConvertScreen", kGiB), "bytes"));
+  std::printf("  %-52s %10.0f\n", "bytes converted per full screen",
+              table.Counter(Name("BM_ConvertScreen", kGiB), "bytes"));
   return ok ? 0 : 1;
 }
