@@ -2,6 +2,7 @@
 // colours, and their places on a page (values at the label width, 10-pixel cells).
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -36,18 +37,30 @@ std::vector<uint8_t> Bytes() {
   return b;
 }
 
+// A value as "text", or "w:text" for UTF-16, with "!" in front of a not editable row.
+std::string Value(const StructurePrintRow& row) {
+  return (row.notEditable ? "!" : "") + (row.value.isUtf16 ? "w:" + Utf16ToAnsi(row.value.utf16) : row.value.ansi);
+}
+
+// A drawn text as "x,y #colour text", with " clip l,t,r,b" when clipped.
+std::string Drawn(const DrawnText& t) {
+  char head[40];
+  std::snprintf(head, sizeof head, "%d,%d #%X ", t.x, t.y, t.color);
+  std::string out = head + (t.ansi.empty() ? Utf16ToAnsi(t.wide) : t.ansi);
+  if (t.clipped) {
+    out += " clip " + std::to_string(t.clip.left) + "," + std::to_string(t.clip.top) + "," +
+           std::to_string(t.clip.right) + "," + std::to_string(t.clip.bottom);
+  }
+  return out;
+}
+
 TEST(StructurePages, RowsReadTheMembersAtTheCaret) {
   auto doc = PaintDocument(Bytes());
   std::vector<StructurePrintRow> rows = StructurePrintRows(*doc, Members(), 4);
-  ASSERT_EQ(rows.size(), 5u);
-  EXPECT_EQ(rows[0].value.ansi, "41");
-  EXPECT_EQ(rows[1].value.ansi, "1234");
-  EXPECT_TRUE(rows[2].value.isUtf16);
-  EXPECT_EQ(rows[2].value.utf16, u"AB");
-  EXPECT_EQ(rows[3].value.ansi, "日x");
-  EXPECT_TRUE(rows[3].notEditable);
-  EXPECT_FALSE(rows[2].notEditable);
-  EXPECT_EQ(rows[4].value.ansi, "00000005");  // one byte of data, zeros after it
+  std::vector<std::string> values;
+  for (const StructurePrintRow& row : rows) values.push_back(Value(row));
+  // The DWORD has one byte of data and zeros after it.
+  EXPECT_EQ(values, (std::vector<std::string>{"41", "1234", "w:AB", "!日x", "00000005"}));
   EXPECT_EQ(rows[4].description, "Pad");
 }
 
@@ -60,22 +73,10 @@ TEST(StructurePages, ValuesStandAtTheLabelWidthInTheRowColour) {
   page.first = 2;
   page.count = 2;
   PaintStructurePage(c, rows, page, 10, 7, 800, StructureInk{0x11, 0x22});
-  ASSERT_EQ(c.texts.size(), 4u);
-  EXPECT_EQ(c.texts[0].ansi, "Name");
-  EXPECT_EQ(c.texts[0].x, 0);
-  EXPECT_EQ(c.texts[0].y, 0);
-  EXPECT_FALSE(c.texts[0].clipped);
-  EXPECT_EQ(c.texts[0].color, 0x11u);
-  EXPECT_EQ(c.texts[1].wide, u"AB");
-  EXPECT_EQ(c.texts[1].x, 70);
-  EXPECT_EQ(c.texts[1].clip, (PixelRect{70, 0, 800, 20}));
-  EXPECT_EQ(c.texts[2].ansi, "Text");
-  EXPECT_EQ(c.texts[2].y, 20);
-  EXPECT_EQ(c.texts[2].color, 0x22u);  // not editable
-  EXPECT_EQ(c.texts[3].ansi, "日x");
-  EXPECT_EQ(c.texts[3].x, 70);
-  EXPECT_FALSE(c.texts[3].clipped);
-  EXPECT_EQ(c.texts[3].color, 0x22u);
+  std::vector<std::string> drawn;
+  for (const DrawnText& t : c.texts) drawn.push_back(Drawn(t));
+  EXPECT_EQ(drawn, (std::vector<std::string>{"0,0 #11 Name", "70,0 #11 AB clip 70,0,800,20", "0,20 #22 Text",
+                                             "70,20 #22 日x"}));
 }
 
 TEST(StructurePages, InkIsTheDocumentsOrBlackAndGrey) {
