@@ -293,4 +293,71 @@ TEST(RenderPaint, HorizontalScrollKeepsTheAddressColumnAndCutsAtNineCells) {
   EXPECT_EQ(c.At(432, 16).at(0).ansi, "A");  // ANSI cell 0 now at (9 + 48 - 3) * 8
 }
 
+// A frame other than the window's: its own cell width (10) and lines, only the
+// bytes of [0x13, 0x25) drawn, no selection, no end mark.
+TEST(RenderPaint, FrameDrawsOnlyItsByteRangeAtItsOwnCellWidth) {
+  auto doc = PaintDocument(Bytes("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn"));
+  doc->anchor = 0;
+  doc->caret = 40;  // the window's selection is not the frame's
+  DumpFrame frame;
+  frame.charWidth = 10;
+  frame.scrollLine = 1;
+  frame.clientHeight = 60;
+  frame.begin = 0x13;
+  frame.end = 0x25;
+  frame.endMark = false;
+  DumpPalette palette = DocumentPalette(*doc);
+  RecordingCanvas c(palette.back, palette.selBack, palette.back);
+  PaintDumpFrame(c, *doc, palette, frame, PixelRect{0, 0, 1000, 60}, false);
+  EXPECT_EQ(c.Row(20, 0, 10, 8), "00000010");
+  EXPECT_EQ(c.Row(40, 0, 10, 8), "00000020");
+  EXPECT_EQ(c.Row(20, 90, 10, 47), "         4A 4B 4C 4D 4E 4F 50 51 52 53 54 55 56");
+  EXPECT_EQ(c.Row(40, 90, 10, 47), "57 58 59 5A 61                                 ");
+  EXPECT_EQ(c.Row(20, 570, 10, 16), "   JKLMNOPQRSTUV");
+  EXPECT_EQ(c.Row(40, 570, 10, 16), "WXYZa           ");
+  std::vector<DrawnText> odd = c.At(760, 20);  // 0x13 shows the unit of 0x12 and 0x13, one cell left
+  ASSERT_EQ(odd.size(), 1u);
+  EXPECT_EQ(odd[0].wide, u"\u4A49");
+  EXPECT_EQ(odd[0].clip, (PixelRect{770, 20, 780, 40}));
+  EXPECT_EQ(c.At(780, 40).at(0).wide, u"\u6261");  // 0x24 pairs with 0x25 beyond the range: no "?"
+  EXPECT_TRUE(c.At(790, 40).empty());
+  EXPECT_TRUE(c.fills.empty());
+  for (const DrawnText& t : c.texts) {
+    EXPECT_NE(t.ansi, "･");
+    EXPECT_LT(t.y, 60);
+  }
+}
+
+// A frame that continues a pairing: its first byte is the trail of a lead
+// before it, read from the document, and the dimmed half takes the trail's colour.
+TEST(RenderPaint, FrameStartingWithATrailAndHalvesInTheTrailColour) {
+  auto doc = PaintDocument(LeadAtLineEnd(0x93, 0xFA));  // 0xFA would pair with "B" if taken afresh
+  DumpFrame frame;
+  frame.charWidth = 8;
+  frame.scrollLine = 1;
+  frame.clientHeight = 32;
+  frame.begin = 16;
+  frame.beginsWithTrail = true;
+  DumpPalette palette = DocumentPalette(*doc);
+  RecordingCanvas c(palette.back, palette.selBack, palette.back);
+  PaintDumpFrame(c, *doc, palette, frame, PixelRect{0, 0, 800, 32}, false);
+  std::vector<DrawnText> trail = c.At(448, 16);
+  ASSERT_EQ(trail.size(), 1u);
+  EXPECT_EQ(trail[0].ansi, "日");
+  EXPECT_EQ(trail[0].clip, (PixelRect{456, 16, 464, 32}));
+  EXPECT_EQ(c.At(464, 16).at(0).ansi, "B");
+
+  frame.scrollLine = 0;
+  frame.clientHeight = 48;
+  frame.begin = 0;
+  frame.beginsWithTrail = false;
+  frame.halfFromTrail = true;
+  RecordingCanvas first(palette.back, palette.selBack, palette.back);
+  PaintDumpFrame(first, *doc, palette, frame, PixelRect{0, 0, 800, 48}, false);
+  std::vector<DrawnText> lead = first.At(576, 16);
+  ASSERT_EQ(lead.size(), 2u);
+  EXPECT_EQ(lead[1].clip, (PixelRect{584, 16, 592, 32}));
+  EXPECT_EQ(lead[1].color, 0x7F80FCu);  // mean of 0x0001FA and 0xFFFFFE
+}
+
 }  // namespace
