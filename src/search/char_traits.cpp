@@ -52,8 +52,7 @@ CharTraits::CharTraits(unsigned compareFlags)
     bool weightless = Compare(x + "j", "k") < 0 && Compare(x + "j", "i") > 0 && Compare(x + "q", "r") < 0 &&
                       Compare(x + "q", "p") > 0;
     if (!weightless) return;
-    weightless_[code] = 1;
-    weightlessStart_[code < 256 ? code : code >> 8] = 1;
+    weightless_[code] = Compare(x, "") == 0 ? 2 : 1;
   });
 }
 
@@ -80,18 +79,19 @@ bool CharTraits::Contextual(CharCode code) {
 
 std::string_view CharTraits::Ceiling() {
   while (ceiling_.empty()) {
-    std::string best;
+    bool any = false;
+    CharCode best = 0;
+    char bestBuffer[2];
     ForEachCharacter([&](CharCode code) {
-      char buffer[2];
-      std::string_view x = CharBytes(code, buffer);
       if (Weightless(code) || contextual_[code] == 2) return;
-      if (best.empty() || Compare(x, best) > 0) best.assign(x);
+      char buffer[2];
+      if (!any || Compare(CharBytes(code, buffer), CharBytes(best, bestBuffer)) > 0) best = code;
+      any = true;
     });
-    if (best.empty()) return {};
-    CharCode code = static_cast<CharCode>(best.size() == 1 ? static_cast<uint8_t>(best[0])
-                                                           : static_cast<uint8_t>(best[0]) << 8 |
-                                                                 static_cast<uint8_t>(best[1]));
-    if (!Contextual(code)) ceiling_ = best + best + best + best;
+    if (!any) return {};
+    if (Contextual(best)) continue;
+    std::string top(CharBytes(best, bestBuffer));
+    ceiling_ = top + top + top + top;
   }
   return ceiling_;
 }

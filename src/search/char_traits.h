@@ -2,17 +2,20 @@
 // through CompareAnsi alone, so that a width-insensitive search can rule out
 // positions without asking the system about each of them.
 //
-// The locale comparison behaves as if each character had a sort weight with a
-// primary part and lower parts (case, width, diacritics), compared primary parts
-// first. Most characters carry one primary weight of their own; then two texts of
-// such characters are equal exactly when they are equal character by character.
+// The locale comparison behaves as if each character had sort weights: a list of
+// primary weights (usually one) and lower weights (case, width, diacritics); two
+// texts compare by their whole lists of primary weights first. Marks add lower
+// weights only and may add them to a neighbour, never a primary weight. Most
+// characters carry one primary weight of their own, the same wherever they stand.
 // The exceptions are found here by probing:
-// - weightless characters carry no primary weight (ignorable bytes, voicing
-//   marks, apostrophe and hyphen); they may merge with a neighbour;
+// - weightless characters carry no primary weight: ignorable ones (a zero byte)
+//   carry no weight at all, marks (voicing marks, apostrophe and hyphen) carry
+//   lower weights only and may merge with a neighbour;
 // - contextual characters take their weight from the character before them
 //   (prolonged sound and repeat marks);
 // - characters with several primary weights (ligatures such as the unit
-//   squares) are recognised relative to a pattern character (see the wide matcher).
+//   squares) are recognised relative to a pattern character (see the wide
+//   matcher), with the ceiling below.
 #pragma once
 
 #include <cstdint>
@@ -36,8 +39,8 @@ class CharTraits {
 
   // True when the character carries no primary weight.
   bool Weightless(CharCode code) const { return weightless_[code] != 0; }
-  // True when some character that begins with this byte is weightless.
-  bool WeightlessStart(uint8_t byte) const { return weightlessStart_[byte] != 0; }
+  // True when the character carries no weight at all: a text compares as if it were not there.
+  bool Ignorable(CharCode code) const { return weightless_[code] == 2; }
   // True when the character's weight depends on the character before it. Learnt on first use.
   bool Contextual(CharCode code);
   // Four times the character with the highest weight that is neither weightless
@@ -50,8 +53,7 @@ class CharTraits {
 
  private:
   unsigned flags_;
-  std::unique_ptr<uint8_t[]> weightless_;   // per code
+  std::unique_ptr<uint8_t[]> weightless_;   // per code: 0 no, 1 weightless, 2 ignorable
   std::unique_ptr<uint8_t[]> contextual_;   // per code: 0 unknown, 1 no, 2 yes
-  uint8_t weightlessStart_[256] = {};
   std::string ceiling_;
 };

@@ -10,11 +10,13 @@
 namespace {
 
 constexpr int kComparesPerPacerCheck = 256;
+// A lead byte is summed up (256 characters learnt) after this many positions began with it.
+constexpr uint16_t kSummariseLeadAfter = 64;
 
 // The character at t (avail bytes): its code and size, or size 0 when the bytes
 // end inside it (a lead byte at the end).
-inline int32_t Decode(const uint8_t* t, int32_t avail, CharCode* code) {
-  if (!IsLeadByte(t[0])) {
+inline int32_t Decode(const bool* lead, const uint8_t* t, int32_t avail, CharCode* code) {
+  if (!lead[t[0]]) {
     *code = t[0];
     return 1;
   }
@@ -23,15 +25,15 @@ inline int32_t Decode(const uint8_t* t, int32_t avail, CharCode* code) {
   return 2;
 }
 
-std::string_view Bytes(CharCode code, char (&buffer)[2]) { return CharBytes(code, buffer); }
-
 }  // namespace
 
 WideMatcher::WideMatcher(const uint8_t* pattern, int32_t count, int options)
     : count_(std::clamp(count, 1, 128)),
       options_(options),
       traits_(CharTraits::For(WidthInsensitiveFlags(options))),
-      irregularFrom_(0) {
+      irregularFrom_(0),
+      start_(new uint8_t[65536]()) {
+  for (int b = 0; b < 256; ++b) lead_[b] = IsLeadByte(static_cast<unsigned char>(b));
   std::memcpy(pattern_, pattern, static_cast<size_t>(count_));
   std::vector<CharCode> distinct;
   bool irregular = false;
@@ -55,23 +57,19 @@ WideMatcher::WideMatcher(const uint8_t* pattern, int32_t count, int options)
   relations_.resize(distinct.size());
 }
 
-// How text character code stands to the pattern character at place: equal,
-// apart, or risky when the weights of one may begin with the other's (one
-// sorts after the other but not after the other followed by the ceiling).
 WideMatcher::Relation WideMatcher::RelationOf(int32_t place, CharCode code) {
   auto& table = relations_[static_cast<size_t>(chars_[static_cast<size_t>(place)].table)];
   if (!table) table.reset(new uint8_t[65536]());
   uint8_t& known = table[code];
   if (known == kUnknown) {
     char tb[2], pb[2];
-    std::string x(Bytes(code, tb)), p(Bytes(chars_[static_cast<size_t>(place)].code, pb));
+    std::string x(CharBytes(code, tb)), p(CharBytes(chars_[static_cast<size_t>(place)].code, pb));
     int order = traits_.Compare(x, p);
     if (order == 0) {
       known = kEqual;
     } else {
-      std::string_view ceiling = traits_.Ceiling();
-      bool risky = order > 0 ? traits_.Compare(x, p + std::string(ceiling)) <= 0
-                             : traits_.Compare(p, x + std::string(ceiling)) <= 0;
+      std::string ceiling(traits_.Ceiling());
+      bool risky = order > 0 ? traits_.Compare(x, p + ceiling) <= 0 : traits_.Compare(p, x + ceiling) <= 0;
       known = risky ? kRisky : kApart;
     }
   }
@@ -80,27 +78,55 @@ WideMatcher::Relation WideMatcher::RelationOf(int32_t place, CharCode code) {
 
 bool WideMatcher::MayMatch(const uint8_t* t, int32_t avail) {
   const int32_t chars = static_cast<int32_t>(chars_.size());
-  int32_t at = 0;
-  for (int32_t place = 0; place < chars; ++place) {
-    if (at >= avail) return false;  // the text ends before the pattern's characters do
+  int32_t at = 0, place = 0;
+  for (int32_t taken = 0; taken < chars; ++taken) {
+    if (at >= avail) return false;  // the text ends before the pattern's count of characters
     CharCode code;
-    int32_t size = Decode(t + at, avail - at, &code);
+    int32_t size = Decode(lead_, t + at, avail - at, &code);
     if (size == 0) return false;
     at += size;
-    if (place >= irregularFrom_ || traits_.Weightless(code)) return true;
-    if (place > 0 && traits_.Contextual(code)) return true;
+    if (traits_.Ignorable(code)) continue;
+    if (place >= irregularFrom_) return true;
+    if (traits_.Weightless(code)) continue;
+    if (taken > 0 && traits_.Contextual(code)) return true;
     Relation relation = RelationOf(place, code);
-    if (relation == kEqual) continue;
+    if (relation == kApart) return false;
     if (relation == kRisky) return true;
-    // Apart. A weightless character right after the pair could still change it.
-    if (place + 1 >= chars) return false;
-    if (place + 1 >= irregularFrom_) return true;
-    if (at >= avail) return false;
-    CharCode next;
-    if (Decode(t + at, avail - at, &next) == 0) return false;
-    return traits_.Weightless(next);
+    ++place;
   }
-  return true;
+  return place >= irregularFrom_;
+}
+
+WideMatcher::Start WideMatcher::LearnStart(CharCode code) {
+  bool rejects = irregularFrom_ > 0 && !traits_.Weightless(code) && RelationOf(0, code) == kApart;
+  Start start = rejects ? kStartRejects : kStartExamine;
+  start_[code] = start;
+  if (code < 256) byteStart_[code] = start;
+  return start;
+}
+
+void WideMatcher::SummariseLead(uint8_t lead) {
+  uint8_t all = kStartRejects;
+  for (int trail = 0; trail < 256; ++trail) {
+    CharCode code = static_cast<CharCode>(lead << 8 | trail);
+    uint8_t start = start_[code] != kStartUnknown ? start_[code] : static_cast<uint8_t>(LearnStart(code));
+    all = std::max(all, start);
+  }
+  byteStart_[lead] = all;
+}
+
+// The byte's summary when there is one, else the first character's own verdict.
+inline bool WideMatcher::StartMayMatch(const uint8_t* t, int32_t left) {
+  const uint8_t first = t[0];
+  const uint8_t summary = byteStart_[first];
+  if (!lead_[first]) {
+    return (summary != kStartUnknown ? summary : static_cast<uint8_t>(LearnStart(first))) != kStartRejects;
+  }
+  if (summary == kStartRejects || left < 2) return false;
+  if (summary == kStartUnknown && ++leadSeen_[first] == kSummariseLeadAfter) SummariseLead(first);
+  const CharCode code = static_cast<CharCode>(first << 8 | t[1]);
+  const uint8_t own = start_[code];
+  return (own != kStartUnknown ? own : static_cast<uint8_t>(LearnStart(code))) != kStartRejects;
 }
 
 int32_t WideMatcher::Try(const uint8_t* t, int32_t avail) {
@@ -115,6 +141,8 @@ ScanHit WideMatcher::Forward(const uint8_t* base, int32_t baseOffset, int32_t fr
   int64_t nextCheck = compareCalls_ + kComparesPerPacerCheck;
   for (int32_t d = from; d < to; ++d) {
     const uint8_t* t = base + (d - baseOffset);
+    if (byteStart_[t[0]] == kStartRejects) continue;  // the common case, kept in the loop
+    if (!StartMayMatch(t, limit - d)) continue;
     int32_t length = Try(t, std::min(reach, limit - d));
     if (length > 0) return {d, length, false};
     if (compareCalls_ >= nextCheck) {
@@ -131,6 +159,8 @@ ScanHit WideMatcher::Backward(const uint8_t* base, int32_t baseOffset, int32_t f
   int64_t nextCheck = compareCalls_ + kComparesPerPacerCheck;
   for (int32_t d = to - 1; d >= from; --d) {
     const uint8_t* t = base + (d - baseOffset);
+    if (byteStart_[t[0]] == kStartRejects) continue;  // the common case, kept in the loop
+    if (!StartMayMatch(t, limit - d)) continue;
     int32_t length = Try(t, std::min(reach, limit - d));
     if (length > 0) return {d, length, false};
     if (compareCalls_ >= nextCheck) {

@@ -268,9 +268,12 @@ TEST(Searcher, MatchStraddlingManyOneByteBlocks) {
 }
 
 TEST(Searcher, PlainTextLeavesCompareToTheMatchesOnly) {
-  // Letters, digits, kana and kanji only: the filter rules out every other position.
+  // Letters, digits, kana, kanji, zero and control bytes: the filter rules out
+  // every position but the matches, zero bytes and control characters included.
   Bytes text;
-  std::string piece = "The quick ｂｒｏｗｎ fox ジャンプ over 漢字 and ａｂｃ, abd, ABC 123 ｱｲｳ";
+  std::string piece = "The quick ｂｒｏｗｎ fox ジャンプ over 漢字 and ａｂｃ, abd, ABC 123 ｱｲｳ a";
+  static const char kOdd[] = "\0bc \x01" "ab\x02" "c a\0\0b";
+  piece.append(kOdd, sizeof kOdd - 1);
   for (int i = 0; i < 40; ++i) text.insert(text.end(), piece.begin(), piece.end());
   Document doc;
   SetBlocksOf(doc, text, {97});
