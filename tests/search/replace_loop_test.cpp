@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <deque>
 #include <string>
 
@@ -200,6 +201,32 @@ TEST(ReplaceLoop, AbortEndsTheRunWithoutNotFound) {
   EXPECT_FALSE(out.showNotFound);
   EXPECT_FALSE(out.showSummary);
   EXPECT_EQ(f.progress.ends, 1);
+}
+
+// The document is made to look 2 GiB long (its real bytes followed by nothing)
+// so that the fourth replacement would pass the 32-bit size limit.
+TEST(ReplaceLoop, ReplacementPastTheSizeLimitStopsWithAConsistentDocument) {
+  Fixture f;
+  MessageRecorder messages;
+  SetContent(f.doc, Bytes(6, 'A'));
+  const int32_t pretended = INT32_MAX - 3 - 6;
+  f.doc.length += pretended;
+  ReplaceRequest request;
+  request.pattern = Seq("A");
+  request.replacement = Seq("BC");
+  request.options = kDown;
+  ReplaceOutcome out = RunReplace(f.doc, request, kReplaceAll, f.questions, &f.view, f.progress);
+  f.doc.length -= pretended;
+  EXPECT_TRUE(out.failed);
+  EXPECT_FALSE(out.showSummary);
+  EXPECT_EQ(out.replaced, 3);
+  EXPECT_EQ(messages.texts(), (std::vector<std::string>{"ﾒﾓﾘを確保できません。"}));
+  EXPECT_EQ(Text(f.doc), "BCBCBCAAA");
+  EXPECT_EQ(CheckDocument(f.doc), "");
+  EXPECT_EQ(f.progress.ends, 1);
+  ASSERT_EQ(f.view.changes.size(), 1u);  // the replacements made are still shown
+  ASSERT_EQ(UndoOrRedo(f.doc, false, nullptr), 0);
+  EXPECT_EQ(Text(f.doc), "BCBCAAAA");
 }
 
 TEST(ReplaceLoop, ProgressDialogThatCannotBeMadeIsReported) {
