@@ -10,12 +10,9 @@
 #include "search/batched_edit_view.h"
 #include "search/search.h"
 #include "search/search_options.h"
+#include "search/search_texts.h"
 
 namespace {
-
-constexpr const char* kCannotGetData = "ﾃﾞｰﾀを取得できません。";
-constexpr const char* kCannotCreateDialog = "ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを作成できません";
-constexpr const char* kCannotDestroyWindow = "ｳｲﾝﾄﾞｳを破棄できません";
 
 ReplaceConfirm ConfirmFor(Document& doc, const ReplaceRequest& request) {
   ReplaceConfirm info;
@@ -39,7 +36,7 @@ class AllRun {
   AllRun(Progress& progress, PaceClock& clock) : progress_(progress), clock_(clock) {}
   bool Begin() {
     if (!progress_.Begin(kSearchingText)) {
-      ShowMessage(kCannotCreateDialog, MessageIcon::Warning);
+      ShowMessage(kCannotCreateProgressText, MessageIcon::Warning);
       return false;
     }
     pacer_.emplace(progress_, clock_);
@@ -51,7 +48,7 @@ class AllRun {
     if (!pacer_) return true;
     pacer_.reset();
     if (progress_.End()) return true;
-    ShowMessage(kCannotDestroyWindow, MessageIcon::Warning);
+    ShowMessage(kCannotDestroyProgressText, MessageIcon::Warning);
     return false;
   }
 
@@ -73,7 +70,7 @@ ReplaceOutcome RunReplace(Document& doc, const ReplaceRequest& request, int mode
   // direction of the search; the far end (bound) moves with the replacements.
   SearchStretch first = ResolveSearchStretch(doc, doc.caret, doc.anchor, searcher);
   if (first.readFailed) {
-    ShowMessage(kCannotGetData, MessageIcon::Stop);
+    ShowMessage(kCannotGetDataText, MessageIcon::Stop);
     out.failed = true;
     return out;
   }

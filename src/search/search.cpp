@@ -7,13 +7,11 @@
 #include "core/user_message.h"
 #include "search/compare.h"
 #include "search/search_options.h"
+#include "search/search_texts.h"
 
 namespace {
 
 constexpr int32_t kPreviousMatchLimit = 256;
-constexpr const char* kCannotGetData = "ﾃﾞｰﾀを取得できません。";
-constexpr const char* kCannotCreateDialog = "ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを作成できません";
-constexpr const char* kCannotDestroyWindow = "ｳｲﾝﾄﾞｳを破棄できません";
 
 SearchResult Failed() { return {SearchStatus::kFailed, -1, 0}; }
 
@@ -57,13 +55,13 @@ SearchResult SearchOver(Document& doc, const SearchStretch& stretch, Searcher& s
                         PaceClock& clock) {
   doc.anchor = -1;
   if (!progress.Begin(kSearchingText)) {
-    ShowMessage(kCannotCreateDialog, MessageIcon::Warning);
+    ShowMessage(kCannotCreateProgressText, MessageIcon::Warning);
     return Failed();
   }
   SearchPacer pacer(progress, clock);
   SearchResult result = Scan(doc, stretch, searcher, pacer);
   if (!progress.End()) {
-    ShowMessage(kCannotDestroyWindow, MessageIcon::Warning);
+    ShowMessage(kCannotDestroyProgressText, MessageIcon::Warning);
     doc.anchor = -1;
     return Failed();
   }
@@ -75,7 +73,7 @@ SearchResult Search(Document& doc, int32_t a, int32_t b, Searcher& searcher, Pro
   doc.anchor = -1;
   SearchStretch stretch = ResolveSearchStretch(doc, a, b, searcher);
   if (stretch.readFailed) {
-    ShowMessage(kCannotGetData, MessageIcon::Stop);
+    ShowMessage(kCannotGetDataText, MessageIcon::Stop);
     return Failed();
   }
   return SearchOver(doc, stretch, searcher, progress, clock);

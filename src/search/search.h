@@ -41,7 +41,7 @@ struct SearchResult {
 };
 
 // The whole search of the find commands: drops the selection (anchor -1),
-// resolves the stretch of a and b, runs the progress dialog with "検索中" and
+// resolves the stretch of a and b, runs the progress dialog with kSearchingText and
 // scans with the given clock (see SearchOver). A selection that cannot be read is
 // reported ("ﾃﾞｰﾀを取得できません。", stop icon) and gives kFailed.
 SearchResult Search(Document& doc, int32_t a, int32_t b, Searcher& searcher, Progress& progress,
@@ -60,6 +60,3 @@ SearchResult SearchOver(Document& doc, const SearchStretch& stretch, Searcher& s
 // The same inside a progress run the caller began and ends (the replace loop
 // runs all its searches in one): no dialog is made or closed here.
 SearchResult SearchOver(Document& doc, const SearchStretch& stretch, Searcher& searcher, SearchPacer& pacer);
-
-// The progress text of searching.
-inline constexpr const char* kSearchingText = "検索中";

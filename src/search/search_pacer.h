@@ -30,7 +30,6 @@ class SearchPacer {
   bool ShouldStop();
 
   bool aborted() const { return progress_.Aborted(); }
-  Progress& progress() { return progress_; }
 
  private:
   Progress& progress_;

@@ -17,6 +17,14 @@ std::string NotFoundText(const ByteSequence& pattern, int activeColumn, const Pa
 // little-endian units up to an even count and its first zero unit.
 std::u16string NotFoundTextWide(const ByteSequence& pattern);
 
+// The failures a search or the replace loop reports.
+inline constexpr const char* kCannotGetDataText = "ﾃﾞｰﾀを取得できません。";
+inline constexpr const char* kCannotCreateProgressText = "ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを作成できません";
+inline constexpr const char* kCannotDestroyProgressText = "ｳｲﾝﾄﾞｳを破棄できません";
+
+// The progress text of searching.
+inline constexpr const char* kSearchingText = "検索中";
+
 // "%d個の数列を置換しました" with count.
 std::string ReplacedCountText(int count);
 
