@@ -58,10 +58,10 @@ struct ReplaceOutcome {
 };
 
 // Runs the loop for the request on doc. mode is kReplaceAsking or kReplaceAll.
-// The first search starts at the caret and the selection limits it as it limits
-// a search (ResolveSearchStretch). A limiting selection is then searched from its
-// near end in the search direction to its far end, which moves with the
-// replacements, and the loop never leaves it; otherwise every search runs from
+// The selection limits the loop when it would limit a search from the caret
+// (ResolveSearchStretch with caret and anchor): it is then searched from its near
+// end in the search direction to its far end, which moves with the
+// replacements, and the loop never leaves it. Otherwise every search runs from
 // the caret to the end (or the start) of the document. Either way the loop moves
 // away from what it replaced and never searches a replacement again.
 // Every replacement is ReplaceSelection (caret before the inserted bytes when
