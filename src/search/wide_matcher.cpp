@@ -9,7 +9,9 @@
 
 namespace {
 
-constexpr int kComparesPerPacerCheck = 256;
+// Positions between two looks at the pacer: a few milliseconds even where the
+// system comparison runs at most of them or characters are being learnt.
+constexpr int32_t kPositionsPerPacerCheck = 4096;
 // A lead byte is summed up (256 characters learnt) after this many positions began with it.
 constexpr uint16_t kSummariseLeadAfter = 64;
 
@@ -138,16 +140,15 @@ int32_t WideMatcher::Try(const uint8_t* t, int32_t avail) {
 ScanHit WideMatcher::Forward(const uint8_t* base, int32_t baseOffset, int32_t from, int32_t to, int32_t limit,
                              SearchPacer& pacer) {
   const int32_t reach = 2 * count_;
-  int64_t nextCheck = compareCalls_ + kComparesPerPacerCheck;
-  for (int32_t d = from; d < to; ++d) {
-    const uint8_t* t = base + (d - baseOffset);
-    if (byteStart_[t[0]] == kStartRejects) continue;  // the common case, kept in the loop
-    if (!StartMayMatch(t, limit - d)) continue;
-    int32_t length = Try(t, std::min(reach, limit - d));
-    if (length > 0) return {d, length, false};
-    if (compareCalls_ >= nextCheck) {
-      if (pacer.ShouldStop()) return {-1, 0, true};
-      nextCheck = compareCalls_ + kComparesPerPacerCheck;
+  for (int32_t chunk = from; chunk < to; chunk += kPositionsPerPacerCheck) {
+    if (chunk > from && pacer.ShouldStop()) return {-1, 0, true};
+    const int32_t chunkEnd = std::min(to, chunk + kPositionsPerPacerCheck);
+    for (int32_t d = chunk; d < chunkEnd; ++d) {
+      const uint8_t* t = base + (d - baseOffset);
+      if (byteStart_[t[0]] == kStartRejects) continue;  // the common case, kept in the loop
+      if (!StartMayMatch(t, limit - d)) continue;
+      int32_t length = Try(t, std::min(reach, limit - d));
+      if (length > 0) return {d, length, false};
     }
   }
   return {};
@@ -156,16 +157,15 @@ ScanHit WideMatcher::Forward(const uint8_t* base, int32_t baseOffset, int32_t fr
 ScanHit WideMatcher::Backward(const uint8_t* base, int32_t baseOffset, int32_t from, int32_t to, int32_t limit,
                               SearchPacer& pacer) {
   const int32_t reach = 2 * count_;
-  int64_t nextCheck = compareCalls_ + kComparesPerPacerCheck;
-  for (int32_t d = to - 1; d >= from; --d) {
-    const uint8_t* t = base + (d - baseOffset);
-    if (byteStart_[t[0]] == kStartRejects) continue;  // the common case, kept in the loop
-    if (!StartMayMatch(t, limit - d)) continue;
-    int32_t length = Try(t, std::min(reach, limit - d));
-    if (length > 0) return {d, length, false};
-    if (compareCalls_ >= nextCheck) {
-      if (pacer.ShouldStop()) return {-1, 0, true};
-      nextCheck = compareCalls_ + kComparesPerPacerCheck;
+  for (int32_t chunk = to; chunk > from; chunk -= kPositionsPerPacerCheck) {
+    if (chunk < to && pacer.ShouldStop()) return {-1, 0, true};
+    const int32_t chunkStart = std::max(from, chunk - kPositionsPerPacerCheck);
+    for (int32_t d = chunk - 1; d >= chunkStart; --d) {
+      const uint8_t* t = base + (d - baseOffset);
+      if (byteStart_[t[0]] == kStartRejects) continue;
+      if (!StartMayMatch(t, limit - d)) continue;
+      int32_t length = Try(t, std::min(reach, limit - d));
+      if (length > 0) return {d, length, false};
     }
   }
   return {};
