@@ -1,6 +1,7 @@
 // Building and inspecting documents for tests.
 #include "support/doc_builders.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -38,6 +39,23 @@ void SetBlocks(Document& doc, const std::vector<int32_t>& lens) {
   doc.length = static_cast<int32_t>(offset);
   doc.cursorBlock = doc.firstBlock;
   doc.cursorBase = 0;
+}
+
+void SetBlocksOf(Document& doc, const std::vector<uint8_t>& bytes, const std::vector<int32_t>& lens) {
+  std::vector<int32_t> cut;
+  size_t at = 0;
+  for (size_t i = 0; at < bytes.size(); ++i) {
+    int32_t len = lens.empty() ? static_cast<int32_t>(bytes.size()) : std::max(1, lens[i % lens.size()]);
+    len = static_cast<int32_t>(std::min<size_t>(static_cast<size_t>(len), bytes.size() - at));
+    cut.push_back(len);
+    at += static_cast<size_t>(len);
+  }
+  SetBlocks(doc, cut);
+  at = 0;
+  for (Block* b = doc.firstBlock; b && !bytes.empty(); b = b->next) {
+    std::memcpy(b->data, bytes.data() + at, static_cast<size_t>(b->len));
+    at += static_cast<size_t>(b->len);
+  }
 }
 
 void SetContent(Document& doc, const std::vector<uint8_t>& bytes) {

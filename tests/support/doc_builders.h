@@ -16,6 +16,11 @@ std::vector<uint8_t> RandomBytes(int32_t n, uint32_t seed);
 // for an empty list) holding PatternByte(offset); the cursor goes to the first block.
 void SetBlocks(Document& doc, const std::vector<int32_t>& lens);
 
+// Replaces doc's content by bytes cut into blocks of the given lengths in turn
+// (the list repeats until the bytes run out; one empty block for no bytes); the
+// cursor goes to the first block.
+void SetBlocksOf(Document& doc, const std::vector<uint8_t>& bytes, const std::vector<int32_t>& lens);
+
 // Replaces doc's content by bytes (inserted in one go) and puts the cursor first.
 void SetContent(Document& doc, const std::vector<uint8_t>& bytes);
 
