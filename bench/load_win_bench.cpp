@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/progress_dialog_win.h"
-#include "app/shell.h"
+#include "shell/progress_dialog_win.h"
+#include "shell/shell.h"
 #include "core/document.h"
 #include "core/load_file.h"
 

@@ -13,8 +13,8 @@
 #include "bench_support.h"
 #include "core/block_list.h"
 #include "core/document.h"
-#include "hexview/dump_paint.h"
-#include "hexview/view_scroll.h"
+#include "hexview/render/dump_paint.h"
+#include "hexview/render/view_scroll.h"
 
 namespace {
 

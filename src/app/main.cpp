@@ -1,8 +1,8 @@
 // The entry point of varnel.exe.
 #include <windows.h>
 
-#include "app/command_line.h"
-#include "app/startup.h"
+#include "app/startup/command_line.h"
+#include "app/startup/startup.h"
 
 // The runtime's own command line for WinMain takes every byte above 0x7F for a
 // space, which cuts Shift-JIS names apart; the arguments are taken from the

@@ -135,3 +135,5 @@ bool MatchesPattern(const char* path, const char* pattern) {
   return MatchesComponent(UpperSingleBytes(subject.name), UpperSingleBytes(wanted.name)) &&
          MatchesComponent(UpperSingleBytes(WithoutDot(subject.ext)), UpperSingleBytes(WithoutDot(wanted.ext)));
 }
+
+FileTypeList g_fileTypes;

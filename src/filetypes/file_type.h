@@ -21,6 +21,9 @@ struct FileTypeList {
   std::vector<FileType> types;
 };
 
+// The program's file types ("FILETYPE%d"), loaded at start-up and saved at exit.
+extern FileTypeList g_fileTypes;
+
 // The font both built-in types use: MS Gothic, height -13, Shift-JIS, fixed pitch.
 LogFont DefaultFileTypeFont();
 

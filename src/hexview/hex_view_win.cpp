@@ -7,24 +7,24 @@
 
 #include <new>
 
-#include "app/app_state.h"
-#include "app/shell.h"
-#include "app/window_titles_win.h"
+#include "shell/process_state.h"
+#include "shell/shell.h"
+#include "hexview/window_titles_win.h"
 #include "core/document.h"
-#include "app/menus_win.h"
+#include "shell/menu_bar_win.h"
 #include "core/user_message.h"
-#include "hexview/caret_scroll_win.h"
-#include "hexview/caret_win.h"
-#include "hexview/char_input_win.h"
-#include "hexview/key_input_win.h"
-#include "hexview/menu_state_win.h"
-#include "hexview/mouse_input_win.h"
-#include "hexview/save_win.h"
-#include "hexview/save_window_icons_win.h"
-#include "hexview/view_commands_context_win.h"
-#include "hexview/view_commands_win.h"
-#include "hexview/view_paint_win.h"
-#include "hexview/view_resources_win.h"
+#include "hexview/input/caret_scroll_win.h"
+#include "hexview/input/caret_win.h"
+#include "hexview/input/char_input_win.h"
+#include "hexview/input/key_input_win.h"
+#include "hexview/commands/menu_state_win.h"
+#include "hexview/input/mouse_input_win.h"
+#include "hexview/commands/save_win.h"
+#include "hexview/commands/save_window_icons_win.h"
+#include "hexview/commands/view_commands_context_win.h"
+#include "hexview/commands/view_commands_win.h"
+#include "hexview/render/view_paint_win.h"
+#include "hexview/render/view_resources_win.h"
 
 namespace {
 
@@ -122,4 +122,10 @@ LRESULT CALLBACK HexViewWindowProc(HWND view, UINT message, WPARAM wParam, LPARA
     case WM_QUERYENDSESSION: return ConfirmClose(view) ? TRUE : FALSE;
     default: return DefaultProc(view, message, wParam, lParam);
   }
+}
+
+bool IsDocumentWindow(HWND window) {
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  return lstrcmpA(name, kDocumentClassName) == 0;
 }

@@ -5,6 +5,12 @@
 
 struct Document;
 
+inline constexpr char kDocumentClassName[] = "BINClass";
+inline constexpr char kBarClassName[] = "BARClass";
+
+// True for a window of class "BINClass".
+bool IsDocumentWindow(HWND window);
+
 // Window procedures of the two classes.
 LRESULT CALLBACK HexViewWindowProc(HWND view, UINT message, WPARAM wParam, LPARAM lParam);
 // The marker bars fill themselves with the parent view's text brush (bar_win.cpp).

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "hexview/caret_geometry.h"
-#include "hexview/caret_motion.h"
+#include "hexview/input/caret_geometry.h"
+#include "hexview/input/caret_motion.h"
 
 struct ImageClick {
   CaretState state;  // the view's caret, digit and scroll position after the click

@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "core/palette.h"
-#include "hexview/dump_layout.h"
-#include "hexview/dump_paint.h"
+#include "hexview/render/dump_layout.h"
+#include "hexview/render/dump_paint.h"
 #include "print/page_sequence.h"
 
 struct Document;

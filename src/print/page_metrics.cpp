@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "hexview/dump_layout.h"
+#include "hexview/render/dump_layout.h"
 
 int32_t DumpLineWidth(uint32_t options) {
   DumpGeometry g = GeometryFor(options);

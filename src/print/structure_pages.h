@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/display_types.h"
-#include "hexview/dump_paint.h"
+#include "hexview/render/dump_paint.h"
 #include "print/page_sequence.h"
 #include "structs/member_text.h"
 #include "structs/structure.h"

@@ -128,3 +128,5 @@ void InstallBuiltinStructures(StructureList& list) {
   list.count = static_cast<int32_t>(list.structures.size());
   UpdateMinimumSize(list);
 }
+
+StructureList g_structures;

@@ -57,6 +57,9 @@ struct StructureList {
   int32_t minimumSize = INT32_MAX;
 };
 
+// The program's templates ("INFOMATION%d"), loaded at start-up and saved at exit.
+extern StructureList g_structures;
+
 // True when the member can be shown: a known kind, and a byte count of 1, 2 or 4
 // for BYTE, WORD and DWORD, of 1 to kMaxMemberBytes for the other kinds.
 bool IsUsableMember(const StructureMember& member);

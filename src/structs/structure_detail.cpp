@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "core/user_message.h"
-#include "structs/stored_text.h"
+#include "core/stored_text.h"
 
 namespace {
 

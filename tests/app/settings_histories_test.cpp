@@ -1,7 +1,7 @@
 // The find and replace histories.
 #include <gtest/gtest.h>
 
-#include "app/settings_io.h"
+#include "app/settings/settings_io.h"
 #include "support/message_recorder.h"
 #include "support/settings_memory_store.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/settings_io.h"
+#include "app/settings/settings_io.h"
 #include "support/message_recorder.h"
 #include "support/settings_memory_store.h"
 

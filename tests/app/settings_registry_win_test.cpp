@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "app/ini_file.h"
-#include "app/registry_store.h"
-#include "app/settings_io.h"
+#include "app/settings/ini_file.h"
+#include "app/settings/registry_store.h"
+#include "app/settings/settings_io.h"
 #include "support/message_recorder.h"
 #include "support/settings_registry_win.h"
 #include "support/settings_samples.h"

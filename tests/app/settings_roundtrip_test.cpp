@@ -2,7 +2,7 @@
 // the real registry is exercised by the Windows tests).
 #include <gtest/gtest.h>
 
-#include "app/settings_io.h"
+#include "app/settings/settings_io.h"
 #include "support/message_recorder.h"
 #include "support/settings_memory_store.h"
 #include "support/settings_samples.h"

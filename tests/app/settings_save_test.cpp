@@ -2,7 +2,7 @@
 // and form of every value, and failures part way.
 #include <gtest/gtest.h>
 
-#include "app/settings_io.h"
+#include "app/settings/settings_io.h"
 #include "support/message_recorder.h"
 #include "support/settings_memory_store.h"
 

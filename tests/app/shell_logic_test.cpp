@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "core/palette.h"
-#include "app/file_history.h"
-#include "app/filter_list.h"
-#include "app/menu_help.h"
+#include "shell/file_history.h"
+#include "filetypes/filter_list.h"
+#include "shell/menu_help.h"
 
 TEST(ColorMix, MeansDropTheRemainderPerChannel) {
   EXPECT_EQ(MeanColor(Rgb(255, 0, 1), Rgb(0, 255, 2)), Rgb(127, 127, 1));

@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
-#include "app/open_document_win.h"
-#include "app/progress_dialog_win.h"
-#include "app/shell.h"
+#include "shell/process_state.h"
+#include "app/documents/open_document_win.h"
+#include "hexview/commands/menu_state_win.h"
+#include "hexview/commands/view_command_table_win.h"
+#include "shell/progress_dialog_win.h"
+#include "shell/shell.h"
 #include "core/document.h"
 #include "hexview/hex_view_win.h"
 #include "resources/resource_ids.h"
@@ -312,7 +314,7 @@ TEST(ShellMenus, InitialStatesWithoutAndWithADocument) {
   EXPECT_TRUE(MenuItemEnabled(IDM_NEW));
   EXPECT_FALSE(MenuItemEnabled(IDM_CLOSE));
   EXPECT_FALSE(MenuItemEnabled(IDM_SAVE));
-  EXPECT_TRUE(MenuItemEnabled(IDM_INFO));  // four built-in templates
+  EXPECT_FALSE(MenuItemEnabled(IDM_INFO));  // templates, but no information view yet
   EXPECT_TRUE(ButtonEnabled(IDM_NEW));
   EXPECT_FALSE(ButtonEnabled(IDM_SAVE));
   EXPECT_FALSE(ButtonEnabled(IDM_INFO));
@@ -327,13 +329,40 @@ TEST(ShellMenus, InitialStatesWithoutAndWithADocument) {
   EXPECT_FALSE(MenuItemEnabled(IDM_UNDO));
   EXPECT_FALSE(MenuItemEnabled(IDM_COPY));
   EXPECT_TRUE(ButtonEnabled(IDM_SAVE));
-  EXPECT_TRUE(ButtonEnabled(IDM_INFO));
   EXPECT_FALSE(ButtonEnabled(IDM_UNDO));
+  // What is not built yet stays grayed rather than doing nothing.
+  for (UINT id : {IDM_PRINT, IDM_PROPERTIES, IDM_INFO, IDM_IMAGE, IDM_FIND, IDM_FINDNEXT, IDM_REPLACE, IDM_STRUCTURES,
+                  IDM_FILETYPES})
+    EXPECT_FALSE(MenuItemEnabled(id)) << id;
+  for (int id : {IDM_PRINT, IDM_PROPERTIES, IDM_INFO, IDM_FIND, IDM_REPLACE}) EXPECT_FALSE(ButtonEnabled(id)) << id;
   MENUITEMINFOA check = {};
   check.cbSize = sizeof check;
   check.fMask = MIIM_STATE;
   GetMenuItemInfoA(bar, IDM_RADIX_HEX, FALSE, &check);
   EXPECT_TRUE(check.fState & MFS_CHECKED);
+}
+
+// A command another part registers is enabled by its own rule and runs on the
+// active document window.
+TEST(ShellMenus, RegisteredCommandsFollowTheirRule) {
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 /N1"));
+  static HWND ranOn = nullptr;
+  RegisterViewCommand(IDM_FIND, {[](HWND view) { ranOn = view; },
+                                 [](const Document& doc) { return doc.length == 0; }});
+  HWND view = DocumentWindows()[0];
+  RefreshMenuState(DocumentOf(view));
+  EXPECT_TRUE(MenuItemEnabled(IDM_FIND));
+  EXPECT_TRUE(ButtonEnabled(IDM_FIND));
+  SendMessageA(g_shell.frame, WM_COMMAND, IDM_FIND, 0);
+  EXPECT_EQ(ranOn, view);
+  DocumentOf(view)->length = 1;  // the rule now says no
+  RefreshMenuState(DocumentOf(view));
+  EXPECT_FALSE(MenuItemEnabled(IDM_FIND));
+  ranOn = nullptr;
+  SendMessageA(g_shell.frame, WM_COMMAND, IDM_FIND, 0);
+  EXPECT_EQ(ranOn, nullptr);
+  DocumentOf(view)->length = 0;
 }
 
 TEST(ShellMenus, HelpTextsForCommandsPopupsHistoryAndWindowEntries) {

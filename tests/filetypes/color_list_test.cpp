@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "hexview/byte_labels.h"
+#include "core/byte_labels.h"
 
 namespace {
 

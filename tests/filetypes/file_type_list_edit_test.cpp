@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "app/filter_list.h"
+#include "filetypes/filter_list.h"
 #include "support/failing_new.h"
 #include "support/message_recorder.h"
 

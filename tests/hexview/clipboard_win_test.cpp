@@ -9,7 +9,7 @@
 #include <string>
 
 #include "core/undo.h"
-#include "hexview/clipboard_win.h"
+#include "hexview/commands/clipboard_win.h"
 #include "resources/resource_ids.h"
 #include "save_test_helpers_win.h"
 

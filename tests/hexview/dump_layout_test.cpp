@@ -1,12 +1,12 @@
 // Dump geometry: columns per radix, pages, scroll limits, area boxes, cell and ruler texts.
-#include "hexview/dump_layout.h"
+#include "hexview/render/dump_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "core/document.h"
-#include "hexview/dump_text.h"
+#include "hexview/render/dump_text.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The caret's pixel point and the marker bars under its byte.
 #include <gtest/gtest.h>
 
-#include "hexview/caret_geometry.h"
+#include "hexview/input/caret_geometry.h"
 
 namespace {
 

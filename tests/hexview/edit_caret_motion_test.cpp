@@ -2,7 +2,7 @@
 // hexadecimal cells, 16 bytes per line and a page of three lines.
 #include <gtest/gtest.h>
 
-#include "hexview/caret_motion.h"
+#include "hexview/input/caret_motion.h"
 
 // Found by the test framework next to CaretState, for readable failures.
 void PrintTo(const CaretState& s, std::ostream* os) {

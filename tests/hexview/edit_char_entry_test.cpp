@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "hexview/char_entry.h"
+#include "hexview/input/char_entry.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/number_text.h"
-#include "hexview/caret_entry_mode.h"
-#include "hexview/digit_entry.h"
+#include "hexview/input/caret_entry_mode.h"
+#include "hexview/input/digit_entry.h"
 
 namespace {
 

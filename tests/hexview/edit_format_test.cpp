@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/display_types.h"
-#include "hexview/view_commands_format.h"
+#include "hexview/commands/view_commands_format.h"
 
 namespace {
 

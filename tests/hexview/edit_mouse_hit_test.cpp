@@ -2,7 +2,7 @@
 // the UTF-16 area, the address column and the ruler; drag scrolling.
 #include <gtest/gtest.h>
 
-#include "hexview/mouse_hit_test.h"
+#include "hexview/input/mouse_hit_test.h"
 
 namespace {
 

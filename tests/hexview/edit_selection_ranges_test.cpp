@@ -1,7 +1,7 @@
 // The selections Delete, Backspace, delete line and overwriting make.
 #include <gtest/gtest.h>
 
-#include "hexview/selection_ranges.h"
+#include "hexview/input/selection_ranges.h"
 
 namespace {
 

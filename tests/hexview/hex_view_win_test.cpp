@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <new>
 
-#include "hexview/view_resources_win.h"
+#include "hexview/render/view_resources_win.h"
 #include "input_helpers_win.h"
 
 namespace {

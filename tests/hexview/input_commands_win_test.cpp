@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/menus_win.h"
+#include "shell/menu_bar_win.h"
 #include "core/display_types.h"
 #include "input_helpers_win.h"
 #include "resources/resource_ids.h"

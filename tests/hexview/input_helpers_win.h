@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app/shell.h"
+#include "shell/shell.h"
 #include "core/display_types.h"
 #include "core/document.h"
 #include "core/undo.h"
-#include "hexview/caret_entry_mode.h"
+#include "hexview/input/caret_entry_mode.h"
 #include "hexview/hex_view_win.h"
 #include "support/dialog_driver_win.h"
 #include "support/shell_fixture_win.h"

@@ -10,7 +10,7 @@
 #include <random>
 #include <sstream>
 
-#include "hexview/dump_layout.h"
+#include "hexview/render/dump_layout.h"
 #include "input_helpers_win.h"
 #include "resources/resource_ids.h"
 

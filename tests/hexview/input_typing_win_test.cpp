@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "hexview/char_input_win.h"
+#include "hexview/input/char_input_win.h"
 #include "input_helpers_win.h"
 #include "resources/resource_ids.h"
 

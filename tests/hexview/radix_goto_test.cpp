@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "hexview/goto_address.h"
-#include "hexview/radix_value.h"
+#include "hexview/dialogs/goto_address.h"
+#include "hexview/dialogs/radix_value.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "app/app_state.h"
-#include "hexview/caret_entry_mode.h"
-#include "hexview/goto_win.h"
-#include "hexview/radix_input_win.h"
-#include "hexview/radix_value.h"
+#include "shell/process_state.h"
+#include "hexview/input/caret_entry_mode.h"
+#include "hexview/dialogs/goto_win.h"
+#include "hexview/dialogs/radix_input_win.h"
+#include "hexview/dialogs/radix_value.h"
 #include "resources/resource_ids.h"
 #include "save_test_helpers_win.h"
 

@@ -6,9 +6,9 @@
 #include <random>
 #include <vector>
 
-#include "hexview/dump_paint.h"
-#include "hexview/view_invalidate.h"
-#include "hexview/view_scroll.h"
+#include "hexview/render/dump_paint.h"
+#include "hexview/render/view_invalidate.h"
+#include "hexview/render/view_scroll.h"
 #include "render_recording.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "hexview/dump_text.h"
+#include "hexview/render/dump_text.h"
 #include "render_recording.h"
 
 namespace {

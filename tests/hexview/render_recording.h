@@ -11,7 +11,7 @@
 #include "core/palette.h"
 #include "core/codepage.h"
 #include "core/document.h"
-#include "hexview/dump_paint.h"
+#include "hexview/render/dump_paint.h"
 #include "support/doc_builders.h"
 
 inline void PrintTo(const PixelRect& r, std::ostream* os) {

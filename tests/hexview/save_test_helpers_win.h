@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/shell.h"
+#include "shell/shell.h"
 #include "core/document.h"
 #include "core/edit.h"
-#include "hexview/edit_view_win.h"
+#include "hexview/commands/edit_view_win.h"
 #include "hexview/hex_view_win.h"
 #include "support/dialog_driver_win.h"
 #include "support/shell_fixture_win.h"

@@ -7,8 +7,9 @@
 
 #include <algorithm>
 
-#include "app/app_state.h"
-#include "app/open_document_win.h"
+#include "filetypes/file_type.h"
+#include "shell/process_state.h"
+#include "app/documents/open_document_win.h"
 #include "core/display_types.h"
 #include "core/undo.h"
 #include "resources/resource_ids.h"

@@ -7,9 +7,9 @@
 
 #include <cstring>
 
-#include "hexview/ime_win.h"
-#include "hexview/status_line_win.h"
-#include "hexview/view_resources_win.h"
+#include "hexview/status/ime_win.h"
+#include "hexview/status/status_line_win.h"
+#include "hexview/render/view_resources_win.h"
 #include "input_helpers_win.h"
 
 using namespace input;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "hexview/status_text.h"
+#include "hexview/status/status_text.h"
 
 namespace {
 

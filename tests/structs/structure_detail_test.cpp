@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "structs/stored_text.h"
+#include "core/stored_text.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_store.h"
+#include "app/settings/settings_store.h"
 
 // Registry and INI names compare without regard to ASCII case.
 struct CaseInsensitiveLess {

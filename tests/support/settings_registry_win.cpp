@@ -1,7 +1,7 @@
 // Raw registry access to the program key for the Windows tests.
 #include "support/settings_registry_win.h"
 
-#include "app/registry_store.h"
+#include "app/settings/registry_store.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "shell/settings.h"
 #include "filetypes/file_type.h"
 #include "structs/structure.h"
 

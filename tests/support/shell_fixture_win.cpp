@@ -3,10 +3,10 @@
 
 #include <commctrl.h>
 
-#include "app/menus_win.h"
-#include "app/shell.h"
-#include "app/startup.h"
-#include "app/window_classes_win.h"
+#include "shell/menu_bar_win.h"
+#include "shell/shell.h"
+#include "app/startup/startup.h"
+#include "app/startup/window_classes_win.h"
 #include "core/document.h"
 #include "hexview/hex_view_win.h"
 #include "support/dialog_driver_win.h"

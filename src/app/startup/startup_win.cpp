@@ -1,0 +1,171 @@
+// The start-up sequence: options, INI path, colours, settings, hand-over to a
+// running instance, classes, the frame, the file history, the named files.
+#include "app/startup/startup.h"
+
+#include <string>
+#include <vector>
+
+#include "structs/structure.h"
+#include "shell/process_state.h"
+#include "app/startup/command_line.h"
+#include "app/settings/file_history_store.h"
+#include "shell/file_history_win.h"
+#include "app/frame/frame_win.h"
+#include "app/settings/ini_file.h"
+#include "app/startup/message_loop_win.h"
+#include "app/documents/open_document_win.h"
+#include "shell/progress_dialog_win.h"
+#include "app/settings/registry_store.h"
+#include "app/settings/settings_messages.h"
+#include "app/settings/settings_win.h"
+#include "shell/shell.h"
+#include "app/startup/single_instance_win.h"
+#include "app/startup/window_classes_win.h"
+#include "core/text_limits.h"
+#include "filetypes/file_type.h"
+#include "hexview/commands/view_command_table_win.h"
+#include "core/user_message.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+// A failure before the frame exists: stop icon, no owner.
+void Fail(const char* text) { ShowMessage(text, MessageIcon::Stop); }
+
+std::string ProgramPath() {
+  char buffer[kTextBufferSize + 1] = {};
+  DWORD n = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+  if (n == 0 || n >= kTextBufferSize) return {};
+  return std::string(buffer, n);
+}
+
+// Owns the argument vector until start-up ends.
+struct Arguments {
+  ArgumentVector vector;
+  ~Arguments() { FreeArguments(vector.count, vector.args); }
+};
+
+bool CreateFrame(HINSTANCE instance) {
+  HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_MAIN));
+  HWND frame = CreateWindowExA(WS_EX_ACCEPTFILES, kFrameClassName, "Varnel", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                               g_startupOptions.x, g_startupOptions.y, g_startupOptions.width,
+                               g_startupOptions.height, nullptr, menu, instance, nullptr);
+  if (frame == nullptr) {
+    if (!g_shell.frameCreationReported) Fail("ｳｲﾝﾄﾞｳを作成できません");
+    return false;
+  }
+  return true;
+}
+
+// Steps 15 to 19: accelerators, showing the frame, the information command and
+// the file history. A failure is reported owned by the MDI client and destroys the frame.
+bool PrepareFrame(HINSTANCE instance, int showCommand) {
+  g_shell.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_MAIN));
+  if (g_shell.accelerators == nullptr) {
+    FailAndDestroyFrame("ｱｸｾﾗﾚｰﾀﾃｰﾌﾞﾙをﾛｰﾄﾞできません");
+    return false;
+  }
+  ShowWindow(g_shell.frame, showCommand);
+  if (!UpdateWindow(g_shell.frame)) {
+    FailAndDestroyFrame("ｳｲﾝﾄﾞｳを更新できません");
+    return false;
+  }
+  HMENU bar = GetMenu(g_shell.frame);
+  if (bar == nullptr) {
+    FailAndDestroyFrame("ﾒﾆｭｰﾊﾝﾄﾞﾙを取得できません");
+    return false;
+  }
+  // The information view needs templates, and exists only once it is registered.
+  bool haveStructures = g_structures.count != kStructureCountUnset && g_structures.count > 0;
+  bool info = haveStructures && RegisteredViewCommand(IDM_INFO) != nullptr;
+  if (static_cast<int>(EnableMenuItem(bar, IDM_INFO, MF_BYCOMMAND | (info ? MF_ENABLED : MF_GRAYED))) == -1) {
+    FailAndDestroyFrame("ﾒﾆｭｰ項目を変更できません");
+    return false;
+  }
+  // The template and file type dialogs do not exist yet.
+  for (UINT id : {IDM_STRUCTURES, IDM_FILETYPES}) EnableMenuItem(bar, id, MF_BYCOMMAND | MF_GRAYED);
+  WindowsRegistryStore registry;
+  IniFile ini(g_startupOptions.iniPath);
+  bool closeFailed = false;
+  std::vector<std::string> history =
+      LoadFileHistory(registry, ini, g_startupOptions, g_settings.history, &closeFailed);
+  if (closeFailed) {
+    FailAndDestroyFrame(kMsgCannotCloseKey);
+    return false;
+  }
+  if (FillFileHistory(g_shell.frame, history) != 0) {
+    FailAndDestroyFrame("ﾒﾆｭｰ項目を挿入できません");
+    return false;
+  }
+  if (!DrawMenuBar(g_shell.frame)) {
+    FailAndDestroyFrame("ﾒﾆｭｰを再描画できません");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void ResetProcessState() {
+  ResetShellState();
+  g_fileTypes = FileTypeList{};
+  g_structures = StructureList{};
+  ClearViewCommands();
+}
+
+bool StartShell(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine, int showCommand) {
+  ResetProcessState();
+  g_shell.instance = instance;
+  if (previousInstance != nullptr) {
+    Fail("hPrevInstanceが不正です");
+    return false;
+  }
+  Arguments arguments;
+  if (SplitCommandLine(commandLine ? commandLine : "", &arguments.vector) != 0) {
+    Fail("ｺﾏﾝﾄﾞﾗｲﾝを解析できません");
+    return false;
+  }
+  std::vector<std::string> files;
+  if (ParseOptions(arguments.vector, &g_startupOptions, &g_settings, &files) != 0) {
+    Fail("ｵﾌﾟｼｮﾝが不正です");
+    return false;
+  }
+  DeriveIniPath(&g_startupOptions, ProgramPath().c_str());
+  RefreshSystemColorValues();
+  g_sampledColors = g_shell.colors.values.sampled;
+  if (LoadProgramSettings() != 0) return false;
+
+  if (g_startupOptions.prev == 0) {
+    if (HWND running = FindRunningFrame()) {
+      HandOverFiles(running, files);
+      return false;
+    }
+  }
+  if (LoadProgramHistories() != 0) return false;
+  InstallMissingBuiltins();
+
+  if (!RegisterWindowClasses(instance)) {
+    Fail("ｳｲﾝﾄﾞｳｸﾗｽを登録できません");
+    return false;
+  }
+  g_shell.binaryClipboardFormat = RegisterClipboardFormatA("Common Binary");
+  if (g_shell.binaryClipboardFormat == 0) {
+    Fail("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ形式を登録できません");
+    return false;
+  }
+  if (!CreateFrame(instance)) return false;
+  if (!PrepareFrame(instance, showCommand)) return false;
+
+  int attempted = 0;
+  for (const std::string& file : files) {
+    ++attempted;
+    if (OpenDocument(file.c_str()) != 0) return false;
+  }
+  if (g_startupOptions.newfile != 0 && attempted == 0 && OpenDocument(nullptr) != 0) return false;
+  return true;
+}
+
+int RunVarnel(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine, int showCommand) {
+  if (StartShell(instance, previousInstance, commandLine, showCommand)) RunMessageLoop();
+  return 0;
+}

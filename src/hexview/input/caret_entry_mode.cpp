@@ -1,0 +1,4 @@
+// The entry mode's one instance.
+#include "hexview/input/caret_entry_mode.h"
+
+int g_entryMode = kEntryOverwrite;

@@ -1,0 +1,93 @@
+// Brushes, fonts, cell width and marker bars of a document window.
+#include "hexview/render/view_resources_win.h"
+
+#include <initializer_list>
+
+#include "core/palette.h"
+#include "shell/shell.h"
+#include "hexview/hex_view_win.h"
+#include "core/document.h"
+#include "core/user_message.h"
+
+namespace {
+
+// Makes the four brushes; false when at least one failed (the others are kept).
+bool CreateBrushes(HexView& view) {
+  Document& doc = *view.doc;
+  view.backBrush = CreateSolidBrush(doc.backColor());
+  view.selBackBrush = CreateSolidBrush(doc.selBackColor());
+  view.textBrush = CreateSolidBrush(doc.textColor());
+  view.halfSelBrush = CreateSolidBrush(MeanColor(doc.backColor(), doc.selBackColor()));
+  return view.backBrush && view.selBackBrush && view.textBrush && view.halfSelBrush;
+}
+
+bool CreateFonts(HexView& view) {
+  LOGFONTA font;
+  static_assert(sizeof font == sizeof view.doc->font);
+  CopyMemory(&font, &view.doc->font, sizeof font);
+  view.mainFont = CreateFontIndirectA(&font);
+  font.lfHeight /= 2;
+  view.smallFont = CreateFontIndirectA(&font);
+  return view.mainFont && view.smallFont;
+}
+
+const char* MeasureCell(HWND window, HexView& view) {
+  HDC dc = GetDC(window);
+  if (dc == nullptr) return "ﾃﾞｨﾊﾞｲｽｺﾝﾃｷｽﾄを取得できません";
+  HGDIOBJ previous = SelectObject(dc, view.mainFont);
+  TEXTMETRICA metrics;
+  BOOL measured = GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, previous);
+  if (!ReleaseDC(window, dc)) return "ﾃﾞｨﾊﾞｲｽｺﾝﾃｷｽﾄを解放できません";
+  if (!measured) return "ﾌｫﾝﾄのﾒﾄﾘｯｸを取得できません";
+  view.doc->charWidth = (metrics.tmHeight + 1) / 2;
+  return nullptr;
+}
+
+HWND CreateBar(HWND window, int id) {
+  return CreateWindowExA(0, kBarClassName, nullptr, WS_CHILD | WS_DISABLED, 0, 0, 0, 0, window,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_shell.instance, nullptr);
+}
+
+}  // namespace
+
+HexView* HexViewOf(HWND window) { return reinterpret_cast<HexView*>(GetWindowLongPtrA(window, 0)); }
+
+const char* CreateViewObjects(HWND window, HexView& view) {
+  if ((view.doc->options & kOptSystemColors) == 0 && !CreateBrushes(view)) return "ﾌﾞﾗｼを作成できません";
+  if (!CreateFonts(view)) return "ﾌｫﾝﾄを作成できません";
+  return MeasureCell(window, view);
+}
+
+void DeleteViewObjects(HexView& view, HWND owner) {
+  bool brushesDeleted = true;
+  for (HBRUSH* brush : {&view.backBrush, &view.selBackBrush, &view.textBrush, &view.halfSelBrush}) {
+    if (*brush != nullptr && !DeleteObject(*brush)) brushesDeleted = false;
+    *brush = nullptr;
+  }
+  bool fontsDeleted = true;
+  for (HFONT* font : {&view.mainFont, &view.smallFont}) {
+    if (*font != nullptr && !DeleteObject(*font)) fontsDeleted = false;
+    *font = nullptr;
+  }
+  if (!brushesDeleted) ShowMessage("ﾌﾞﾗｼを破棄できません", MessageIcon::Warning, MessageButtons::Ok, owner);
+  if (!fontsDeleted) ShowMessage("ﾌｫﾝﾄを削除できません", MessageIcon::Warning, MessageButtons::Ok, owner);
+}
+
+bool CreateMarkBars(HWND window, HexView& view) {
+  view.markBar1 = CreateBar(window, kMarkBar1Id);
+  if (view.markBar1 == nullptr) return false;
+  view.markBar2 = CreateBar(window, kMarkBar2Id);
+  return view.markBar2 != nullptr;
+}
+
+int RebuildViewObjects(HWND window) {
+  HexView* view = HexViewOf(window);
+  if (view == nullptr || view->doc == nullptr) return 0;
+  DeleteViewObjects(*view, window);
+  if (const char* failure = CreateViewObjects(window, *view)) {
+    FailAndDestroyFrame(failure);
+    return -1;
+  }
+  return 0;
+}
