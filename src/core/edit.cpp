@@ -1,5 +1,6 @@
 // ReplaceSelection, CommitStep and UndoOrRedo on the document model.
 #include "core/edit.h"
+#include "core/messages.h"
 
 #include <climits>
 #include <cstdlib>
@@ -10,10 +11,6 @@
 
 namespace {
 
-constexpr const char* kNoMemory = "ﾒﾓﾘを確保できません。";
-constexpr const char* kCannotGet = "ﾃﾞｰﾀを取得できません。";
-constexpr const char* kCannotDelete = "ﾃﾞｰﾀを削除できません";
-constexpr const char* kCannotInsert = "ﾃﾞｰﾀを挿入できません";
 
 UndoStep* Fail(UndoStep* step, const char* text) {
   FreeStep(step);
@@ -33,23 +30,23 @@ UndoStep* Replace(Document& doc, const uint8_t* bytes, int32_t count, int caretM
   if (doc.anchor != -1) doc.anchor = Clamp(doc.anchor, 0, doc.length);
 
   UndoStep* step = static_cast<UndoStep*>(std::malloc(sizeof(UndoStep)));
-  if (!step) return Fail(nullptr, kNoMemory);
+  if (!step) return Fail(nullptr, kMsgNoMemoryForEdit);
   *step = UndoStep{nullptr, 0, 0, 0, -1, nullptr};
 
   bool hasSelection = doc.anchor != -1;
   int32_t p = hasSelection && doc.anchor < doc.caret ? doc.anchor : doc.caret;
   int32_t selected = hasSelection ? (doc.anchor > doc.caret ? doc.anchor - doc.caret : doc.caret - doc.anchor) : 0;
   // A 32-bit document cannot grow past INT32_MAX bytes; refuse before touching anything.
-  if (count > INT32_MAX - (doc.length - selected)) return Fail(step, kNoMemory);
+  if (count > INT32_MAX - (doc.length - selected)) return Fail(step, kMsgNoMemoryForEdit);
 
   if (hasSelection) {
     step->direction = doc.anchor < doc.caret ? 1 : 0;
     if (selected > 0) {
       step->removed = static_cast<uint8_t*>(std::malloc(static_cast<size_t>(selected)));
-      if (!step->removed) return Fail(step, kNoMemory);
+      if (!step->removed) return Fail(step, kMsgNoMemoryForEdit);
       step->removedLength = ReadBytes(doc, p, step->removed, selected);
-      if (step->removedLength != selected) return Fail(step, kCannotGet);
-      if (DeleteBytes(doc, p, selected) != selected) return Fail(step, kCannotDelete);
+      if (step->removedLength != selected) return Fail(step, kMsgCannotGetData);
+      if (DeleteBytes(doc, p, selected) != selected) return Fail(step, kMsgCannotDeleteData);
     }
     doc.caret = p;
     doc.anchor = -1;
@@ -63,7 +60,7 @@ UndoStep* Replace(Document& doc, const uint8_t* bytes, int32_t count, int caretM
       doc.caret = p;
       doc.anchor = -1;
       doc.digitIndex = 0;
-      return Fail(step, kCannotInsert);
+      return Fail(step, kMsgCannotInsertData);
     }
     if (caretMode == kCaretDigit && count == 1 && !selectInserted &&
         doc.digitIndex + 1 < DigitsPerValue(1, DataRadixOf(doc.options))) {

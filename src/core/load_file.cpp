@@ -1,5 +1,6 @@
 // Loading: the file's bytes become blocks of kBlockFill bytes.
 #include "core/load_file.h"
+#include "core/messages.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -10,14 +11,6 @@
 
 namespace {
 
-constexpr const char* kCannotOpen = "ﾌｧｲﾙをｵｰﾌﾟﾝできません";
-constexpr const char* kCannotSeek = "ﾌｧｲﾙをｼｰｸできません";
-constexpr const char* kNoPointer = "ﾌｧｲﾙのﾎﾟｲﾝﾀを取得できません";
-constexpr const char* kNoDialog = "ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを作成できません";
-constexpr const char* kNoMemory = "ﾒﾓﾘを確保できません";
-constexpr const char* kCannotRead = "読み込みできません";
-constexpr const char* kCannotClose = "ﾌｧｲﾙをｸﾛｰｽﾞできません";
-constexpr const char* kCannotDestroy = "ｳｲﾝﾄﾞｳを破棄できません";
 
 int Seek(FILE* file, int64_t offset, int origin) {
 #ifdef _WIN32
@@ -58,28 +51,28 @@ int LoadFile(Document& doc, Progress& progress) {
   doc.partial = 0;
 
   FILE* file = OpenForReading(doc.path);
-  if (!file) return Warn(kCannotOpen);
+  if (!file) return Warn(kMsgCannotOpenFile);
   if (Seek(file, 0, SEEK_END) != 0) {
     std::fclose(file);
-    return Warn(kCannotSeek);
+    return Warn(kMsgCannotSeekFile);
   }
   int64_t size = Tell(file);
   if (size < 0) {
     std::fclose(file);
-    return Warn(kNoPointer);
+    return Warn(kMsgCannotGetFilePointer);
   }
   if (Seek(file, 0, SEEK_SET) != 0) {
     std::fclose(file);
-    return Warn(kCannotSeek);
+    return Warn(kMsgCannotSeekFile);
   }
   // Offsets are 32-bit: a file of 2 GiB or more cannot be held.
   if (size > INT32_MAX) {
     std::fclose(file);
-    return Warn(kNoMemory);
+    return Warn(kMsgNoMemory);
   }
-  if (!progress.Begin("ﾌｧｲﾙを読み込み中")) {
+  if (!progress.Begin(kMsgReadingFile)) {
     std::fclose(file);
-    return Warn(kNoDialog);
+    return Warn(kMsgCannotCreateProgress);
   }
 
   int32_t total = static_cast<int32_t>(size);
@@ -92,7 +85,7 @@ int LoadFile(Document& doc, Progress& progress) {
     }
     int32_t chunk = total - doc.length < kBlockFill ? total - doc.length : kBlockFill;
     Block* block = NewBlock(chunk);
-    if (!block) return FailLoading(doc, file, progress, kNoMemory);
+    if (!block) return FailLoading(doc, file, progress, kMsgNoMemory);
     LinkAfter(doc, last, block);
     if (!last) {
       doc.cursorBlock = block;
@@ -100,21 +93,21 @@ int LoadFile(Document& doc, Progress& progress) {
     }
     last = block;
     if (std::fread(block->data, 1, static_cast<size_t>(chunk), file) != static_cast<size_t>(chunk)) {
-      return FailLoading(doc, file, progress, kCannotRead);
+      return FailLoading(doc, file, progress, kMsgCannotRead);
     }
     block->len = chunk;
     doc.length += chunk;
   }
   int closed = std::fclose(file);
-  if (closed != 0) return FailLoading(doc, nullptr, progress, kCannotClose);
+  if (closed != 0) return FailLoading(doc, nullptr, progress, kMsgCannotCloseFile);
 
   if (last && last->prev && last->len < kBlockShort && !MergeIntoFirst(doc, last->prev, last)) {
-    return FailLoading(doc, nullptr, progress, kNoMemory);
+    return FailLoading(doc, nullptr, progress, kMsgNoMemory);
   }
-  if (!doc.cursorBlock && ResetToEmpty(doc) != 0) return FailLoading(doc, nullptr, progress, kNoMemory);
+  if (!doc.cursorBlock && ResetToEmpty(doc) != 0) return FailLoading(doc, nullptr, progress, kMsgNoMemory);
   if (!progress.End()) {
     FreeBlocks(doc);
-    return Warn(kCannotDestroy);
+    return Warn(kMsgCannotDestroyWindow);
   }
   return 0;
 }

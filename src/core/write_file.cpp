@@ -2,6 +2,7 @@
 // where that would change the old file's permissions or break its other names,
 // by copying the bytes into the old file with the temporary file as a safety copy.
 #include "core/write_file.h"
+#include "core/messages.h"
 
 #include <cstdio>
 #include <string>
@@ -11,16 +12,8 @@
 
 namespace {
 
-constexpr const char* kCannotOpen = "ﾌｧｲﾙをｵｰﾌﾟﾝできません";
-constexpr const char* kNoDialog = "ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを作成できません";
-constexpr const char* kCannotWrite = "ﾌｧｲﾙに書き込みできません";
-constexpr const char* kCannotClose = "ﾌｧｲﾙをｸﾛｰｽﾞできません";
-constexpr const char* kCannotDestroy = "ｳｲﾝﾄﾞｳを破棄できません";
-constexpr const char* kNoFolderAccess = "このﾌｫﾙﾀﾞには一時ﾌｧｲﾙを作成できません。";
-constexpr const char* kNoRoomForCopy = "ﾃﾞｨｽｸの空きが足りないため一時ﾌｧｲﾙを作成できません。";
 constexpr const char* kOverwriteQuestion =
-    "\n\n一時ﾌｧｲﾙを使わずにこのﾌｧｲﾙへ直接上書きしますか?\n書き込みが途中で失敗すると元の内容は失われます。";
-constexpr const char* kCopyKept = "\n新しい内容は次のﾌｧｲﾙに残っています:\n";
+    kMsgOverwriteInPlaceQuestion;
 
 int Warn(const char* text, void* owner = nullptr) {
   ShowMessage(text, MessageIcon::Warning, MessageButtons::Ok, owner);
@@ -49,7 +42,7 @@ int Abandon(FILE* file, const std::string& temp, Progress& progress, const char*
   RemoveFile(temp.c_str());
   bool closed = progress.End();
   if (text) return Warn(text);
-  return closed ? -1 : Warn(kCannotDestroy);
+  return closed ? -1 : Warn(kMsgCannotDestroyWindow);
 }
 
 // Copies doc's bytes into the existing file at path, which keeps its name, other
@@ -59,27 +52,27 @@ int Abandon(FILE* file, const std::string& temp, Progress& progress, const char*
 // message otherwise. Returns 0 or -1 after a reported failure.
 int OverwriteInPlace(const std::string& path, Document& doc, Progress& progress, const std::string& safetyCopy) {
   FILE* file = OpenForOverwrite(path.c_str());
-  const std::string kept = safetyCopy.empty() ? std::string() : kCopyKept + safetyCopy;
+  const std::string kept = safetyCopy.empty() ? std::string() : kMsgNewContentKeptIn + safetyCopy;
   if (file == nullptr) {
     if (!safetyCopy.empty()) RemoveFile(safetyCopy.c_str());
     progress.End();
-    return Warn(kCannotOpen);
+    return Warn(kMsgCannotOpenFile);
   }
   bool written = WriteBlocks(file, doc, progress, false) == Written::All;
   bool closed = CutFlushAndClose(file, doc.length);
   if (!written || !closed) {
     progress.End();
-    return Warn((std::string(written ? kCannotClose : kCannotWrite) + kept).c_str());
+    return Warn((std::string(written ? kMsgCannotCloseFile : kMsgCannotWriteFile) + kept).c_str());
   }
   if (!safetyCopy.empty()) RemoveFile(safetyCopy.c_str());
-  if (!progress.End()) return Warn(kCannotDestroy);
+  if (!progress.End()) return Warn(kMsgCannotDestroyWindow);
   return 0;
 }
 
 // No temporary file can be made beside the file: asks whether to write into the
 // file itself, which is not safe against a failure half-way.
 bool AskToOverwriteInPlace(const std::string& path, TempOutcome why, void* owner) {
-  std::string question = path + "\n" + (why == TempOutcome::NoRoom ? kNoRoomForCopy : kNoFolderAccess) +
+  std::string question = path + "\n" + (why == TempOutcome::NoRoom ? kMsgNoRoomForTemp : kMsgNoTempInFolder) +
                          kOverwriteQuestion;
   return ShowMessage(question.c_str(), MessageIcon::Warning, MessageButtons::YesNo, owner) == MessageAnswer::Yes;
 }
@@ -88,29 +81,29 @@ bool AskToOverwriteInPlace(const std::string& path, TempOutcome why, void* owner
 
 int WriteFile(const char* path, Document& doc, Progress& progress, void* owner) {
   TargetInfo target;
-  if (ProbeTarget(path, &target) == TargetState::NotWritable) return Warn(kCannotOpen);
+  if (ProbeTarget(path, &target) == TargetState::NotWritable) return Warn(kMsgCannotOpenFile);
   FILE* file = nullptr;
   std::string temp;
   const TempOutcome made = CreateTempBeside(target, doc.length, &file, &temp);
   if (made != TempOutcome::Made) {
-    if (made == TempOutcome::NoFolder || !target.exists) return Warn(made == TempOutcome::NoRoom ? kCannotWrite : kCannotOpen);
+    if (made == TempOutcome::NoFolder || !target.exists) return Warn(made == TempOutcome::NoRoom ? kMsgCannotWriteFile : kMsgCannotOpenFile);
     if (!AskToOverwriteInPlace(target.realPath, made, owner)) return -1;
-    if (!progress.Begin("ﾌｧｲﾙに書き込み中")) return Warn(kNoDialog);
+    if (!progress.Begin(kMsgWritingFile)) return Warn(kMsgCannotCreateProgress);
     return OverwriteInPlace(target.realPath, doc, progress, "");
   }
-  if (!progress.Begin("ﾌｧｲﾙに書き込み中")) {
+  if (!progress.Begin(kMsgWritingFile)) {
     std::fclose(file);
     RemoveFile(temp.c_str());
-    return Warn(kNoDialog);
+    return Warn(kMsgCannotCreateProgress);
   }
 
   switch (WriteBlocks(file, doc, progress, true)) {
     case Written::All: break;
     case Written::Aborted: return Abandon(file, temp, progress, nullptr);
-    case Written::Failed: return Abandon(file, temp, progress, kCannotWrite);
+    case Written::Failed: return Abandon(file, temp, progress, kMsgCannotWriteFile);
   }
-  if (!FlushToDisk(file)) return Abandon(file, temp, progress, kCannotWrite);
-  if (std::fclose(file) != 0) return Abandon(nullptr, temp, progress, kCannotClose);
+  if (!FlushToDisk(file)) return Abandon(file, temp, progress, kMsgCannotWriteFile);
+  if (std::fclose(file) != 0) return Abandon(nullptr, temp, progress, kMsgCannotCloseFile);
 
   const bool recycle = (doc.options & kOptRecycleBin) && target.exists;
   // Replacing the file would break its other names or change who may use it:
@@ -119,7 +112,7 @@ int WriteFile(const char* path, Document& doc, Progress& progress, void* owner) 
     return OverwriteInPlace(target.realPath, doc, progress, temp);
   }
   if (recycle) MoveToRecycleBin(target.realPath.c_str(), owner);
-  if (!ReplaceWithTemp(temp.c_str(), target)) return Abandon(nullptr, temp, progress, kCannotWrite);
-  if (!progress.End()) return Warn(kCannotDestroy);
+  if (!ReplaceWithTemp(temp.c_str(), target)) return Abandon(nullptr, temp, progress, kMsgCannotWriteFile);
+  if (!progress.End()) return Warn(kMsgCannotDestroyWindow);
   return 0;
 }

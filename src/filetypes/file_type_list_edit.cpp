@@ -1,5 +1,6 @@
 // File type list operations and the file type detail model.
 #include "filetypes/file_type_list_edit.h"
+#include "core/messages.h"
 
 #include <algorithm>
 #include <new>
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr const char* kNoMemory = "ﾒﾓﾘを確保できません";
 
 bool IsIndex(const FileTypeList& list, int index) {
   return index >= 0 && static_cast<size_t>(index) < list.types.size();
@@ -38,7 +38,7 @@ int NewFileType(FileTypeList& list, int* current) {
     // push_back either appends or leaves the list as it was.
     list.types.push_back(std::move(copy));
   } catch (const std::bad_alloc&) {
-    ShowMessage(kNoMemory, MessageIcon::Warning);
+    ShowMessage(kMsgNoMemory, MessageIcon::Warning);
     return -1;
   }
   *current = static_cast<int>(list.types.size()) - 1;

@@ -2,6 +2,7 @@
 // destruction; its messages go to the painting, scrolling, input and command
 // handlers.
 #include "hexview/hex_view_win.h"
+#include "core/messages.h"
 
 #include <windowsx.h>
 
@@ -13,15 +14,15 @@
 #include "core/document.h"
 #include "shell/menu_bar_win.h"
 #include "core/user_message.h"
-#include "hexview/input/caret_scroll_win.h"
+#include "hexview/render/view_scroll_win.h"
 #include "hexview/input/caret_win.h"
 #include "hexview/input/char_input_win.h"
 #include "hexview/input/key_input_win.h"
-#include "hexview/commands/menu_state_win.h"
+#include "hexview/commands/view_menus_win.h"
 #include "hexview/input/mouse_input_win.h"
 #include "hexview/commands/save_win.h"
-#include "hexview/commands/save_window_icons_win.h"
-#include "hexview/commands/view_commands_context_win.h"
+#include "hexview/render/view_resources_win.h"
+#include "hexview/commands/view_menus_win.h"
 #include "hexview/commands/view_commands_win.h"
 #include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_resources_win.h"
@@ -52,12 +53,13 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
   if (view == nullptr) {
     FreeDocument(doc);
     g_shell.viewCreationReported = true;
-    ShowMessage("ﾒﾓﾘを確保できません", MessageIcon::Stop, MessageButtons::Ok, g_shell.mdiClient);
+    ShowMessage(kMsgNoMemory, MessageIcon::Stop, MessageButtons::Ok, g_shell.mdiClient);
     return -1;
   }
   view->doc = doc;
+  view->editView = WindowEditView(window);
   SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(view));
-  if (!CreateMarkBars(window, *view)) return FailCreate(window, view, "ｳｲﾝﾄﾞｳを作成できません");
+  if (!CreateMarkBars(window, *view)) return FailCreate(window, view, kMsgCannotCreateWindow);
   if (const char* failure = CreateViewObjects(window, *view)) return FailCreate(window, view, failure);
   SetDocumentWindowIcons(window, doc->path);
   return 0;

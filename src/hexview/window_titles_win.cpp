@@ -2,6 +2,7 @@
 #include <string>
 
 #include "hexview/window_titles_win.h"
+#include "core/messages.h"
 #include "shell/shell.h"
 #include "core/document.h"
 #include "core/path.h"
@@ -18,7 +19,7 @@ bool SameNameAndExtension(const char* a, const char* b) {
 
 void SetTitle(HWND window, const Document& doc, const std::string& base) {
   if (!SetWindowTextA(window, DocumentTitle(doc, base).c_str()))
-    ShowMessage("ｳｲﾝﾄﾞｳにﾃｷｽﾄを設定できません", MessageIcon::Warning, MessageButtons::Ok, g_shell.mdiClient);
+    ShowMessage(kMsgCannotSetWindowText, MessageIcon::Warning, MessageButtons::Ok, g_shell.mdiClient);
 }
 
 // Counts the windows other than closing in countMode; when exactly one is left,

@@ -7,9 +7,3 @@
 // dropped), or the whole path when it cannot be split.
 std::string ImageTitle(const char* path);
 
-inline constexpr char kMsgImageCannotSetTitle[] = "ｳｲﾝﾄﾞｳにﾃｷｽﾄを設定できません";
-inline constexpr char kMsgImageCannotConvertOrigin[] = "ｸﾗｲｱﾝﾄ座標をｽｸﾘｰﾝ座標に変換できません";
-inline constexpr char kMsgImageCannotPlace[] = "ｳｲﾝﾄﾞｳの位置を設定できません";
-inline constexpr char kMsgImageCannotGetScrollInfo[] = "ｽｸﾛｰﾙﾊﾞｰのﾊﾟﾗﾒｰﾀを取得できません";
-inline constexpr char kMsgImageCannotInvalidate[] = "更新ﾘｰｼﾞｮﾝを追加できません";
-inline constexpr char kMsgImageCannotPaint[] = "再描画できません";

@@ -1,5 +1,6 @@
 // The replace loop.
 #include "search/replace_loop.h"
+#include "core/messages.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -35,8 +36,8 @@ class AllRun {
  public:
   AllRun(Progress& progress, PaceClock& clock) : progress_(progress), clock_(clock) {}
   bool Begin() {
-    if (!progress_.Begin(kSearchingText)) {
-      ShowMessage(kCannotCreateProgressText, MessageIcon::Warning);
+    if (!progress_.Begin(kMsgSearching)) {
+      ShowMessage(kMsgCannotCreateProgress, MessageIcon::Warning);
       return false;
     }
     pacer_.emplace(progress_, clock_);
@@ -48,7 +49,7 @@ class AllRun {
     if (!pacer_) return true;
     pacer_.reset();
     if (progress_.End()) return true;
-    ShowMessage(kCannotDestroyProgressText, MessageIcon::Warning);
+    ShowMessage(kMsgCannotDestroyWindow, MessageIcon::Warning);
     return false;
   }
 
@@ -70,7 +71,7 @@ ReplaceOutcome RunReplace(Document& doc, const ReplaceRequest& request, int mode
   // direction of the search; the far end (bound) moves with the replacements.
   SearchStretch first = ResolveSearchStretch(doc, doc.caret, doc.anchor, searcher);
   if (first.readFailed) {
-    ShowMessage(kCannotGetDataText, MessageIcon::Stop);
+    ShowMessage(kMsgCannotGetData, MessageIcon::Stop);
     out.failed = true;
     return out;
   }

@@ -1,5 +1,6 @@
 // A search with its stretch, progress run and resulting selection.
 #include "search/search.h"
+#include "core/messages.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -54,14 +55,14 @@ SearchResult SearchOver(Document& doc, const SearchStretch& stretch, Searcher& s
 SearchResult SearchOver(Document& doc, const SearchStretch& stretch, Searcher& searcher, Progress& progress,
                         PaceClock& clock) {
   doc.anchor = -1;
-  if (!progress.Begin(kSearchingText)) {
-    ShowMessage(kCannotCreateProgressText, MessageIcon::Warning);
+  if (!progress.Begin(kMsgSearching)) {
+    ShowMessage(kMsgCannotCreateProgress, MessageIcon::Warning);
     return Failed();
   }
   SearchPacer pacer(progress, clock);
   SearchResult result = Scan(doc, stretch, searcher, pacer);
   if (!progress.End()) {
-    ShowMessage(kCannotDestroyProgressText, MessageIcon::Warning);
+    ShowMessage(kMsgCannotDestroyWindow, MessageIcon::Warning);
     doc.anchor = -1;
     return Failed();
   }
@@ -73,7 +74,7 @@ SearchResult Search(Document& doc, int32_t a, int32_t b, Searcher& searcher, Pro
   doc.anchor = -1;
   SearchStretch stretch = ResolveSearchStretch(doc, a, b, searcher);
   if (stretch.readFailed) {
-    ShowMessage(kCannotGetDataText, MessageIcon::Stop);
+    ShowMessage(kMsgCannotGetData, MessageIcon::Stop);
     return Failed();
   }
   return SearchOver(doc, stretch, searcher, progress, clock);

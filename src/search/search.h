@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/document.h"
+#include "core/messages.h"
 #include "core/progress.h"
 #include "search/search_pacer.h"
 #include "search/searcher.h"
@@ -41,7 +42,7 @@ struct SearchResult {
 };
 
 // The whole search of the find commands: drops the selection (anchor -1),
-// resolves the stretch of a and b, runs the progress dialog with kSearchingText and
+// resolves the stretch of a and b, runs the progress dialog with kMsgSearching and
 // scans with the given clock (see SearchOver). A selection that cannot be read is
 // reported ("ﾃﾞｰﾀを取得できません。", stop icon) and gives kFailed.
 SearchResult Search(Document& doc, int32_t a, int32_t b, Searcher& searcher, Progress& progress,

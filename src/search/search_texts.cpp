@@ -1,5 +1,6 @@
 // Building the find and replace messages.
 #include "search/search_texts.h"
+#include "core/messages.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,7 +14,7 @@ std::string NotFoundText(const ByteSequence& pattern, int activeColumn, const Pa
   } else {
     shown = FormatByteSequence(pattern, format.radix, format.width, format.isSigned);
   }
-  return "\"" + shown + "\"が見つかりません";
+  return "\"" + shown + "\"" + kMsgNotFound;
 }
 
 std::u16string NotFoundTextWide(const ByteSequence& pattern) {
@@ -23,7 +24,7 @@ std::u16string NotFoundTextWide(const ByteSequence& pattern) {
 
 std::string ReplacedCountText(int count) {
   char text[64];
-  std::snprintf(text, sizeof text, "%d個の数列を置換しました", count);
+  std::snprintf(text, sizeof text, kMsgReplacedCount, count);
   return text;
 }
 

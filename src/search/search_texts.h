@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/number_text.h"
+#include "core/messages.h"
 #include "search/pattern_forms.h"
 
 // The not-found message for the numeric (activeColumn 0) or character column
@@ -18,12 +19,8 @@ std::string NotFoundText(const ByteSequence& pattern, int activeColumn, const Pa
 std::u16string NotFoundTextWide(const ByteSequence& pattern);
 
 // The failures a search or the replace loop reports.
-inline constexpr const char* kCannotGetDataText = "ﾃﾞｰﾀを取得できません。";
-inline constexpr const char* kCannotCreateProgressText = "ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを作成できません";
-inline constexpr const char* kCannotDestroyProgressText = "ｳｲﾝﾄﾞｳを破棄できません";
 
 // The progress text of searching.
-inline constexpr const char* kSearchingText = "検索中";
 
 // "%d個の数列を置換しました" with count.
 std::string ReplacedCountText(int count);

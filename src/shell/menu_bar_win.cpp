@@ -1,5 +1,6 @@
 // The menu bar's popups, the status bar's simple mode and the help of menu items.
 #include "shell/menu_bar_win.h"
+#include "core/messages.h"
 
 #include <commctrl.h>
 
@@ -20,7 +21,7 @@ HMENU FileMenu(HWND frame) {
 void ShowSimpleStatus(const char* text) {
   SendMessageA(g_shell.statusBar, SB_SIMPLE, TRUE, 0);
   if (!SendMessageA(g_shell.statusBar, SB_SETTEXTA, 255 | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text)))
-    FailAndDestroyFrame("ｽﾃｰﾀｽｳｲﾝﾄﾞｳにﾃｷｽﾄを設定できません");
+    FailAndDestroyFrame(kMsgCannotSetStatusText);
 }
 
 void LeaveSimpleStatus() {

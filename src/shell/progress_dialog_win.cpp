@@ -1,6 +1,7 @@
 // The progress dialog: creation, centring, the abort flag, message pumping and
 // the queue of work that waits for the long operation to end.
 #include "shell/progress_dialog_win.h"
+#include "core/messages.h"
 
 #include <utility>
 
@@ -31,17 +32,17 @@ void WarnAndHide(HWND dialog, const char* text) {
 INT_PTR OnInitProgress(HWND dialog, const char* text) {
   RECT r;
   if (!GetWindowRect(dialog, &r)) {
-    WarnAndHide(dialog, "ｳｲﾝﾄﾞｳの座標を取得できません");
+    WarnAndHide(dialog, kMsgCannotGetWindowRect);
     return TRUE;
   }
   int x = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
   int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
   if (!SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER)) {
-    WarnAndHide(dialog, "ｳｲﾝﾄﾞｳの位置を設定できません");
+    WarnAndHide(dialog, kMsgCannotPlaceWindow);
     return TRUE;
   }
   if (!SetDlgItemTextA(dialog, IDC_PROGRESS_TEXT, text)) {
-    WarnAndHide(dialog, "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽのｺﾝﾄﾛｰﾙに文字列を設定できません");
+    WarnAndHide(dialog, kMsgCannotSetControlText);
   }
   return TRUE;
 }

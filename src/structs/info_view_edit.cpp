@@ -1,5 +1,6 @@
 // Opening, committing and discarding the information view's edit box.
 #include "structs/info_view_edit.h"
+#include "core/messages.h"
 
 #include <vector>
 
@@ -7,7 +8,6 @@
 
 namespace {
 
-constexpr const char* kCannotGet = "ﾃﾞｰﾀを取得できません。";
 
 const StructureMember* CurrentRow(const InfoViewState& view) {
   if (view.currentRow < 0 || view.currentRow >= view.rowCount()) return nullptr;
@@ -23,7 +23,7 @@ int Commit(InfoViewState& view, const std::vector<uint8_t>& bytes, EditView* edi
   // inside it), so the selection below replaces exactly the member's bytes.
   if (static_cast<int64_t>(base) + row.offset + row.byteCount > doc.length ||
       static_cast<int32_t>(bytes.size()) != row.byteCount) {
-    ShowMessage(kCannotGet, MessageIcon::Stop);
+    ShowMessage(kMsgCannotGetData, MessageIcon::Stop);
     return -1;
   }
   doc.digitIndex = 0;
@@ -50,7 +50,7 @@ int OpenEditor(InfoViewState& view, bool utf16Box, MemberEditor* editor) {
   const StructureMember& row = *CurrentRow(view);
   bool utf16 = utf16Box && MemberKindOf(row.viewFlags) == kMemberString && (row.viewFlags & kMemberUnicode) != 0;
   if (RowValueText(*view.doc, view.doc->caret, row, utf16, &editor->text) != 0) {
-    ShowMessage(kCannotGet, MessageIcon::Stop);
+    ShowMessage(kMsgCannotGetData, MessageIcon::Stop);
     return -1;
   }
   editor->limit = MemberEditLimit(row, utf16Box);

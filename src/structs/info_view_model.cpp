@@ -1,5 +1,6 @@
 // The information view's document-side logic: fitting templates, rows, start address.
 #include "structs/info_view_model.h"
+#include "core/messages.h"
 
 #include <algorithm>
 #include <new>
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr const char* kNoMemory = "ﾒﾓﾘを確保できません。";
 
 int32_t ClampStart(int64_t start, int32_t length, int32_t size) {
   int64_t last = std::max<int64_t>(0, static_cast<int64_t>(length) - size);
@@ -67,11 +67,11 @@ int AttachInfoView(InfoViewState& view, Document& doc, StructureList& list, Info
   try {
     view.comboItems = FittingTemplates(list, doc.length);
   } catch (const std::bad_alloc&) {
-    ShowMessage(kNoMemory, MessageIcon::Stop);
+    ShowMessage(kMsgNoMemoryForEdit, MessageIcon::Stop);
     return -1;
   }
   if (view.comboItems.empty()) {
-    ShowMessage(kTooSmallText, MessageIcon::Information);
+    ShowMessage(kMsgFileTooSmall, MessageIcon::Information);
     return -1;
   }
   view.doc = &doc;
@@ -100,7 +100,7 @@ int SelectTemplateItem(InfoViewState& view, StructureList& list, int item) {
   try {
     view.rows = ShownRows(shown);
   } catch (const std::bad_alloc&) {
-    ShowMessage(kNoMemory, MessageIcon::Stop);
+    ShowMessage(kMsgNoMemoryForEdit, MessageIcon::Stop);
     return -1;
   }
   view.labelWidth = LabelWidthOf(view.rows);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/document.h"
+#include "core/messages.h"
 #include "structs/member_text.h"
 #include "structs/structure.h"
 
@@ -33,8 +34,7 @@ struct InfoViewState {
 };
 
 // The document is too short for every template (length below minimumSize): the
-// hex view shows kTooSmallText (information icon) and does not attach.
-inline constexpr const char* kTooSmallText = "ﾌｧｲﾙのｻｲｽﾞが小さすぎます";
+// hex view shows kMsgFileTooSmall (information icon) and does not attach.
 bool DocumentTooSmall(const Document& doc, const StructureList& list);
 
 // Indexes of the templates whose totalSize is at most length, in list order: the
@@ -59,7 +59,7 @@ struct InfoAttachResult {
 // Attaches the view to doc: drops the selection (anchor -1), sets digitIndex to
 // 0, fills comboItems with the fitting templates and selects the item of
 // list.lastUsed (else item 0) through SelectTemplateItem; the phase becomes
-// Shown. Returns 0, or -1 when no template fits (kTooSmallText shown with the
+// Shown. Returns 0, or -1 when no template fits (kMsgFileTooSmall shown with the
 // information icon; a stale minimumSize lets that happen) or when
 // SelectTemplateItem failed; the view then stays Hidden and doc's caret and
 // bytes are as before (the selection may be dropped).

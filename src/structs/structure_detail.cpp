@@ -1,5 +1,6 @@
 // The template detail dialog's model: working copy, controls and enable rules.
 #include "structs/structure_detail.h"
+#include "core/messages.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr const char* kNoMemory = "ﾒﾓﾘを確保できません";
 
 StructureMember* Selected(StructureDetail& detail) {
   if (detail.selected < 0 || static_cast<size_t>(detail.selected) >= detail.workingMembers.size()) return nullptr;
@@ -61,7 +61,7 @@ int OpenStructureDetail(const Structure& structure, StructureDetail* detail) {
     }
     *detail = std::move(opened);
   } catch (const std::bad_alloc&) {
-    ShowMessage(kNoMemory, MessageIcon::Warning);
+    ShowMessage(kMsgNoMemory, MessageIcon::Warning);
     return -1;
   }
   return 0;
@@ -177,7 +177,7 @@ int AddDetailMember(StructureDetail& detail) {
     added.description = detail.controls.description;
     detail.workingMembers.insert(detail.workingMembers.begin() + static_cast<std::ptrdiff_t>(at), std::move(added));
   } catch (const std::bad_alloc&) {
-    ShowMessage(kNoMemory, MessageIcon::Warning);
+    ShowMessage(kMsgNoMemory, MessageIcon::Warning);
     return -1;
   }
   detail.selected = static_cast<int32_t>(at);
@@ -201,7 +201,7 @@ int CommitStructureDetail(const StructureDetail& detail, Structure& structure) {
     structure.name.swap(name);
     structure.members.swap(members);
   } catch (const std::bad_alloc&) {
-    ShowMessage(kNoMemory, MessageIcon::Warning);
+    ShowMessage(kMsgNoMemory, MessageIcon::Warning);
     return -1;
   }
   LayOutStructure(structure);

@@ -1,5 +1,6 @@
 // Template list operations of the template list dialog.
 #include "structs/structure_list_edit.h"
+#include "core/messages.h"
 
 #include <algorithm>
 #include <new>
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr const char* kNoMemory = "ﾒﾓﾘを確保できません";
 
 bool IsIndex(const StructureList& list, int32_t index) {
   return index >= 0 && static_cast<size_t>(index) < list.structures.size();
@@ -47,7 +47,7 @@ int NewStructure(StructureList& list, int32_t* selected) {
     // push_back either appends or leaves the list as it was.
     list.structures.push_back(std::move(added));
   } catch (const std::bad_alloc&) {
-    ShowMessage(kNoMemory, MessageIcon::Warning);
+    ShowMessage(kMsgNoMemory, MessageIcon::Warning);
     return -1;
   }
   list.count = static_cast<int32_t>(list.structures.size());

@@ -7,7 +7,7 @@
 
 #include "shell/process_state.h"
 #include "app/documents/open_document_win.h"
-#include "hexview/commands/menu_state_win.h"
+#include "hexview/commands/view_menus_win.h"
 #include "hexview/commands/view_command_table_win.h"
 #include "shell/progress_dialog_win.h"
 #include "shell/shell.h"

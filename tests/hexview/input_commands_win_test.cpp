@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/menu_bar_win.h"
+#include "hexview/view_state_win.h"
 #include "core/display_types.h"
 #include "input_helpers_win.h"
 #include "resources/resource_ids.h"
@@ -80,19 +81,19 @@ TEST(FormatCommands, FormatChangeEndsDigitEntryAndDropsTheSelection) {
   HWND view = OpenView(run, folder, Counting(20), 0, kEntryInsert);
   Document* doc = DocumentOf(view);
   Char(view, 'c');
-  ASSERT_EQ(g_entryMode, kEntryDigit);
+  ASSERT_EQ(g_view.entryMode, kEntryDigit);
   ASSERT_EQ(doc->digitIndex, 1);
   Command(IDM_RADIX_UDEC);
-  EXPECT_EQ(g_entryMode, kEntryInsert);
+  EXPECT_EQ(g_view.entryMode, kEntryInsert);
   EXPECT_EQ(doc->digitIndex, 0);
   Key(view, VK_RIGHT, true, true);
   ASSERT_EQ(doc->anchor, 0);
   Command(IDM_RADIX_OCT);
   EXPECT_EQ(doc->anchor, -1);
   EXPECT_FALSE(MenuItemEnabled(IDM_COPY));
-  g_entryMode = kEntryOverwrite;
+  g_view.entryMode = kEntryOverwrite;
   Command(IDM_RADIX_HEX);
-  EXPECT_EQ(g_entryMode, kEntryOverwrite);  // overwrite mode survives a format change
+  EXPECT_EQ(g_view.entryMode, kEntryOverwrite);  // overwrite mode survives a format change
 }
 
 TEST(FormatCommands, AddressRadixChangeKeepsTheTopByte) {

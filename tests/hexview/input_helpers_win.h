@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/shell.h"
+#include "hexview/view_state_win.h"
 #include "core/display_types.h"
 #include "core/document.h"
 #include "core/undo.h"
@@ -36,10 +37,10 @@ inline HWND OpenView(ShellRun& run, ScratchFolder& folder, const std::string& by
   MoveWindow(view, 0, 0, width, height, TRUE);
   DocumentOf(view)->options = options | kOptSystemColors;
   SetFocus(view);
-  g_entryMode = kEntryOverwrite;
+  g_view.entryMode = kEntryOverwrite;
   // Let the focus caret take the entry mode's shape.
   SendMessageA(view, WM_KILLFOCUS, 0, 0);
-  g_entryMode = entryMode;
+  g_view.entryMode = entryMode;
   SendMessageA(view, WM_SETFOCUS, 0, 0);
   InvalidateRect(view, nullptr, TRUE);
   UpdateWindow(view);

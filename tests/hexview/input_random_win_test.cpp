@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "hexview/render/dump_layout.h"
+#include "hexview/view_state_win.h"
 #include "input_helpers_win.h"
 #include "resources/resource_ids.h"
 
@@ -40,7 +41,7 @@ struct Before {
 };
 
 Before Snapshot(const Document& doc) {
-  return Before{doc.caret, doc.anchor, doc.length, doc.digitIndex, doc.activeColumn, g_entryMode,
+  return Before{doc.caret, doc.anchor, doc.length, doc.digitIndex, doc.activeColumn, g_view.entryMode,
                 BytesPerLineFor(doc.options)};
 }
 

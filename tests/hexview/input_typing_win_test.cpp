@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "hexview/input/char_input_win.h"
+#include "hexview/view_state_win.h"
 #include "input_helpers_win.h"
 #include "resources/resource_ids.h"
 
@@ -25,7 +26,7 @@ TEST(HexTyping, FourThenOneInsertsOneByteWithTwoUndoSteps) {
   EXPECT_EQ(DocumentBytes(view), "\x40XYZ");
   EXPECT_EQ(doc->caret, 0);
   EXPECT_EQ(doc->digitIndex, 1);
-  EXPECT_EQ(g_entryMode, kEntryDigit);
+  EXPECT_EQ(g_view.entryMode, kEntryDigit);
   EXPECT_TRUE(MenuItemEnabled(IDM_UNDO));
   EXPECT_EQ(StatusText(), "ｱﾄﾞﾚｽ=00000000,WORD=5840,DWORD=5A595840");
 
@@ -33,7 +34,7 @@ TEST(HexTyping, FourThenOneInsertsOneByteWithTwoUndoSteps) {
   EXPECT_EQ(DocumentBytes(view), "AXYZ");
   EXPECT_EQ(doc->caret, 1);
   EXPECT_EQ(doc->digitIndex, 0);
-  EXPECT_EQ(g_entryMode, kEntryInsert);
+  EXPECT_EQ(g_view.entryMode, kEntryInsert);
   EXPECT_EQ(UndoSteps(doc), 2);
   EXPECT_EQ(doc->modified, 1);
 
@@ -69,7 +70,7 @@ TEST(HexTyping, ADigitRefusedAtTheSizeLimitChangesNothing) {
   EXPECT_EQ(doc->caret, 0);
   EXPECT_EQ(doc->anchor, -1);
   EXPECT_EQ(doc->digitIndex, 0);
-  EXPECT_EQ(g_entryMode, kEntryInsert);
+  EXPECT_EQ(g_view.entryMode, kEntryInsert);
   EXPECT_EQ(UndoSteps(doc), 0);
   EXPECT_EQ(doc->modified, 0);
 }
@@ -89,7 +90,7 @@ TEST(HexTyping, OverwriteReplacesNibblesAndInsertsAtTheEnd) {
   EXPECT_EQ(DocumentBytes(view), "\xAB\xF4\x70");
   EXPECT_EQ(doc->caret, 2);
   EXPECT_EQ(doc->digitIndex, 1);
-  EXPECT_EQ(g_entryMode, kEntryOverwrite);
+  EXPECT_EQ(g_view.entryMode, kEntryOverwrite);
   Char(view, '9');
   EXPECT_EQ(DocumentBytes(view), "\xAB\xF4\x79");
   EXPECT_EQ(doc->caret, 3);
@@ -111,7 +112,7 @@ TEST(HexTyping, BinaryDigits) {
   for (char c : std::string("0000001")) Char(view, static_cast<unsigned char>(c));
   EXPECT_EQ(DocumentBytes(view), "\x81");
   EXPECT_EQ(doc->caret, 1);
-  EXPECT_EQ(g_entryMode, kEntryInsert);
+  EXPECT_EQ(g_view.entryMode, kEntryInsert);
   EXPECT_EQ(UndoSteps(doc), 8);
 }
 
@@ -145,7 +146,7 @@ TEST(CharTyping, BothAreasInsertAndOverwrite) {
   Char(view, 'D');  // at the end of data: inserted
   EXPECT_EQ(DocumentBytes(view), std::string("ABC\0D\0", 6));
   Key(view, VK_INSERT);
-  EXPECT_EQ(g_entryMode, kEntryInsert);
+  EXPECT_EQ(g_view.entryMode, kEntryInsert);
   Key(view, VK_HOME, true);
   Char(view, 0x3042);  // あ as one UTF-16 unit
   EXPECT_EQ(DocumentBytes(view), std::string("\x42\x30" "ABC\0D\0", 8));

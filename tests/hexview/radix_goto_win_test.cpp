@@ -6,6 +6,7 @@
 #include <string>
 
 #include "shell/process_state.h"
+#include "hexview/view_state_win.h"
 #include "hexview/input/caret_entry_mode.h"
 #include "hexview/dialogs/goto_win.h"
 #include "hexview/dialogs/radix_input_win.h"
@@ -75,9 +76,9 @@ class RadixInputTest : public ::testing::Test {
     ASSERT_TRUE(run_.Start("/Q0 " + Quote(path_)));
     view_ = DocumentWindows()[0];
     g_settings.code = 0;
-    g_entryMode = kEntryInsert;
+    g_view.entryMode = kEntryInsert;
   }
-  void TearDown() override { g_entryMode = kEntryOverwrite; }
+  void TearDown() override { g_view.entryMode = kEntryOverwrite; }
 
   ScratchFolder folder_;
   std::string path_;
@@ -113,7 +114,7 @@ TEST_F(RadixInputTest, ValuesAreInsertedInTheirUnitAndByteOrder) {
 }
 
 TEST_F(RadixInputTest, OverwriteModeReplacesTheBytesAtTheCaretAndExtendsAtTheEnd) {
-  g_entryMode = kEntryOverwrite;
+  g_view.entryMode = kEntryOverwrite;
   Document* doc = DocumentOf(view_);
   doc->caret = 1;
   EnterValue(view_, 0, kUnitWord, kOrderMotorola, "4142");
@@ -122,13 +123,13 @@ TEST_F(RadixInputTest, OverwriteModeReplacesTheBytesAtTheCaretAndExtendsAtTheEnd
   EnterValue(view_, 0, kUnitDword, kOrderMotorola, "31323334");
   EXPECT_EQ(DocumentBytes(view_), ".AB1234");
   // A digit entry in progress ends first; the value is then inserted.
-  g_entryMode = kEntryDigit;
+  g_view.entryMode = kEntryDigit;
   doc->caret = 0;
   EnterValue(view_, 0, kUnitByte, kOrderIntel, "5A");
   EXPECT_EQ(DocumentBytes(view_), "Z.AB1234");
-  EXPECT_EQ(g_entryMode, kEntryInsert);
+  EXPECT_EQ(g_view.entryMode, kEntryInsert);
   // With a selection the value replaces it, whatever the mode.
-  g_entryMode = kEntryOverwrite;
+  g_view.entryMode = kEntryOverwrite;
   doc->anchor = 1;
   doc->caret = 8;
   EnterValue(view_, 0, kUnitByte, kOrderIntel, "21");
@@ -213,7 +214,7 @@ TEST_F(RadixInputTest, OctalDigitTypedInTheNumericColumnGoesThroughTheDialog) {
   doc->options = (doc->options & ~kOptDataRadixMask) | 1;  // octal
   doc->activeColumn = 0;
   doc->caret = 0;
-  g_entryMode = kEntryOverwrite;
+  g_view.entryMode = kEntryOverwrite;
   std::string shown;
   DialogDriver dialogs;
   dialogs.Then([&](HWND dialog) {

@@ -20,7 +20,7 @@
 #include "hexview/render/dump_paint.h"
 #include "hexview/hex_view_win.h"
 #include "hexview/render/view_invalidate.h"
-#include "hexview/render/view_invalidate_win.h"
+#include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_resources_win.h"
 #include "hexview/render/view_scroll.h"

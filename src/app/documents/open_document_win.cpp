@@ -1,6 +1,7 @@
 // OpenDocument: the record, the file type's settings, loading, the title, the
 // window and the file-history entry.
 #include "app/documents/open_document_win.h"
+#include "core/messages.h"
 
 #include <windows.h>
 
@@ -90,7 +91,7 @@ HWND CreateDocumentWindow(Document* doc, const std::string& title) {
 int OpenDocument(const char* path) {
   Document* doc = CreateDocument();
   if (doc == nullptr) {
-    FailAndDestroyFrame("ﾒﾓﾘを確保できません");
+    FailAndDestroyFrame(kMsgNoMemory);
     return -1;
   }
   if (path == nullptr) {
@@ -113,7 +114,7 @@ int OpenDocument(const char* path) {
   }
   if (doc->cursorBlock == nullptr && ResetToEmpty(*doc) != 0) {
     FreeDocument(doc);
-    FailAndDestroyFrame("ﾒﾓﾘを確保できません");
+    FailAndDestroyFrame(kMsgNoMemory);
     return -1;
   }
 
@@ -125,12 +126,12 @@ int OpenDocument(const char* path) {
     if (g_shell.viewCreationReported) {
       if (g_shell.frame != nullptr) DestroyWindow(g_shell.frame);
     } else {
-      FailAndDestroyFrame("ｳｲﾝﾄﾞｳを作成できません");
+      FailAndDestroyFrame(kMsgCannotCreateWindow);
     }
     return -1;
   }
   if (!doc->untitled && AddToFileHistory(doc->path, g_shell.frame, g_settings.history) != 0) {
-    FailAndDestroyFrame("ﾌｧｲﾙの履歴を設定できません");
+    FailAndDestroyFrame(kMsgCannotSetHistory);
     return -1;
   }
   return 0;

@@ -1,6 +1,7 @@
 // The frame: creation of its children, layout, commands, files from outside,
 // the clipboard-viewer chain, closing and destruction.
 #include "app/frame/frame_win.h"
+#include "core/messages.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -49,11 +50,11 @@ LRESULT OnCreate(HWND frame) {
   g_shell.nextClipboardViewer = SetClipboardViewer(frame);
 
   g_shell.toolbar = CreateFrameToolbar(frame);
-  if (g_shell.toolbar == nullptr) return FailCreate(frame, "ﾂｰﾙﾊﾞｰを作成できません");
+  if (g_shell.toolbar == nullptr) return FailCreate(frame, kMsgCannotCreateToolbar);
 
   g_shell.statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                                       frame, reinterpret_cast<HMENU>(kStatusBarId), g_shell.instance, nullptr);
-  if (g_shell.statusBar == nullptr) return FailCreate(frame, "ｽﾃｰﾀｽｳｲﾝﾄﾞｳを作成できません");
+  if (g_shell.statusBar == nullptr) return FailCreate(frame, kMsgCannotCreateStatusBar);
 
   CLIENTCREATESTRUCT ccs = {};
   ccs.hWindowMenu = GetSubMenu(GetMenu(frame), kWindowMenuPosition);
@@ -61,7 +62,7 @@ LRESULT OnCreate(HWND frame) {
   g_shell.mdiClient = CreateWindowExA(0, "MDICLIENT", nullptr,
                                       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0,
                                       frame, reinterpret_cast<HMENU>(kMdiClientId), g_shell.instance, &ccs);
-  if (g_shell.mdiClient == nullptr) return FailCreate(frame, "ｳｲﾝﾄﾞｳを作成できません");
+  if (g_shell.mdiClient == nullptr) return FailCreate(frame, kMsgCannotCreateWindow);
 
   g_shell.infoView = CreateWindowExA(0, kInfoViewClassName, "",
                                      WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX, 0, 0, 0, 0,
@@ -70,12 +71,12 @@ LRESULT OnCreate(HWND frame) {
   int imageHeight = 255 + 2 * GetSystemMetrics(SM_CYBORDER) + GetSystemMetrics(SM_CYCAPTION);
   g_shell.imageView = CreateWindowExA(0, kImageViewClassName, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VSCROLL,
                                       0, 0, imageWidth, imageHeight, frame, nullptr, g_shell.instance, nullptr);
-  if (g_shell.infoView == nullptr || g_shell.imageView == nullptr) return FailCreate(frame, "ｳｲﾝﾄﾞｳを作成できません");
+  if (g_shell.infoView == nullptr || g_shell.imageView == nullptr) return FailCreate(frame, kMsgCannotCreateWindow);
 
   g_shell.dragListMessage = RegisterWindowMessageA("commctrl_DragListMsg");
-  if (g_shell.dragListMessage == 0) return FailCreate(frame, "ｳｲﾝﾄﾞｳﾒｯｾｰｼﾞを登録できません");
+  if (g_shell.dragListMessage == 0) return FailCreate(frame, kMsgCannotRegisterMessage);
 
-  if (!CreateSystemBrushes()) return FailCreate(frame, "ﾌﾞﾗｼを作成できません");
+  if (!CreateSystemBrushes()) return FailCreate(frame, kMsgCannotCreateBrush);
 
   // The steps below report their own failures and destroy the frame.
   g_shell.frameCreationReported = true;
@@ -92,26 +93,26 @@ LRESULT OnSize(int width, int height) {
   SendMessageA(g_shell.toolbar, TB_AUTOSIZE, 0, 0);
   RECT toolbar, status;
   if (!GetWindowRect(g_shell.toolbar, &toolbar) || !GetWindowRect(g_shell.statusBar, &status)) {
-    FailAndDestroyFrame("ｳｲﾝﾄﾞｳの寸法を取得できません");
+    FailAndDestroyFrame(kMsgCannotGetWindowSize);
     return 0;
   }
   int t = toolbar.bottom - toolbar.top;
   int s = status.bottom - status.top;
   if (!MoveWindow(g_shell.statusBar, 0, height - s, width, s, TRUE) ||
       !MoveWindow(g_shell.mdiClient, 0, t, width, height - s - t, TRUE)) {
-    FailAndDestroyFrame("ｳｲﾝﾄﾞｳの位置と寸法を変更できません");
+    FailAndDestroyFrame(kMsgCannotMoveWindow);
   }
   return 0;
 }
 
 LRESULT OnSysColorChange(HWND frame, WPARAM wParam, LPARAM lParam) {
   if (!DeleteSystemBrushes()) {
-    FailAndDestroyFrame("ﾌﾞﾗｼを破棄できません");
+    FailAndDestroyFrame(kMsgCannotDeleteBrush);
     return 0;
   }
   RefreshSystemColorValues();
   if (!CreateSystemBrushes()) {
-    FailAndDestroyFrame("ﾌﾞﾗｼを作成できません");
+    FailAndDestroyFrame(kMsgCannotCreateBrush);
     return 0;
   }
   if (g_shell.toolbar) SendMessageA(g_shell.toolbar, WM_SYSCOLORCHANGE, wParam, lParam);
@@ -154,10 +155,10 @@ LRESULT OnDestroy(HWND frame) {
   SaveProgramSettings(frame, FileHistoryPaths(frame));
   ChangeClipboardChain(frame, g_shell.nextClipboardViewer);
   if (!DeleteMenuBitmaps())
-    ShowMessage("ﾋﾞｯﾄﾏｯﾌﾟを削除できません", MessageIcon::Warning, MessageButtons::Ok, frame);
-  if (!DeleteSystemBrushes()) ShowMessage("ﾌﾞﾗｼを破棄できません", MessageIcon::Warning, MessageButtons::Ok, frame);
+    ShowMessage(kMsgCannotDeleteBitmap, MessageIcon::Warning, MessageButtons::Ok, frame);
+  if (!DeleteSystemBrushes()) ShowMessage(kMsgCannotDeleteBrush, MessageIcon::Warning, MessageButtons::Ok, frame);
   if (g_shell.editPopupMenu != nullptr && !DestroyMenu(g_shell.editPopupMenu))
-    ShowMessage("ﾒﾆｭｰを破棄できません", MessageIcon::Warning, MessageButtons::Ok, frame);
+    ShowMessage(kMsgCannotDestroyMenu, MessageIcon::Warning, MessageButtons::Ok, frame);
   g_shell.editPopupMenu = nullptr;
   FreeImeEntry();
   g_shell.frame = nullptr;
@@ -176,7 +177,7 @@ void CloseActiveDocument() {
 
 void ShowHelp() {
   if (!WinHelpA(g_shell.mdiClient, "VARNEL.HLP", HELP_FORCEFILE, 0))
-    ShowMessage("ﾍﾙﾌﾟﾌｧｲﾙが開けません", MessageIcon::Warning, MessageButtons::Ok, g_shell.mdiClient);
+    ShowMessage(kMsgCannotOpenHelp, MessageIcon::Warning, MessageButtons::Ok, g_shell.mdiClient);
 }
 
 void ArrangeWindows(UINT message, WPARAM how) {
@@ -282,7 +283,7 @@ LRESULT OnDrawClipboard(HWND frame, WPARAM wParam, LPARAM lParam) {
     g_shell.pasteAvailable = available;
     HMENU bar = GetMenu(frame);
     if (bar == nullptr) {
-      FailAndDestroyFrame("ﾒﾆｭｰﾊﾝﾄﾞﾙを取得できません");
+      FailAndDestroyFrame(kMsgCannotGetMenu);
       return 0;
     }
     EnableMenuItem(bar, IDM_PASTE, MF_BYCOMMAND | (available ? MF_ENABLED : MF_GRAYED));

@@ -1,5 +1,6 @@
 // Opening a file-history entry, and the history length dialog (command 124).
 #include "app/frame/history_commands_win.h"
+#include "core/messages.h"
 
 #include <cstdlib>
 #include <string>
@@ -16,7 +17,7 @@ void OpenHistoryEntry(HWND frame, int command) {
   HMENU bar = GetMenu(frame);
   char buffer[kTextBufferSize + 8] = {};
   if (bar == nullptr || GetMenuStringA(bar, static_cast<UINT>(command), buffer, sizeof buffer, MF_BYCOMMAND) <= 0) {
-    FailAndDestroyFrame("ﾌｧｲﾙの履歴を取得できません");
+    FailAndDestroyFrame(kMsgCannotGetHistory);
     return;
   }
   std::string path = HistoryEntryPath(buffer);
@@ -88,5 +89,5 @@ void RunHistoryCountDialog(HWND frame) {
                               reinterpret_cast<LPARAM>(&value));
   if (r != 1) return;
   g_settings.history = value;
-  if (TrimFileHistory(frame, value) != 0) FailAndDestroyFrame("最大履歴数を変更できません");
+  if (TrimFileHistory(frame, value) != 0) FailAndDestroyFrame(kMsgCannotChangeHistoryCount);
 }

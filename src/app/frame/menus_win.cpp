@@ -1,5 +1,6 @@
 // The edit popup, the menu bitmaps and the toolbar's tool tips.
 #include "app/frame/menus_win.h"
+#include "core/messages.h"
 
 #include <commctrl.h>
 
@@ -15,7 +16,7 @@
 HMENU CreateEditPopupMenu() {
   HMENU menu = CreatePopupMenu();
   if (menu == nullptr) {
-    FailAndDestroyFrame("ﾎﾟｯﾌﾟｱｯﾌﾟﾒﾆｭｰを作成できません");
+    FailAndDestroyFrame(kMsgCannotCreatePopupMenu);
     return nullptr;
   }
   struct Item {
@@ -31,7 +32,7 @@ HMENU CreateEditPopupMenu() {
     BOOL ok = item.text ? AppendMenuA(menu, MF_STRING, item.id, item.text) : AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     if (!ok) {
       DestroyMenu(menu);
-      FailAndDestroyFrame("ﾒﾆｭｰ項目を追加できません");
+      FailAndDestroyFrame(kMsgCannotAppendMenuItem);
       return nullptr;
     }
   }
@@ -64,7 +65,7 @@ int AttachMenuBitmaps(HWND frame) {
     if (standard) DeleteObject(standard);
     if (own) DeleteObject(own);
     if (!FreeLibrary(comctl)) {
-      FailAndDestroyFrame("DLLを解放できません");
+      FailAndDestroyFrame(kMsgCannotFreeDll);
       return -1;
     }
     return 0;
@@ -76,14 +77,14 @@ int AttachMenuBitmaps(HWND frame) {
   HDC source = CreateCompatibleDC(screen);
   HDC target = CreateCompatibleDC(screen);
   const char* failure = nullptr;
-  if (screen == nullptr) failure = "ﾃﾞｨﾊﾞｲｽｺﾝﾃｷｽﾄを取得できません";
-  if (!failure && (source == nullptr || target == nullptr)) failure = "互換ﾃﾞｨﾊﾞｲｽｺﾝﾃｷｽﾄを作成できません";
-  if (!failure && (!SetStretchBltMode(target, COLORONCOLOR))) failure = "伸縮ｺﾋﾟｰﾓｰﾄﾞを設定できません";
+  if (screen == nullptr) failure = kMsgCannotGetDc;
+  if (!failure && (source == nullptr || target == nullptr)) failure = kMsgCannotCreateCompatibleDc;
+  if (!failure && (!SetStretchBltMode(target, COLORONCOLOR))) failure = kMsgCannotSetStretchMode;
 
   for (int i = 0; i < kMenuBitmapCount && !failure; ++i) {
     g_shell.menuBitmaps[i] = CreateCompatibleBitmap(screen, width, height);
     if (g_shell.menuBitmaps[i] == nullptr) {
-      failure = "互換ﾋﾞｯﾄﾏｯﾌﾟを作成できません";
+      failure = kMsgCannotCreateCompatibleBitmap;
       break;
     }
     bool ok;
@@ -96,7 +97,7 @@ int AttachMenuBitmaps(HWND frame) {
       ok = StretchImage(target, g_shell.menuBitmaps[i], source, 4 * 16, width, height);
       SelectObject(source, old);
     }
-    if (!ok) failure = "ﾋﾞｯﾄﾏｯﾌﾟを伸縮してｺﾋﾟｰできません";
+    if (!ok) failure = kMsgCannotStretchBitmap;
   }
 
   if (target) DeleteDC(target);
@@ -104,20 +105,20 @@ int AttachMenuBitmaps(HWND frame) {
   if (screen) ReleaseDC(nullptr, screen);
   DeleteObject(standard);
   DeleteObject(own);
-  if (!FreeLibrary(comctl) && !failure) failure = "DLLを解放できません";
+  if (!FreeLibrary(comctl) && !failure) failure = kMsgCannotFreeDll;
 
   if (!failure) {
     HMENU bar = GetMenu(frame);
     for (int i = 0; i < kMenuBitmapCount && !failure; ++i) {
       UINT command = i < 13 ? static_cast<UINT>(kToolbarCommands[i].command) : IDM_INFO;
       if (!SetMenuItemBitmaps(bar, command, MF_BYCOMMAND, g_shell.menuBitmaps[i], nullptr))
-        failure = "ﾒﾆｭｰ項目にﾋﾞｯﾄﾏｯﾌﾟを関連付けできません";
+        failure = kMsgCannotAttachMenuBitmap;
     }
     const int popupBitmaps[5][2] = {{9, IDM_UNDO}, {5, IDM_CUT}, {6, IDM_COPY}, {7, IDM_PASTE}, {8, IDM_DELETE}};
     for (const auto& pair : popupBitmaps) {
       if (failure) break;
       if (!SetMenuItemBitmaps(g_shell.editPopupMenu, pair[1], MF_BYCOMMAND, g_shell.menuBitmaps[pair[0]], nullptr))
-        failure = "ﾒﾆｭｰ項目にﾋﾞｯﾄﾏｯﾌﾟを関連付けできません";
+        failure = kMsgCannotAttachMenuBitmap;
     }
   }
   if (failure) {

@@ -1,5 +1,6 @@
 // Toolbar creation and tool-tip texts.
 #include "app/frame/toolbar_win.h"
+#include "core/messages.h"
 
 #include <commctrl.h>
 
@@ -74,7 +75,7 @@ int AddInformationButton(HWND toolbar) {
   TBADDBITMAP bitmap = {g_shell.instance, IDB_TOOLBAR};
   LRESULT first = SendMessageA(toolbar, TB_ADDBITMAP, 5, reinterpret_cast<LPARAM>(&bitmap));
   if (first == -1) {
-    FailAndDestroyFrame("ﾂｰﾙﾊﾞｰにﾋﾞｯﾄﾏｯﾌﾟを追加できません");
+    FailAndDestroyFrame(kMsgCannotAddToolbarBitmap);
     return -1;
   }
   TBBUTTON info = {};
@@ -83,7 +84,7 @@ int AddInformationButton(HWND toolbar) {
   info.fsState = 0;
   info.fsStyle = TBSTYLE_BUTTON;
   if (!SendMessageA(toolbar, TB_INSERTBUTTON, kInformationIndex, reinterpret_cast<LPARAM>(&info))) {
-    FailAndDestroyFrame("ﾂｰﾙﾊﾞｰにﾎﾞﾀﾝを挿入できません");
+    FailAndDestroyFrame(kMsgCannotInsertToolbarButton);
     return -1;
   }
   return 0;

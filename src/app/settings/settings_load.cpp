@@ -5,7 +5,7 @@
 #include <new>
 
 #include "app/settings/settings_io.h"
-#include "app/settings/settings_messages.h"
+#include "core/messages.h"
 #include "app/settings/settings_values.h"
 #include "core/codepage.h"
 #include "core/number_text.h"

@@ -1,7 +1,7 @@
 // Writing every setting, history, file type and structure template to the
 // registry when the program ends.
 #include "app/settings/settings_io.h"
-#include "app/settings/settings_messages.h"
+#include "core/messages.h"
 #include "app/settings/settings_values.h"
 #include "core/user_message.h"
 #include "app/settings/structure_store.h"
@@ -114,7 +114,7 @@ int SaveSettings(RegistryStore& registry, const StartupOptions& options, const A
     return -1;
   }
   if (!WriteProgramValues(registry, key.get(), settings, fileTypes, structures, normalRect)) {
-    Warn(kMsgCannotWrite);
+    Warn(kMsgCannotWriteRegistry);
     return -1;
   }
   if (WriteHistory(registry, key.get(), "find", "findstr%02d", settings.findHistory) != 0 ||
@@ -122,7 +122,7 @@ int SaveSettings(RegistryStore& registry, const StartupOptions& options, const A
     return -1;
   }
   if (!WriteFileHistory(registry, key.get(), fileHistory)) {
-    Warn(kMsgCannotWrite);
+    Warn(kMsgCannotWriteRegistry);
     return -1;
   }
   if (WriteFileTypes(registry, key.get(), fileTypes) != 0 || SaveStructures(registry, key.get(), structures) != 0) {

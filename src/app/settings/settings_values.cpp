@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/settings/settings_messages.h"
+#include "core/messages.h"
 #include "core/text_limits.h"
 #include "core/user_message.h"
 
@@ -88,7 +88,7 @@ int WriteSubkey(RegistryStore& store, StoreKey key, const char* name, const std:
   if (!sub) {
     failure = kMsgCannotCreateKey;
   } else if (!write(sub.get())) {
-    failure = kMsgCannotWrite;
+    failure = kMsgCannotWriteRegistry;
   } else if (!sub.Close()) {
     failure = kMsgCannotCloseKey;
   }

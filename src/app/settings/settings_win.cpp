@@ -7,7 +7,7 @@
 #include "app/settings/ini_file.h"
 #include "app/settings/registry_store.h"
 #include "app/settings/settings_io.h"
-#include "app/settings/settings_messages.h"
+#include "core/messages.h"
 #include "core/user_message.h"
 
 int LoadProgramSettings() {

@@ -4,7 +4,7 @@
 #include <new>
 #include <string>
 
-#include "app/settings/settings_messages.h"
+#include "core/messages.h"
 #include "app/settings/settings_values.h"
 #include "core/user_message.h"
 

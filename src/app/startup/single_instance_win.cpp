@@ -1,5 +1,6 @@
 // Single-instance hand-over through global atoms and WM_USER.
 #include "app/startup/single_instance_win.h"
+#include "core/messages.h"
 
 #include "core/text_limits.h"
 #include "core/user_message.h"
@@ -27,13 +28,13 @@ int HandOverFiles(HWND runningFrame, const std::vector<std::string>& files) {
   for (const std::string& file : files) {
     ATOM atom = GlobalAddAtomA(FullPath(file).c_str());
     if (atom == 0) {
-      ShowMessage("ｸﾞﾛｰﾊﾞﾙｱﾄﾑを追加できません", MessageIcon::Stop);
+      ShowMessage(kMsgCannotAddAtom, MessageIcon::Stop);
       return -1;
     }
     SendMessageA(runningFrame, WM_USER, atom, 0);
     // GlobalDeleteAtom returns 0 when the atom is gone.
     if (GlobalDeleteAtom(atom) != 0) {
-      ShowMessage("ｸﾞﾛｰﾊﾞﾙｱﾄﾑを削除できません", MessageIcon::Stop);
+      ShowMessage(kMsgCannotDeleteAtom, MessageIcon::Stop);
       return -1;
     }
   }

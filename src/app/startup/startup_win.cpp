@@ -1,6 +1,7 @@
 // The start-up sequence: options, INI path, colours, settings, hand-over to a
 // running instance, classes, the frame, the file history, the named files.
 #include "app/startup/startup.h"
+#include "core/messages.h"
 
 #include <string>
 #include <vector>
@@ -16,7 +17,7 @@
 #include "app/documents/open_document_win.h"
 #include "shell/progress_dialog_win.h"
 #include "app/settings/registry_store.h"
-#include "app/settings/settings_messages.h"
+#include "core/messages.h"
 #include "app/settings/settings_win.h"
 #include "shell/shell.h"
 #include "app/startup/single_instance_win.h"
@@ -24,6 +25,7 @@
 #include "core/text_limits.h"
 #include "filetypes/file_type.h"
 #include "hexview/commands/view_command_table_win.h"
+#include "hexview/view_state_win.h"
 #include "core/user_message.h"
 #include "resources/resource_ids.h"
 
@@ -51,7 +53,7 @@ bool CreateFrame(HINSTANCE instance) {
                                g_startupOptions.x, g_startupOptions.y, g_startupOptions.width,
                                g_startupOptions.height, nullptr, menu, instance, nullptr);
   if (frame == nullptr) {
-    if (!g_shell.frameCreationReported) Fail("ｳｲﾝﾄﾞｳを作成できません");
+    if (!g_shell.frameCreationReported) Fail(kMsgCannotCreateWindow);
     return false;
   }
   return true;
@@ -62,24 +64,24 @@ bool CreateFrame(HINSTANCE instance) {
 bool PrepareFrame(HINSTANCE instance, int showCommand) {
   g_shell.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_MAIN));
   if (g_shell.accelerators == nullptr) {
-    FailAndDestroyFrame("ｱｸｾﾗﾚｰﾀﾃｰﾌﾞﾙをﾛｰﾄﾞできません");
+    FailAndDestroyFrame(kMsgCannotLoadAccelerators);
     return false;
   }
   ShowWindow(g_shell.frame, showCommand);
   if (!UpdateWindow(g_shell.frame)) {
-    FailAndDestroyFrame("ｳｲﾝﾄﾞｳを更新できません");
+    FailAndDestroyFrame(kMsgCannotUpdateWindow);
     return false;
   }
   HMENU bar = GetMenu(g_shell.frame);
   if (bar == nullptr) {
-    FailAndDestroyFrame("ﾒﾆｭｰﾊﾝﾄﾞﾙを取得できません");
+    FailAndDestroyFrame(kMsgCannotGetMenu);
     return false;
   }
   // The information view needs templates, and exists only once it is registered.
   bool haveStructures = g_structures.count != kStructureCountUnset && g_structures.count > 0;
   bool info = haveStructures && RegisteredViewCommand(IDM_INFO) != nullptr;
   if (static_cast<int>(EnableMenuItem(bar, IDM_INFO, MF_BYCOMMAND | (info ? MF_ENABLED : MF_GRAYED))) == -1) {
-    FailAndDestroyFrame("ﾒﾆｭｰ項目を変更できません");
+    FailAndDestroyFrame(kMsgCannotChangeMenuItem);
     return false;
   }
   // The template and file type dialogs do not exist yet.
@@ -94,11 +96,11 @@ bool PrepareFrame(HINSTANCE instance, int showCommand) {
     return false;
   }
   if (FillFileHistory(g_shell.frame, history) != 0) {
-    FailAndDestroyFrame("ﾒﾆｭｰ項目を挿入できません");
+    FailAndDestroyFrame(kMsgCannotInsertMenuItem);
     return false;
   }
   if (!DrawMenuBar(g_shell.frame)) {
-    FailAndDestroyFrame("ﾒﾆｭｰを再描画できません");
+    FailAndDestroyFrame(kMsgCannotDrawMenuBar);
     return false;
   }
   return true;
@@ -111,23 +113,24 @@ void ResetProcessState() {
   g_fileTypes = FileTypeList{};
   g_structures = StructureList{};
   ClearViewCommands();
+  ResetViewState();
 }
 
 bool StartShell(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine, int showCommand) {
   ResetProcessState();
   g_shell.instance = instance;
   if (previousInstance != nullptr) {
-    Fail("hPrevInstanceが不正です");
+    Fail(kMsgBadPreviousInstance);
     return false;
   }
   Arguments arguments;
   if (SplitCommandLine(commandLine ? commandLine : "", &arguments.vector) != 0) {
-    Fail("ｺﾏﾝﾄﾞﾗｲﾝを解析できません");
+    Fail(kMsgCannotParseCommandLine);
     return false;
   }
   std::vector<std::string> files;
   if (ParseOptions(arguments.vector, &g_startupOptions, &g_settings, &files) != 0) {
-    Fail("ｵﾌﾟｼｮﾝが不正です");
+    Fail(kMsgBadOption);
     return false;
   }
   DeriveIniPath(&g_startupOptions, ProgramPath().c_str());
@@ -145,12 +148,12 @@ bool StartShell(HINSTANCE instance, HINSTANCE previousInstance, const char* comm
   InstallMissingBuiltins();
 
   if (!RegisterWindowClasses(instance)) {
-    Fail("ｳｲﾝﾄﾞｳｸﾗｽを登録できません");
+    Fail(kMsgCannotRegisterClass);
     return false;
   }
   g_shell.binaryClipboardFormat = RegisterClipboardFormatA("Common Binary");
   if (g_shell.binaryClipboardFormat == 0) {
-    Fail("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ形式を登録できません");
+    Fail(kMsgCannotRegisterClipboardFormat);
     return false;
   }
   if (!CreateFrame(instance)) return false;

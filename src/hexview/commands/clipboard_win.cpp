@@ -1,6 +1,7 @@
 // Clipboard exchange of a document window: copy with the binary payload and
 // the text of the active column, paste and paste over.
 #include "hexview/commands/clipboard_win.h"
+#include "core/messages.h"
 
 #include <climits>
 #include <cstdint>
@@ -18,12 +19,6 @@
 
 namespace {
 
-constexpr const char* kCannotAllocate = "ｸﾞﾛｰﾊﾞﾙﾒﾓﾘを確保できません";
-constexpr const char* kCannotLock = "ｸﾞﾛｰﾊﾞﾙﾒﾓﾘをﾛｯｸできません";
-constexpr const char* kCannotOpen = "ｸﾘｯﾌﾟﾎﾞｰﾄﾞをｵｰﾌﾟﾝできません";
-constexpr const char* kCannotEmpty = "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を空にできません";
-constexpr const char* kCannotSet = "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにﾃﾞｰﾀを設定できません";
-constexpr const char* kCannotClose = "ｸﾘｯﾌﾟﾎﾞｰﾄﾞをｸﾛｰｽﾞできません";
 
 // Clipboard failures leave every document as it was, so they only warn:
 // ending the program here would throw away unsaved edits.
@@ -74,9 +69,9 @@ class Locked {
 
 // Fills text with the active column's form of count bytes. Returns 0 or -1 (reported).
 int FillText(HWND view, GlobalBlock& text, const uint8_t* bytes, int32_t count, int column, int dataRadix) {
-  if (text.handle() == nullptr) return Warn(view, kCannotAllocate);
+  if (text.handle() == nullptr) return Warn(view, kMsgCannotAllocGlobal);
   Locked out(text.handle());
-  if (out.data() == nullptr) return Warn(view, kCannotLock);
+  if (out.data() == nullptr) return Warn(view, kMsgCannotLockGlobal);
   if (column == 0) {
     WriteNumericText(bytes, count, dataRadix, reinterpret_cast<char*>(out.data()));
   } else if (column == 1) {
@@ -116,17 +111,17 @@ HGLOBAL MakeAnsiCopy(HGLOBAL wide, size_t wideSize) {
 
 // Puts the prepared blocks on the clipboard. Returns 0 or -1 (reported).
 int SetBlocks(HWND view, GlobalBlock& binary, GlobalBlock& text, GlobalBlock* ansiCopy, bool wide) {
-  if (!OpenClipboard(view)) return Warn(view, kCannotOpen);
+  if (!OpenClipboard(view)) return Warn(view, kMsgCannotOpenClipboard);
   int result = 0;
   if (!EmptyClipboard()) {
-    result = Warn(view, kCannotEmpty);
+    result = Warn(view, kMsgCannotEmptyClipboard);
   } else if (!binary.HandTo(g_shell.binaryClipboardFormat)) {
-    result = Warn(view, kCannotSet);
+    result = Warn(view, kMsgCannotSetClipboardData);
   } else {
     if (ansiCopy != nullptr && ansiCopy->handle() != nullptr) ansiCopy->HandTo(CF_TEXT);
-    if (!text.HandTo(wide ? CF_UNICODETEXT : CF_TEXT)) result = Warn(view, kCannotSet);
+    if (!text.HandTo(wide ? CF_UNICODETEXT : CF_TEXT)) result = Warn(view, kMsgCannotSetClipboardData);
   }
-  if (!CloseClipboard()) result = Warn(view, kCannotClose);
+  if (!CloseClipboard()) result = Warn(view, kMsgCannotCloseClipboard);
   return result;
 }
 
@@ -189,12 +184,12 @@ int CopySelection(HWND view) {
   int dataRadix = DataRadixOf(doc->options);
 
   GlobalBlock binary(BinaryPayloadSize(count));
-  if (binary.handle() == nullptr) return Warn(view, kCannotAllocate);
+  if (binary.handle() == nullptr) return Warn(view, kMsgCannotAllocGlobal);
   int32_t read = 0;
   GlobalBlock text(TextSize(count, column, dataRadix));
   {
     Locked payload(binary.handle());
-    if (payload.data() == nullptr) return Warn(view, kCannotLock);
+    if (payload.data() == nullptr) return Warn(view, kMsgCannotLockGlobal);
     read = ReadBytes(*doc, start, payload.data() + kBinaryHeaderSize, count);
     StoreBinaryCount(payload.data(), read);
     if (FillText(view, text, payload.data() + kBinaryHeaderSize, read, column, dataRadix) != 0) return -1;
@@ -208,7 +203,7 @@ void PasteClipboard(HWND view, bool over) {
   Document* doc = DocumentOf(view);
   if (doc == nullptr) return;
   if (!OpenClipboard(view)) {
-    Warn(view, kCannotOpen);
+    Warn(view, kMsgCannotOpenClipboard);
     return;
   }
   bool binary = IsClipboardFormatAvailable(g_shell.binaryClipboardFormat) != FALSE;
@@ -230,5 +225,5 @@ void PasteClipboard(HWND view, bool over) {
     if (source == PasteSource::UnicodeText) unicodeText = false;
     if (source == PasteSource::AnsiText) ansiText = false;
   }
-  if (!CloseClipboard()) Warn(view, kCannotClose);
+  if (!CloseClipboard()) Warn(view, kMsgCannotCloseClipboard);
 }

@@ -1,5 +1,6 @@
 // The document window's EditView: scrolling, repainting and status after edits.
 #include "hexview/commands/edit_view_win.h"
+#include "hexview/view_state_win.h"
 
 #include <algorithm>
 
@@ -9,9 +10,10 @@
 #include "hexview/input/caret_geometry.h"
 #include "hexview/input/caret_win.h"
 #include "hexview/hex_view_win.h"
-#include "hexview/commands/menu_state_win.h"
+#include "hexview/commands/view_menus_win.h"
 #include "hexview/status/status_line_win.h"
-#include "hexview/render/view_invalidate_win.h"
+#include "hexview/render/view_paint_win.h"
+#include "hexview/render/view_resources_win.h"
 #include "hexview/render/view_scroll_win.h"
 
 namespace {
@@ -42,33 +44,28 @@ int RepaintChange(HWND view, Document& doc, const EditChange& change) {
   return InvalidateRowsFrom(view, doc, line, areas.ansi.left, areas.ansi.right);
 }
 
-class DocumentEditView final : public EditView {
- public:
-  void ContentChanged(Document& doc, const EditChange& change) override {
-    const int32_t previousColumn = doc.scrollColumn;
-    const int32_t previousLine = doc.scrollLine;
-    const ScrollPosition visible = VisibleScroll(MetricsOf(doc), doc.caret, doc.activeColumn);
-    doc.scrollColumn = visible.column;
-    doc.scrollLine = visible.line;
-    if (ScrollTo(view_, previousColumn, previousLine) != 0) return;
-    if (RepaintChange(view_, doc, change) != 0) return;
-    if (change.Shift() != 0) UpdateScrollBars(view_);
-    if ((change.anchorBefore != -1) != (doc.anchor != -1) && RefreshMenuState(&doc) != 0) return;
-    if (g_entryMode == kEntryDigit && doc.digitIndex == 0) g_entryMode = kEntryInsert;
-    SyncCaretShape(view_);
-    UpdateCaretAndStatus(view_);
-  }
-  void MenuStateChanged(Document& doc) override { RefreshMenuState(&doc); }
-
-  HWND view_ = nullptr;
-};
-
 }  // namespace
 
+void WindowEditView::ContentChanged(Document& doc, const EditChange& change) {
+  const int32_t previousColumn = doc.scrollColumn;
+  const int32_t previousLine = doc.scrollLine;
+  const ScrollPosition visible = VisibleScroll(MetricsOf(doc), doc.caret, doc.activeColumn);
+  doc.scrollColumn = visible.column;
+  doc.scrollLine = visible.line;
+  if (ScrollTo(window_, previousColumn, previousLine) != 0) return;
+  if (RepaintChange(window_, doc, change) != 0) return;
+  if (change.Shift() != 0) UpdateScrollBars(window_);
+  if ((change.anchorBefore != -1) != (doc.anchor != -1) && RefreshMenuState(&doc) != 0) return;
+  if (g_view.entryMode == kEntryDigit && doc.digitIndex == 0) g_view.entryMode = kEntryInsert;
+  SyncCaretShape(window_);
+  UpdateCaretAndStatus(window_);
+}
+
+void WindowEditView::MenuStateChanged(Document& doc) { RefreshMenuState(&doc); }
+
 EditView* EditViewOf(HWND view) {
-  static DocumentEditView instance;
-  instance.view_ = view;
-  return &instance;
+  HexView* record = HexViewOf(view);
+  return record != nullptr ? &record->editView : nullptr;
 }
 
 int ReplaceAndCommit(HWND view, const uint8_t* bytes, int32_t count, int caretMode) {

@@ -6,11 +6,24 @@
 
 #include <cstdint>
 
-class EditView;
+#include "core/edit.h"
 
-// The EditView through which edits of view's document update the window
-// (caret kept in view, changed cells repainted, scroll bars, status line,
-// menu state). Never null for a document window.
+// How the edits of a document update its window: caret kept in view, changed
+// cells repainted, scroll bars, status line, menu state. Each document window
+// has its own (in its HexView record), so a loop that pumps messages during an
+// edit can never see another window's.
+class WindowEditView final : public EditView {
+ public:
+  explicit WindowEditView(HWND window = nullptr) : window_(window) {}
+  void ContentChanged(Document& doc, const EditChange& change) override;
+  void MenuStateChanged(Document& doc) override;
+
+ private:
+  HWND window_;
+};
+
+// The EditView of a document window; null for a window without its record
+// (before creation, after destruction).
 EditView* EditViewOf(HWND view);
 
 // Replaces the selection of view's document by count bytes (none when bytes is

@@ -1,5 +1,6 @@
 // Saving documents: Save, Save As and the question before a modified document closes.
 #include "hexview/commands/save_win.h"
+#include "core/messages.h"
 
 #include <commdlg.h>
 
@@ -19,8 +20,8 @@
 #include "core/user_message.h"
 #include "core/write_file.h"
 #include "hexview/hex_view_win.h"
-#include "hexview/commands/menu_state_win.h"
-#include "hexview/commands/save_window_icons_win.h"
+#include "hexview/commands/view_menus_win.h"
+#include "hexview/render/view_resources_win.h"
 
 namespace {
 
@@ -99,7 +100,7 @@ void SaveDocument(HWND view) {
     return;
   }
   if ((doc->options & kOptAskOverwrite) && FileExists(doc->path)) {
-    std::string question = std::string(doc->path) + "\nこのﾌｧｲﾙはすでに存在します。\n\n上書きしますか?";
+    std::string question = std::string(doc->path) + kMsgAlreadyExistsOverwrite;
     if (ShowMessage(question.c_str(), MessageIcon::Information, MessageButtons::YesNo, view) != MessageAnswer::Yes)
       return;
   }
@@ -122,20 +123,20 @@ void SaveDocumentAs(HWND view) {
   SetDocumentWindowIcons(view, doc->path);
   RefreshMenusFor(view, *doc);
   if (AddToFileHistory(doc->path, g_shell.frame, g_settings.history) != 0) {
-    FailAndDestroyFrame("ﾌｧｲﾙの履歴を設定できません");
+    FailAndDestroyFrame(kMsgCannotSetHistory);
     return;
   }
   // The window now shows its file under the bare name; the windows of the old
   // path lose this one as if it had closed.
   doc->titleNumber = -1;
   TidyTitlesAfterClose(view, oldPath.c_str());
-  if (!SetWindowTextA(view, ShortTitle(doc->path).c_str())) FailAndDestroyFrame("ｳｲﾝﾄﾞｳにﾃｷｽﾄを設定できません");
+  if (!SetWindowTextA(view, ShortTitle(doc->path).c_str())) FailAndDestroyFrame(kMsgCannotSetWindowText);
 }
 
 bool ConfirmClose(HWND view) {
   Document* doc = DocumentOf(view);
   if (doc == nullptr || !doc->modified) return true;
-  std::string question = std::string("ﾌｧｲﾙ ") + doc->path + " の内容が変更されています。\n保存しますか?";
+  std::string question = std::string("ﾌｧｲﾙ ") + doc->path + kMsgChangedSaveQuestion;
   MessageAnswer answer = ShowMessage(question.c_str(), MessageIcon::Information, MessageButtons::YesNoCancel, view);
   if (answer == MessageAnswer::No) return true;
   if (answer != MessageAnswer::Yes) return false;

@@ -16,10 +16,10 @@
 #include "hexview/commands/save_win.h"
 #include "hexview/input/selection_ranges.h"
 #include "hexview/commands/view_command_table_win.h"
-#include "hexview/commands/view_commands_context_win.h"
+#include "hexview/commands/view_menus_win.h"
 #include "hexview/commands/view_commands_format.h"
 #include "hexview/commands/view_commands_format_win.h"
-#include "hexview/render/view_invalidate_win.h"
+#include "hexview/render/view_paint_win.h"
 #include "resources/resource_ids.h"
 
 namespace {

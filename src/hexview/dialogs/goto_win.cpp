@@ -1,5 +1,7 @@
 // The go-to dialog (template 5) and the caret move it asks for.
 #include "hexview/dialogs/goto_win.h"
+#include "core/messages.h"
+#include "hexview/view_state_win.h"
 
 #include <string>
 
@@ -43,7 +45,7 @@ void Recheck(HWND dialog) {
   GoToEntry entry = ParseGoToEntry(EntryText(dialog).c_str(), record.base, record.caret);
   HWND ok = GetDlgItem(dialog, IDOK);
   if (ok == nullptr) {
-    FailDialog(dialog, "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽのｺﾝﾄﾛｰﾙのﾊﾝﾄﾞﾙを取得できません");
+    FailDialog(dialog, kMsgCannotGetControl);
     return;
   }
   EnableWindow(ok, GoToTargetAllowed(entry, record.length));
@@ -53,12 +55,12 @@ BOOL OnInit(HWND dialog, GoToRecord* record) {
   SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(record));
   SendDlgItemMessageA(dialog, IDC_GOTO_ADDRESS, EM_LIMITTEXT, kGoToTextLimit, 0);
   if (!SetDlgItemTextA(dialog, IDC_GOTO_ADDRESS, GoToInitialText(record->caret, record->base).c_str())) {
-    FailDialog(dialog, "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽのｺﾝﾄﾛｰﾙに文字列を設定できません");
+    FailDialog(dialog, kMsgCannotSetControlText);
     return TRUE;
   }
   HWND ok = GetDlgItem(dialog, IDOK);
   if (ok == nullptr) {
-    FailDialog(dialog, "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽのｺﾝﾄﾛｰﾙのﾊﾝﾄﾞﾙを取得できません");
+    FailDialog(dialog, kMsgCannotGetControl);
     return TRUE;
   }
   EnableWindow(ok, FALSE);
@@ -71,14 +73,14 @@ void OnSpin(HWND dialog, int code) {
   std::string text = SpinGoToText(EntryText(dialog).c_str(), record.base, record.caret, record.length,
                                   code == SB_LINEUP ? 1 : -1);
   if (!SetDlgItemTextA(dialog, IDC_GOTO_ADDRESS, text.c_str())) {
-    FailDialog(dialog, "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽのｺﾝﾄﾛｰﾙに文字列を設定できません");
+    FailDialog(dialog, kMsgCannotSetControlText);
     return;
   }
   Recheck(dialog);
 }
 
 void End(HWND dialog, int result) {
-  if (!EndDialog(dialog, result)) ShowMessage("ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを破棄できません", MessageIcon::Warning, MessageButtons::Ok, dialog);
+  if (!EndDialog(dialog, result)) ShowMessage(kMsgCannotEndDialog, MessageIcon::Warning, MessageButtons::Ok, dialog);
 }
 
 void OnOk(HWND dialog) {
@@ -131,7 +133,7 @@ bool RunGoTo(HWND view) {
   doc->caret = target;
   doc->anchor = -1;
   doc->digitIndex = 0;
-  g_entryMode = EntryModeAfterLeavingDigit(g_entryMode);
+  g_view.entryMode = EntryModeAfterLeavingDigit(g_view.entryMode);
   change.offset = target;
   change.caretAfter = target;
   change.anchorAfter = -1;

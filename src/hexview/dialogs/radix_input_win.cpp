@@ -1,5 +1,7 @@
 // The radix input dialog (template 4) and the writing of its value at the caret.
 #include "hexview/dialogs/radix_input_win.h"
+#include "core/messages.h"
+#include "hexview/view_state_win.h"
 
 #include <climits>
 #include <string>
@@ -19,9 +21,6 @@
 #include "resources/resource_ids.h"
 
 namespace {
-
-// Where the dialog was last closed, for the rest of the run; INT_MAX: not yet.
-POINT g_radixDialogPosition = {INT_MAX, INT_MAX};
 
 const char* const kRadixNames[kRadixChoiceCount] = {"16進数", "8進数", "2進数", "符号なし10進数", "符号付き10進数"};
 const char* const kUnitNames[] = {"BYTE", "WORD", "DWORD"};
@@ -67,10 +66,10 @@ void FillCombo(HWND dialog, int id, const char* const* names, int count, int sel
 
 BOOL OnInit(HWND dialog, RadixDialogRecord* record) {
   SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(record));
-  if (g_radixDialogPosition.x != INT_MAX && g_radixDialogPosition.y != INT_MAX &&
-      !SetWindowPos(dialog, nullptr, g_radixDialogPosition.x, g_radixDialogPosition.y, 0, 0,
+  if (g_view.radixDialogPosition.x != INT_MAX && g_view.radixDialogPosition.y != INT_MAX &&
+      !SetWindowPos(dialog, nullptr, g_view.radixDialogPosition.x, g_view.radixDialogPosition.y, 0, 0,
                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) {
-    FailDialog(dialog, "ｳｲﾝﾄﾞｳの位置を設定できません");
+    FailDialog(dialog, kMsgCannotPlaceWindow);
     return TRUE;
   }
   FillCombo(dialog, IDC_RADIX_RADIX, kRadixNames, kRadixChoiceCount, record->choice.radix);
@@ -78,7 +77,7 @@ BOOL OnInit(HWND dialog, RadixDialogRecord* record) {
   FillCombo(dialog, IDC_RADIX_ORDER, kOrderNames, 2, record->choice.order);
   SendDlgItemMessageA(dialog, IDC_RADIX_VALUE, EM_LIMITTEXT, kRadixTextLimit, 0);
   if (!SetDlgItemTextA(dialog, IDC_RADIX_VALUE, record->initialText)) {
-    FailDialog(dialog, "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽのｺﾝﾄﾛｰﾙに文字列を設定できません");
+    FailDialog(dialog, kMsgCannotSetControlText);
     return TRUE;
   }
   Reparse(dialog);
@@ -94,7 +93,7 @@ void OnSpin(HWND dialog, int code) {
   RadixDialogRecord& record = RecordOf(dialog);
   std::string text = SpinRadixText(ValueText(dialog).c_str(), record.choice.radix, code == SB_LINEUP ? 1 : -1);
   if (!SetDlgItemTextA(dialog, IDC_RADIX_VALUE, text.c_str()))
-    FailDialog(dialog, "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽのｺﾝﾄﾛｰﾙに文字列を設定できません");
+    FailDialog(dialog, kMsgCannotSetControlText);
   Reparse(dialog);
 }
 
@@ -112,11 +111,11 @@ void OnComboChange(HWND dialog, int id) {
 void Close(HWND dialog, int result) {
   RECT r;
   if (GetWindowRect(dialog, &r)) {
-    g_radixDialogPosition = {r.left, r.top};
+    g_view.radixDialogPosition = {r.left, r.top};
   } else {
-    ShowMessage("ｳｲﾝﾄﾞｳの座標を取得できません", MessageIcon::Warning, MessageButtons::Ok, dialog);
+    ShowMessage(kMsgCannotGetWindowRect, MessageIcon::Warning, MessageButtons::Ok, dialog);
   }
-  if (!EndDialog(dialog, result)) ShowMessage("ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを破棄できません", MessageIcon::Warning, MessageButtons::Ok, dialog);
+  if (!EndDialog(dialog, result)) ShowMessage(kMsgCannotEndDialog, MessageIcon::Warning, MessageButtons::Ok, dialog);
 }
 
 void OnOk(HWND dialog) {
@@ -167,10 +166,10 @@ void RunRadixInput(HWND view, char initialDigit) {
                                    reinterpret_cast<LPARAM>(&record));
   if (result != 1 || !IsWindow(view) || DocumentOf(view) != doc) return;
 
-  g_entryMode = EntryModeAfterLeavingDigit(g_entryMode);
+  g_view.entryMode = EntryModeAfterLeavingDigit(g_view.entryMode);
   int32_t count = UnitByteCount(record.choice.unit);
   int32_t tempAnchor = -1;
-  if (g_entryMode == kEntryOverwrite && doc->anchor == -1) {
+  if (g_view.entryMode == kEntryOverwrite && doc->anchor == -1) {
     tempAnchor = OverwriteAnchor(doc->caret, count, doc->length);
     doc->anchor = tempAnchor;
   }

@@ -1,5 +1,5 @@
-// The process-wide entry mode shared by every hex view: insert, overwrite, or
-// a digit entry in progress after the first digit of a new byte.
+// The entry modes of the hex views (the current one is g_view.entryMode):
+// insert, overwrite, or a digit entry in progress after the first digit of a new byte.
 #pragma once
 
 enum EntryMode : int {
@@ -7,8 +7,6 @@ enum EntryMode : int {
   kEntryOverwrite = 1,  // block caret; the mode at program start
   kEntryDigit = 2,      // a byte was inserted by its first digit; the next digits overwrite it
 };
-
-extern int g_entryMode;
 
 // Insert toggles insert and overwrite; a digit entry counts as overwrite.
 inline int ToggledEntryMode(int mode) { return mode == kEntryInsert ? kEntryOverwrite : kEntryInsert; }

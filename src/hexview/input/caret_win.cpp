@@ -1,25 +1,21 @@
 // Caret shape, focus handling and caret moves of a hex view.
 #include "hexview/input/caret_win.h"
+#include "hexview/view_state_win.h"
 
 #include "core/document.h"
 #include "hexview/input/caret_entry_mode.h"
 #include "hexview/hex_view_win.h"
 #include "hexview/status/ime_win.h"
-#include "hexview/commands/menu_state_win.h"
+#include "hexview/commands/view_menus_win.h"
 #include "hexview/status/status_line_win.h"
-#include "hexview/render/view_invalidate_win.h"
+#include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_resources_win.h"
 #include "hexview/render/view_scroll_win.h"
 
 namespace {
 
-// The caret this process created last: its window and width. There is one
-// system caret per thread, so one record does.
-HWND g_caretWindow = nullptr;
-int g_caretWidth = 0;
-
 int WantedWidth(const Document& doc) {
-  return g_entryMode == kEntryInsert ? 2 : (doc.charWidth > 0 ? doc.charWidth : 1);
+  return g_view.entryMode == kEntryInsert ? 2 : (doc.charWidth > 0 ? doc.charWidth : 1);
 }
 
 void ShowBars(HWND view, int how) {
@@ -49,26 +45,26 @@ void CreateViewCaret(HWND view) {
   const int height = 2 * (doc->charWidth > 0 ? doc->charWidth : 1);
   DestroyCaret();
   if (!CreateCaret(view, nullptr, width, height)) {
-    g_caretWindow = nullptr;
+    g_view.caretWindow = nullptr;
     return;
   }
-  g_caretWindow = view;
-  g_caretWidth = width;
+  g_view.caretWindow = view;
+  g_view.caretWidth = width;
   UpdateCaretAndStatus(view);
   ShowCaret(view);
 }
 
 void SetEntryMode(HWND view, int mode) {
-  g_entryMode = mode;
+  g_view.entryMode = mode;
   SyncCaretShape(view);
 }
 
-void LeaveDigitEntry(HWND view) { SetEntryMode(view, EntryModeAfterLeavingDigit(g_entryMode)); }
+void LeaveDigitEntry(HWND view) { SetEntryMode(view, EntryModeAfterLeavingDigit(g_view.entryMode)); }
 
 void SyncCaretShape(HWND view) {
   Document* doc = DocumentOf(view);
   if (doc == nullptr || GetFocus() != view) return;
-  if (g_caretWindow == view && g_caretWidth == WantedWidth(*doc)) return;
+  if (g_view.caretWindow == view && g_view.caretWidth == WantedWidth(*doc)) return;
   CreateViewCaret(view);
 }
 
@@ -84,9 +80,9 @@ int OnViewSetFocus(HWND view) {
 }
 
 int OnViewKillFocus(HWND view) {
-  if (g_caretWindow == view) {
+  if (g_view.caretWindow == view) {
     DestroyCaret();
-    g_caretWindow = nullptr;
+    g_view.caretWindow = nullptr;
   }
   ShowBars(view, SW_HIDE);
   return 0;

@@ -7,7 +7,7 @@
 
 #include "hexview/input/caret_motion.h"
 
-// Creates view's caret in the shape for g_entryMode (2 * charWidth high) and
+// Creates view's caret in the shape for g_view.entryMode (2 * charWidth high) and
 // shows it at the caret's place. Only while view has the focus.
 void CreateViewCaret(HWND view);
 
@@ -18,7 +18,7 @@ void SetEntryMode(HWND view, int mode);
 // Ends a digit entry in progress (entry mode 2 becomes insert, bar caret).
 void LeaveDigitEntry(HWND view);
 
-// Re-creates view's caret when its shape no longer fits g_entryMode (after
+// Re-creates view's caret when its shape no longer fits g_view.entryMode (after
 // code that set the mode directly).
 void SyncCaretShape(HWND view);
 

@@ -1,5 +1,6 @@
 // Typing into the hex view.
 #include "hexview/input/char_input_win.h"
+#include "hexview/view_state_win.h"
 
 #include "core/document.h"
 #include "core/edit.h"
@@ -14,9 +15,6 @@
 
 namespace {
 
-// A lead byte received in an ANSI window, waiting for its trail byte.
-uint8_t g_pendingLeadByte = 0;
-
 // What typing changes before its edit; put back when the edit is refused, so a
 // refused key leaves caret, selection, digit entry and entry mode as they were
 // (a digit typed next must not find digit entry half switched on).
@@ -25,7 +23,7 @@ struct TypingState {
   int entryMode;
 };
 
-TypingState StateOf(const Document& doc) { return {doc.length, doc.caret, doc.anchor, doc.digitIndex, g_entryMode}; }
+TypingState StateOf(const Document& doc) { return {doc.length, doc.caret, doc.anchor, doc.digitIndex, g_view.entryMode}; }
 
 int RestoreIfRefused(HWND view, Document& doc, const TypingState& before, int result) {
   if (result == 0) return 0;
@@ -34,14 +32,14 @@ int RestoreIfRefused(HWND view, Document& doc, const TypingState& before, int re
     doc.anchor = before.anchor;
     doc.digitIndex = before.digitIndex;
   }
-  if (g_entryMode != before.entryMode) SetEntryMode(view, before.entryMode);
+  if (g_view.entryMode != before.entryMode) SetEntryMode(view, before.entryMode);
   return result;
 }
 
 int TypeDigit(HWND view, Document& doc, char ch) {
   uint8_t atCaret = 0;
   if (doc.caret < doc.length) ReadBytes(doc, doc.caret, &atCaret, 1);
-  const DigitEntryPlan plan = PlanDigitEntry(ch, DataRadixOf(doc.options), g_entryMode, doc.caret, doc.length,
+  const DigitEntryPlan plan = PlanDigitEntry(ch, DataRadixOf(doc.options), g_view.entryMode, doc.caret, doc.length,
                                              doc.anchor != -1, doc.digitIndex, atCaret);
   switch (plan.action) {
     case DigitEntryPlan::kIgnore: return 0;
@@ -51,14 +49,14 @@ int TypeDigit(HWND view, Document& doc, char ch) {
   const TypingState before = StateOf(doc);
   if (plan.overwrite) doc.anchor = doc.caret + 1;
   doc.digitIndex = plan.digitIndex;
-  if (plan.entryMode != g_entryMode) SetEntryMode(view, plan.entryMode);
+  if (plan.entryMode != g_view.entryMode) SetEntryMode(view, plan.entryMode);
   return RestoreIfRefused(view, doc, before, ReplaceAndCommit(view, &plan.newByte, 1, kCaretDigit));
 }
 
 int TypeBytes(HWND view, Document& doc, const uint8_t* bytes, int count) {
   const TypingState before = StateOf(doc);
   doc.digitIndex = 0;
-  if (g_entryMode != kEntryInsert && doc.anchor == -1) doc.anchor = OverwriteRange(doc.caret, count, doc.length).anchor;
+  if (g_view.entryMode != kEntryInsert && doc.anchor == -1) doc.anchor = OverwriteRange(doc.caret, count, doc.length).anchor;
   return RestoreIfRefused(view, doc, before, ReplaceAndCommit(view, bytes, count, kCaretAfter));
 }
 
@@ -67,7 +65,7 @@ int TypeBytes(HWND view, Document& doc, const uint8_t* bytes, int count) {
 int OnViewChar(HWND view, unsigned code, bool unicodeWindow) {
   Document* doc = DocumentOf(view);
   if (doc == nullptr) return 0;
-  const CharEntry entry = TakeCharacter(code, unicodeWindow, doc->activeColumn, g_pendingLeadByte);
+  const CharEntry entry = TakeCharacter(code, unicodeWindow, doc->activeColumn, g_view.pendingLeadByte);
   switch (entry.action) {
     case CharEntry::kDigit: return TypeDigit(view, *doc, entry.digit);
     case CharEntry::kBytes: return TypeBytes(view, *doc, entry.bytes, entry.count);

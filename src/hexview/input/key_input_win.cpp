@@ -1,5 +1,6 @@
 // Keys of the hex view.
 #include "hexview/input/key_input_win.h"
+#include "hexview/view_state_win.h"
 
 #include "core/document.h"
 #include "core/edit.h"
@@ -51,7 +52,7 @@ int OnViewKeyDown(HWND view, UINT vk) {
       LeaveDigitEntry(view);
       return MoveCaretTo(view, NextArea(CaretStateOf(*doc), MetricsOf(*doc), KeyDown(VK_SHIFT)));
     case VK_ESCAPE: return MoveCaretTo(view, CancelSelection(CaretStateOf(*doc), MetricsOf(*doc)));
-    case VK_INSERT: SetEntryMode(view, ToggledEntryMode(g_entryMode)); return 0;
+    case VK_INSERT: SetEntryMode(view, ToggledEntryMode(g_view.entryMode)); return 0;
     case VK_DELETE: {
       const SelectionRange r = DeleteKeyRange(doc->caret, doc->anchor, doc->length);
       return DeleteViewRange(view, r.caret, r.anchor, kCaretBefore);

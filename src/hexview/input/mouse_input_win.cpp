@@ -1,15 +1,16 @@
 // Clicks and drags in the hex view.
 #include "hexview/input/mouse_input_win.h"
+#include "core/messages.h"
 
 #include "shell/shell.h"
 #include "core/document.h"
 #include "hexview/input/caret_motion.h"
 #include "hexview/input/caret_win.h"
 #include "hexview/hex_view_win.h"
-#include "hexview/commands/menu_state_win.h"
+#include "hexview/commands/view_menus_win.h"
 #include "hexview/input/mouse_hit_test.h"
 #include "hexview/status/status_line_win.h"
-#include "hexview/render/view_invalidate_win.h"
+#include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_scroll_win.h"
 
 namespace {
@@ -76,7 +77,7 @@ int OnViewMouseMove(HWND view, int x, int y, UINT keys) {
   }
   if (result == 0 && (moved || scrolled)) result = FinishMove(view, *doc, from);
   if (result == 0 && scrolled && !UpdateWindow(view)) {
-    FailAndDestroyFrame("ｳｲﾝﾄﾞｳを更新できません");
+    FailAndDestroyFrame(kMsgCannotUpdateWindow);
     result = -1;
   }
   ShowCaret(view);

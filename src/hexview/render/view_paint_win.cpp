@@ -1,10 +1,12 @@
-// The GDI canvas of the dump painter and the WM_PAINT handler.
+// The GDI canvas of the dump painter, the WM_PAINT handler and repainting byte ranges.
 #include "hexview/render/view_paint_win.h"
+#include "core/messages.h"
 
 #include "shell/shell.h"
 #include "core/document.h"
 #include "hexview/render/dump_paint.h"
 #include "hexview/render/view_resources_win.h"
+#include "hexview/render/view_invalidate.h"
 
 namespace {
 
@@ -79,11 +81,29 @@ int OnPaintView(HWND window) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
   if (dc == nullptr) {
-    FailAndDestroyFrame("再描画できません");
+    FailAndDestroyFrame(kMsgCannotPaint);
     return -1;
   }
   HexView* view = HexViewOf(window);
   if (view != nullptr && view->doc != nullptr) PaintHexView(dc, ps.rcPaint, ps.fErase != FALSE, *view->doc, *view);
   EndPaint(window, &ps);
+  return 0;
+}
+
+int InvalidateClientRect(HWND window, const RECT& rect) {
+  if (InvalidateRect(window, &rect, TRUE)) return 0;
+  FailAndDestroyFrame(kMsgCannotInvalidate);
+  return -1;
+}
+
+int InvalidateRange(HWND window, int32_t a, int32_t b) {
+  HexView* view = HexViewOf(window);
+  if (view == nullptr || view->doc == nullptr) return 0;
+  PixelRect rects[3];
+  int n = RangeInvalidRects(*view->doc, a, b, rects);
+  for (int i = 0; i < n; ++i) {
+    if (InvalidateClientRect(window, RECT{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom}) != 0)
+      return -1;
+  }
   return 0;
 }

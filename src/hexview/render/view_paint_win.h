@@ -1,7 +1,9 @@
-// Painting a document window, and the same drawing into any device context.
+// Painting a document window, the same drawing into any device context, and
+// repainting the cells of a byte range.
 #pragma once
 
 #include <windows.h>
+#include <cstdint>
 
 struct Document;
 struct HexView;
@@ -16,3 +18,8 @@ void PaintHexView(HDC dc, const RECT& update, bool erase, Document& doc, const H
 // WM_PAINT of a document window. Returns 0, or -1 after BeginPaint failed
 // ("再描画できません" reported, frame destroyed).
 int OnPaintView(HWND window);
+
+int InvalidateRange(HWND window, int32_t a, int32_t b);
+
+// Invalidates (with erase) one client rectangle; reports a failure as above.
+int InvalidateClientRect(HWND window, const RECT& rect);

@@ -1,5 +1,6 @@
-// Brushes, fonts, cell width and marker bars of a document window.
+// Brushes, fonts, cell width, marker bars and icons of a document window.
 #include "hexview/render/view_resources_win.h"
+#include "core/messages.h"
 
 #include <initializer_list>
 
@@ -8,6 +9,7 @@
 #include "hexview/hex_view_win.h"
 #include "core/document.h"
 #include "core/user_message.h"
+#include <shellapi.h>
 
 namespace {
 
@@ -33,13 +35,13 @@ bool CreateFonts(HexView& view) {
 
 const char* MeasureCell(HWND window, HexView& view) {
   HDC dc = GetDC(window);
-  if (dc == nullptr) return "ﾃﾞｨﾊﾞｲｽｺﾝﾃｷｽﾄを取得できません";
+  if (dc == nullptr) return kMsgCannotGetDc;
   HGDIOBJ previous = SelectObject(dc, view.mainFont);
   TEXTMETRICA metrics;
   BOOL measured = GetTextMetricsA(dc, &metrics);
   SelectObject(dc, previous);
-  if (!ReleaseDC(window, dc)) return "ﾃﾞｨﾊﾞｲｽｺﾝﾃｷｽﾄを解放できません";
-  if (!measured) return "ﾌｫﾝﾄのﾒﾄﾘｯｸを取得できません";
+  if (!ReleaseDC(window, dc)) return kMsgCannotReleaseDc;
+  if (!measured) return kMsgCannotGetFontMetrics;
   view.doc->charWidth = (metrics.tmHeight + 1) / 2;
   return nullptr;
 }
@@ -54,8 +56,8 @@ HWND CreateBar(HWND window, int id) {
 HexView* HexViewOf(HWND window) { return reinterpret_cast<HexView*>(GetWindowLongPtrA(window, 0)); }
 
 const char* CreateViewObjects(HWND window, HexView& view) {
-  if ((view.doc->options & kOptSystemColors) == 0 && !CreateBrushes(view)) return "ﾌﾞﾗｼを作成できません";
-  if (!CreateFonts(view)) return "ﾌｫﾝﾄを作成できません";
+  if ((view.doc->options & kOptSystemColors) == 0 && !CreateBrushes(view)) return kMsgCannotCreateBrush;
+  if (!CreateFonts(view)) return kMsgCannotCreateFont;
   return MeasureCell(window, view);
 }
 
@@ -70,8 +72,8 @@ void DeleteViewObjects(HexView& view, HWND owner) {
     if (*font != nullptr && !DeleteObject(*font)) fontsDeleted = false;
     *font = nullptr;
   }
-  if (!brushesDeleted) ShowMessage("ﾌﾞﾗｼを破棄できません", MessageIcon::Warning, MessageButtons::Ok, owner);
-  if (!fontsDeleted) ShowMessage("ﾌｫﾝﾄを削除できません", MessageIcon::Warning, MessageButtons::Ok, owner);
+  if (!brushesDeleted) ShowMessage(kMsgCannotDeleteBrush, MessageIcon::Warning, MessageButtons::Ok, owner);
+  if (!fontsDeleted) ShowMessage(kMsgCannotDeleteFont, MessageIcon::Warning, MessageButtons::Ok, owner);
 }
 
 bool CreateMarkBars(HWND window, HexView& view) {
@@ -90,4 +92,42 @@ int RebuildViewObjects(HWND window) {
     return -1;
   }
   return 0;
+}
+
+namespace {
+
+// The window properties that hold the icons made here, so that only those are destroyed.
+constexpr const char* kLargeProperty = "VarnelLargeIcon";
+constexpr const char* kSmallProperty = "VarnelSmallIcon";
+
+HICON ShellIcon(const char* path, UINT size) {
+  SHFILEINFOA info = {};
+  if (!SHGetFileInfoA(path, FILE_ATTRIBUTE_NORMAL, &info, sizeof info, SHGFI_ICON | SHGFI_USEFILEATTRIBUTES | size))
+    return nullptr;
+  return info.hIcon;
+}
+
+void Replace(HWND view, WPARAM which, const char* property, HICON icon) {
+  if (icon == nullptr) return;
+  SendMessageA(view, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+  HICON old = static_cast<HICON>(GetPropA(view, property));
+  SetPropA(view, property, icon);
+  if (old != nullptr && old != icon) DestroyIcon(old);
+}
+
+void Destroy(HWND view, const char* property) {
+  HICON icon = static_cast<HICON>(RemovePropA(view, property));
+  if (icon != nullptr) DestroyIcon(icon);
+}
+
+}  // namespace
+
+void SetDocumentWindowIcons(HWND view, const char* path) {
+  Replace(view, ICON_BIG, kLargeProperty, ShellIcon(path, SHGFI_LARGEICON));
+  Replace(view, ICON_SMALL, kSmallProperty, ShellIcon(path, SHGFI_SMALLICON));
+}
+
+void DestroyDocumentWindowIcons(HWND view) {
+  Destroy(view, kLargeProperty);
+  Destroy(view, kSmallProperty);
 }

@@ -1,14 +1,17 @@
-// The hex view's own record: its document and the brushes, fonts and marker bars
-// that draw it, made when the window is created and deleted when it goes.
+// The hex view's own record: its document and the brushes, fonts, marker bars
+// and icons that draw it, made when the window is created and deleted when it goes.
 #pragma once
 
 #include <windows.h>
+
+#include "hexview/commands/edit_view_win.h"
 
 struct Document;
 
 // Kept in window extra slot 0 of a "BINClass" window from WM_CREATE to WM_DESTROY.
 struct HexView {
   Document* doc = nullptr;        // owned: freed when the window is destroyed
+  WindowEditView editView;        // how edits of doc update this window
   HBRUSH backBrush = nullptr;     // backColor; this brush and the next three stay
   HBRUSH selBackBrush = nullptr;  //   null in system-colour mode, where the
   HBRUSH textBrush = nullptr;     //   shared SystemColors brushes stand in
@@ -47,3 +50,8 @@ bool CreateMarkBars(HWND window, HexView& view);
 // fonts and re-measures charWidth. Returns 0, or -1 after a creation failure was
 // reported with the stop icon and the frame destroyed.
 int RebuildViewObjects(HWND window);
+
+void SetDocumentWindowIcons(HWND view, const char* path);
+
+// Destroys the icons SetDocumentWindowIcons gave view (at WM_DESTROY).
+void DestroyDocumentWindowIcons(HWND view);

@@ -1,5 +1,6 @@
 // Scroll bars and scrolling of the document window.
 #include "hexview/render/view_scroll_win.h"
+#include "core/messages.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -7,9 +8,10 @@
 #include "shell/shell.h"
 #include "core/document.h"
 #include "hexview/render/dump_layout.h"
-#include "hexview/render/view_invalidate_win.h"
+#include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_resources_win.h"
 #include "hexview/render/view_scroll.h"
+#include "hexview/status/status_line_win.h"
 
 namespace {
 
@@ -88,7 +90,7 @@ int ScrollTo(HWND window, int previousColumn, int32_t previousLine) {
     PixelRect resync;
     int found = AnsiResyncRect(*doc, previousLine, &resync);
     if (found < 0) {
-      FailAndDestroyFrame("ﾒﾓﾘを確保できません。");
+      FailAndDestroyFrame(kMsgNoMemoryForEdit);
       return -1;
     }
     if (found > 0) return InvalidateClientRect(window, RECT{resync.left, resync.top, resync.right, resync.bottom});
@@ -96,7 +98,9 @@ int ScrollTo(HWND window, int previousColumn, int32_t previousLine) {
   return 0;
 }
 
-void OnSizeView(HWND window, int width, int height) {
+namespace {
+
+void ResizeTo(HWND window, int width, int height) {
   Document* doc = DocOf(window);
   if (doc == nullptr) return;
   doc->clientWidth = width;
@@ -104,7 +108,7 @@ void OnSizeView(HWND window, int width, int height) {
   UpdateScrollBars(window);
 }
 
-int OnVScrollView(HWND window, int code) {
+int ScrollVertically(HWND window, int code) {
   Document* doc = DocOf(window);
   if (doc == nullptr) return 0;
   int64_t line = doc->scrollLine;
@@ -118,7 +122,7 @@ int OnVScrollView(HWND window, int code) {
       info.cbSize = sizeof info;
       info.fMask = SIF_TRACKPOS;
       if (!GetScrollInfo(window, SB_VERT, &info)) {
-        FailAndDestroyFrame("ｽｸﾛｰﾙﾊﾞｰのﾊﾟﾗﾒｰﾀを取得できません");
+        FailAndDestroyFrame(kMsgCannotGetScrollInfo);
         return -1;
       }
       line = info.nTrackPos;
@@ -131,7 +135,7 @@ int OnVScrollView(HWND window, int code) {
   return ScrollTo(window, doc->scrollColumn, previous);
 }
 
-int OnHScrollView(HWND window, int code, int position) {
+int ScrollHorizontally(HWND window, int code, int position) {
   Document* doc = DocOf(window);
   if (doc == nullptr) return 0;
   int64_t column = doc->scrollColumn;
@@ -148,10 +152,41 @@ int OnHScrollView(HWND window, int code, int position) {
   return ScrollTo(window, previous, doc->scrollLine);
 }
 
-int OnMouseWheelView(HWND window, int delta) {
+int ScrollByWheel(HWND window, int delta) {
   Document* doc = DocOf(window);
   if (doc == nullptr) return 0;
   int32_t previous = doc->scrollLine;
   doc->scrollLine = Clamp64(int64_t{previous} + delta / -30, 0, MaxScrollLine(*doc));
   return ScrollTo(window, doc->scrollColumn, previous);
+}
+
+// The caret is hidden while the pixels move, then follows its byte, with the
+// marker bars and the status line.
+int FollowedByCaret(HWND view, int scrolled) {
+  const int result = scrolled == 0 ? UpdateCaretAndStatus(view) : scrolled;
+  ShowCaret(view);
+  return result;
+}
+
+}  // namespace
+
+int OnViewSize(HWND view, int width, int height) {
+  HideCaret(view);
+  ResizeTo(view, width, height);
+  return FollowedByCaret(view, 0);
+}
+
+int OnViewVScroll(HWND view, int code) {
+  HideCaret(view);
+  return FollowedByCaret(view, ScrollVertically(view, code));
+}
+
+int OnViewHScroll(HWND view, int code, int position) {
+  HideCaret(view);
+  return FollowedByCaret(view, ScrollHorizontally(view, code, position));
+}
+
+int OnViewWheel(HWND view, int delta) {
+  HideCaret(view);
+  return FollowedByCaret(view, ScrollByWheel(view, delta));
 }

@@ -21,18 +21,17 @@ void UpdateScrollBars(HWND window);
 // icon, frame destroyed); the caller then ends its message handling.
 int ScrollTo(HWND window, int previousColumn, int32_t previousLine);
 
-// WM_SIZE: stores the client size, clamps the scroll positions and sets both bars.
-void OnSizeView(HWND window, int width, int height);
-
+// The size, scroll-bar and wheel messages. Each moves the view (the caret keeps
+// its byte), then the caret, the marker bars and the status line follow.
+// WM_SIZE stores the client size, clamps the scroll positions and sets both bars.
 // WM_VSCROLL: SB_LINEUP/SB_LINEDOWN one line, SB_PAGEUP/SB_PAGEDOWN pageLines,
-// SB_THUMBTRACK the 32-bit track position; other codes are ignored. Returns 0, or
-// -1 after a reported failure ("ｽｸﾛｰﾙﾊﾞｰのﾊﾟﾗﾒｰﾀを取得できません" or ScrollTo's).
-int OnVScrollView(HWND window, int code);
-
+// SB_THUMBTRACK the 32-bit track position; other codes are ignored.
 // WM_HSCROLL: one column, pageColumns, or SB_THUMBTRACK's 16-bit position.
-// Returns 0, or -1 after a reported failure.
-int OnHScrollView(HWND window, int code, int position);
-
-// WM_MOUSEWHEEL: the top line moves by delta / -30 lines (a notch of 120 is 4 lines;
-// turning away from the user scrolls up). Returns 0, or -1 after a reported failure.
-int OnMouseWheelView(HWND window, int delta);
+// WM_MOUSEWHEEL: the top line moves by delta / -30 lines (a notch of 120 is 4
+// lines; turning away from the user scrolls up).
+// Each returns 0, or -1 after a reported failure ("ｽｸﾛｰﾙﾊﾞｰのﾊﾟﾗﾒｰﾀを取得できません"
+// or ScrollTo's); the caller then ends its message handling.
+int OnViewSize(HWND view, int width, int height);
+int OnViewVScroll(HWND view, int code);
+int OnViewHScroll(HWND view, int code, int position);
+int OnViewWheel(HWND view, int delta);

@@ -1,5 +1,6 @@
 // IME requests: IMESTRUCT records in shareable global memory.
 #include "hexview/status/ime_win.h"
+#include "hexview/view_state_win.h"
 
 #include <cstdint>
 #include <cstring>
@@ -39,18 +40,15 @@ HGLOBAL AllocRequest(const ImeRequest& request) {
   return block;
 }
 
-// The service that refused a request: it is not asked again.
-decltype(ImeEntry::sendImeMessageEx) g_refusingService = nullptr;
-
 bool ServiceUsable() {
-  return g_shell.ime.sendImeMessageEx != nullptr && g_shell.ime.sendImeMessageEx != g_refusingService;
+  return g_shell.ime.sendImeMessageEx != nullptr && g_shell.ime.sendImeMessageEx != g_view.refusingImeService;
 }
 
 // Sends the request and frees its block (the service no longer refers to it).
 bool Send(HWND view, HGLOBAL block) {
   const bool ok = g_shell.ime.sendImeMessageEx(view, reinterpret_cast<LPARAM>(block)) != 0;
   GlobalFree(block);
-  if (!ok) g_refusingService = g_shell.ime.sendImeMessageEx;
+  if (!ok) g_view.refusingImeService = g_shell.ime.sendImeMessageEx;
   return ok;
 }
 

@@ -1,5 +1,6 @@
 // Caret position, marker bars and status text of a hex view.
 #include "hexview/status/status_line_win.h"
+#include "core/messages.h"
 
 #include <commctrl.h>
 
@@ -47,7 +48,7 @@ int UpdateCaretAndStatus(HWND view) {
   if (HexView* record = HexViewOf(view)) {
     const MarkerBars bars = PlaceMarkerBars(m, doc->caret, doc->activeColumn);
     if (!PlaceBar(record->markBar1, bars.first, m.charWidth) || !PlaceBar(record->markBar2, bars.second, m.charWidth)) {
-      FailAndDestroyFrame("ｳｲﾝﾄﾞｳの位置と寸法を変更できません");
+      FailAndDestroyFrame(kMsgCannotMoveWindow);
       return -1;
     }
   }
@@ -56,7 +57,7 @@ int UpdateCaretAndStatus(HWND view) {
   const int count = doc->anchor == -1 ? ReadBytes(*doc, doc->caret, bytes, 4) : 0;
   const std::string text = StatusLineText(doc->options, doc->caret, doc->anchor, bytes, count);
   if (!SetStatusText(text.c_str())) {
-    FailAndDestroyFrame("ｽﾃｰﾀｽｳｲﾝﾄﾞｳにﾃｷｽﾄを設定できません");
+    FailAndDestroyFrame(kMsgCannotSetStatusText);
     return -1;
   }
   return 0;
@@ -64,7 +65,7 @@ int UpdateCaretAndStatus(HWND view) {
 
 int ShowIdleStatus() {
   if (!SetStatusText("")) {
-    FailAndDestroyFrame("ｽﾃｰﾀｽｳｲﾝﾄﾞｳにﾃｷｽﾄを設定できません");
+    FailAndDestroyFrame(kMsgCannotSetStatusText);
     return -1;
   }
   return 0;

@@ -1,4 +1,5 @@
-// The frame's menus and toolbar following the active document.
+// The frame's menus and toolbar following the active document, and the
+// document window's context menu.
 #pragma once
 
 #include <windows.h>
@@ -16,3 +17,9 @@ int RefreshMenuState(const Document* doc);
 // window back to its default place and empties the status line. Returns 0, or
 // -1 after a reported failure.
 int OnViewMdiActivate(HWND view, HWND activated);
+
+int ShowViewContextMenu(HWND view, int x, int y);
+
+// Command 136: makes the caret visible, updates the window and opens the
+// context menu at the caret. Returns 0, or -1 after a reported failure.
+int ShowContextMenuAtCaret(HWND view);

@@ -1,5 +1,6 @@
-// Menu and toolbar state of the document commands.
-#include "hexview/commands/menu_state_win.h"
+// Menu and toolbar state of the document commands, and the context menu.
+#include "hexview/commands/view_menus_win.h"
+#include "core/messages.h"
 
 #include <commctrl.h>
 
@@ -17,6 +18,7 @@
 #include "hexview/status/ime_win.h"
 #include "hexview/status/status_line_win.h"
 #include "resources/resource_ids.h"
+#include "hexview/input/caret_motion.h"
 
 namespace {
 
@@ -48,7 +50,7 @@ int RefreshMenuState(const Document* doc) {
   if (g_shell.frame == nullptr) return 0;
   HMENU bar = GetMenu(g_shell.frame);
   if (bar == nullptr) {
-    FailAndDestroyFrame("ﾒﾆｭｰﾊﾝﾄﾞﾙを取得できません");
+    FailAndDestroyFrame(kMsgCannotGetMenu);
     return -1;
   }
   const int shift = MenuBarShift(g_shell.frame);
@@ -82,7 +84,7 @@ int RefreshMenuState(const Document* doc) {
                        (doc->options & kOptMotorola) ? IDM_ORDER_MOTOROLA : IDM_ORDER_INTEL, MF_BYCOMMAND);
   }
   if (!ok) {
-    FailAndDestroyFrame("ﾒﾆｭｰ項目を変更できません");
+    FailAndDestroyFrame(kMsgCannotChangeMenuItem);
     return -1;
   }
 
@@ -95,11 +97,11 @@ int RefreshMenuState(const Document* doc) {
   for (int id : {IDM_CUT, IDM_COPY, IDM_DELETE}) buttons = EnableButton(id, selection) && buttons;
   buttons = EnableButton(IDM_PASTE, canPaste) && buttons;
   if (!buttons) {
-    FailAndDestroyFrame("ﾂｰﾙﾊﾞｰのﾎﾞﾀﾝを変更できません");
+    FailAndDestroyFrame(kMsgCannotChangeToolbarButton);
     return -1;
   }
   if (!DrawMenuBar(g_shell.frame)) {
-    FailAndDestroyFrame("ﾒﾆｭｰを再描画できません");
+    FailAndDestroyFrame(kMsgCannotDrawMenuBar);
     return -1;
   }
   return 0;
@@ -114,4 +116,55 @@ int OnViewMdiActivate(HWND view, HWND activated) {
   if (RefreshMenuState(nullptr) != 0) return -1;
   SetImePosition(view, -1, -1);
   return ShowIdleStatus();
+}
+
+namespace {
+
+void EnableItem(HMENU menu, UINT id, bool on) {
+  EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+}
+
+// The caret's screen point, or false when it lies outside the dump area.
+bool CaretScreenPoint(HWND view, const Document& doc, POINT* point) {
+  const PixelPoint at = CaretPixel(MetricsOf(doc), doc.caret, doc.activeColumn, doc.digitIndex);
+  point->x = at.x == kHiddenCaret ? 0 : at.x;
+  point->y = at.y == kHiddenCaret ? 0 : at.y;
+  return ClientToScreen(view, point) != 0;
+}
+
+}  // namespace
+
+int ShowViewContextMenu(HWND view, int x, int y) {
+  Document* doc = DocumentOf(view);
+  HMENU menu = g_shell.editPopupMenu;
+  if (doc == nullptr || menu == nullptr) return 0;
+  POINT at{x, y};
+  if (x == -1 && y == -1 && !CaretScreenPoint(view, *doc, &at)) {
+    FailAndDestroyFrame(kMsgCannotConvertPoint);
+    return -1;
+  }
+  const bool selection = doc->anchor != -1;
+  EnableItem(menu, IDM_UNDO, doc->undoList != nullptr);
+  EnableItem(menu, IDM_CUT, selection);
+  EnableItem(menu, IDM_COPY, selection);
+  EnableItem(menu, IDM_DELETE, selection);
+  EnableItem(menu, IDM_PASTE, g_shell.pasteAvailable);
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, g_shell.frame ? g_shell.frame : view, nullptr);
+  return 0;
+}
+
+int ShowContextMenuAtCaret(HWND view) {
+  Document* doc = DocumentOf(view);
+  if (doc == nullptr) return 0;
+  if (MoveCaretTo(view, WithCaretVisible(CaretStateOf(*doc), MetricsOf(*doc))) != 0) return -1;
+  if (!UpdateWindow(view)) {
+    FailAndDestroyFrame(kMsgCannotUpdateWindow);
+    return -1;
+  }
+  POINT at{};
+  if (!CaretScreenPoint(view, *doc, &at)) {
+    FailAndDestroyFrame(kMsgCannotConvertPoint);
+    return -1;
+  }
+  return ShowViewContextMenu(view, at.x, at.y);
 }
