@@ -91,6 +91,8 @@ inline constexpr char kMsgCannotFreeDll[] = "DLLを解放できません";
 // Dialog controls.
 inline constexpr char kMsgCannotSetControlText[] = "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽのｺﾝﾄﾛｰﾙに文字列を設定できません";
 inline constexpr char kMsgCannotSetControlNumber[] = "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽのｺﾝﾄﾛｰﾙに数値を設定できません";
+inline constexpr char kMsgCannotSetCheck[] = "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽのｺﾝﾄﾛｰﾙのﾁｪｯｸﾏｰｸを設定できません";
+inline constexpr char kMsgCannotCheckRadio[] = "ﾗｼﾞｵﾎﾞﾀﾝをﾁｪｯｸできません";
 inline constexpr char kMsgCannotGetControl[] = "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽのｺﾝﾄﾛｰﾙのﾊﾝﾄﾞﾙを取得できません";
 inline constexpr char kMsgCannotEndDialog[] = "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを破棄できません";
 

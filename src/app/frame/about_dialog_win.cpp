@@ -1,30 +1,26 @@
 // The About box: icon, product name, version and rights notice.
 #include "app/frame/about_dialog_win.h"
 
-#include <windows.h>
-
-#include "shell/shell.h"
 #include "resources/resource_ids.h"
+#include "shell/dialog_win.h"
+#include "shell/shell.h"
 
 namespace {
 
-INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-  switch (message) {
-    case WM_INITDIALOG:
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDCANCEL || LOWORD(wParam) == IDOK) {
-        EndDialog(dialog, 2);
-        return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
-  }
+struct AboutRecord {};
+
+// OK closes it as Esc does.
+bool OnCommand(HWND dialog, AboutRecord&, int id, int) {
+  if (id != IDOK) return false;
+  EndDialogWith(dialog, kDialogCancel);
+  return true;
 }
+
+constexpr DialogHandlers<AboutRecord> kAboutDialog = {nullptr, OnCommand, nullptr};
 
 }  // namespace
 
 void RunAboutDialog() {
-  DialogBoxParamA(g_shell.instance, MAKEINTRESOURCEA(IDD_ABOUT), g_shell.mdiClient, AboutProc, 0);
+  AboutRecord record;
+  RunDialog(IDD_ABOUT, g_shell.mdiClient, record, kAboutDialog);
 }

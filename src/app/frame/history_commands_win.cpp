@@ -8,6 +8,7 @@
 #include "app/documents/open_document_win.h"
 #include "core/text_limits.h"
 #include "resources/resource_ids.h"
+#include "shell/dialog_win.h"
 #include "shell/file_history.h"
 #include "shell/file_history_win.h"
 #include "shell/process_state.h"
@@ -26,68 +27,58 @@ void OpenHistoryEntry(HWND frame, int command) {
 
 namespace {
 
-// Reads the edit box as an integer 0..9; -1 otherwise.
+// The history length being chosen, 0..9.
+struct HistoryCountRecord {
+  int count = 0;
+};
+
+// The edit box as an integer 0..9; -1 otherwise.
 int ReadHistoryCount(HWND dialog) {
-  char text[16] = {};
-  GetDlgItemTextA(dialog, IDC_HISTORY_EDIT, text, sizeof text);
-  if (text[0] == '\0') return -1;
+  const std::string text = ControlText(dialog, IDC_HISTORY_EDIT, 2);
+  if (text.empty()) return -1;
   char* end = nullptr;
-  long v = std::strtol(text, &end, 10);
+  long v = std::strtol(text.c_str(), &end, 10);
   if (*end != '\0' || v < 0 || v > 9) return -1;
   return static_cast<int>(v);
 }
 
-void OnHistorySpin(HWND dialog, int code) {
-  char text[16] = {};
-  GetDlgItemTextA(dialog, IDC_HISTORY_EDIT, text, sizeof text);
-  long v = std::strtol(text, nullptr, 10);
-  if (code == SB_LINEUP) ++v;
-  if (code == SB_LINEDOWN) --v;
-  if (v < 0) v = 0;
-  if (v > 9) v = 9;
-  SetDlgItemInt(dialog, IDC_HISTORY_EDIT, static_cast<UINT>(v), TRUE);
+bool OnInit(HWND dialog, HistoryCountRecord& record) {
+  SendDlgItemMessageA(dialog, IDC_HISTORY_EDIT, EM_LIMITTEXT, 2, 0);
+  if (SetControlNumber(dialog, IDC_HISTORY_EDIT, record.count)) EnableControl(dialog, IDOK, false);
+  return true;
 }
 
-INT_PTR CALLBACK HistoryCountProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-      SendDlgItemMessageA(dialog, IDC_HISTORY_EDIT, EM_LIMITTEXT, 2, 0);
-      SetDlgItemInt(dialog, IDC_HISTORY_EDIT, static_cast<UINT>(*reinterpret_cast<int*>(lParam)), TRUE);
-      EnableWindow(GetDlgItem(dialog, IDOK), FALSE);
-      return TRUE;
-    case WM_VSCROLL:
-      if (reinterpret_cast<HWND>(lParam) == GetDlgItem(dialog, IDC_HISTORY_SPIN)) OnHistorySpin(dialog, LOWORD(wParam));
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case IDC_HISTORY_EDIT:
-          if (HIWORD(wParam) == EN_CHANGE) EnableWindow(GetDlgItem(dialog, IDOK), ReadHistoryCount(dialog) >= 0);
-          return TRUE;
-        case IDOK: {
-          int v = ReadHistoryCount(dialog);
-          if (v < 0) return TRUE;
-          *reinterpret_cast<int*>(GetWindowLongPtrA(dialog, DWLP_USER)) = v;
-          EndDialog(dialog, 1);
-          return TRUE;
-        }
-        case IDCANCEL:
-          EndDialog(dialog, 2);
-          return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
+void OnSpin(HWND dialog, HistoryCountRecord&, int control, int code) {
+  if (control != IDC_HISTORY_SPIN) return;
+  long v = std::strtol(ControlText(dialog, IDC_HISTORY_EDIT, 2).c_str(), nullptr, 10);
+  if (code == SB_LINEUP) ++v;
+  if (code == SB_LINEDOWN) --v;
+  SetControlNumber(dialog, IDC_HISTORY_EDIT, static_cast<int>(v < 0 ? 0 : v > 9 ? 9 : v));
+}
+
+bool OnCommand(HWND dialog, HistoryCountRecord& record, int id, int code) {
+  switch (id) {
+    case IDC_HISTORY_EDIT:
+      if (code == EN_CHANGE) EnableControl(dialog, IDOK, ReadHistoryCount(dialog) >= 0);
+      return true;
+    case IDOK: {
+      int v = ReadHistoryCount(dialog);
+      if (v < 0) return true;
+      record.count = v;
+      EndDialogWith(dialog, kDialogOk);
+      return true;
+    }
+    default: return false;
   }
 }
+
+constexpr DialogHandlers<HistoryCountRecord> kHistoryCountDialog = {OnInit, OnCommand, OnSpin};
 
 }  // namespace
 
 void RunHistoryCountDialog(HWND frame) {
-  int value = g_settings.history;
-  INT_PTR r = DialogBoxParamA(g_shell.instance, MAKEINTRESOURCEA(IDD_HISTORYCOUNT), frame, HistoryCountProc,
-                              reinterpret_cast<LPARAM>(&value));
-  if (r != 1) return;
-  g_settings.history = value;
-  if (TrimFileHistory(frame, value) != 0) FailAndDestroyFrame(kMsgCannotChangeHistoryCount);
+  HistoryCountRecord record{g_settings.history};
+  if (RunDialog(IDD_HISTORYCOUNT, frame, record, kHistoryCountDialog) != kDialogOk) return;
+  g_settings.history = record.count;
+  if (TrimFileHistory(frame, record.count) != 0) FailAndDestroyFrame(kMsgCannotChangeHistoryCount);
 }

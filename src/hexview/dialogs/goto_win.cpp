@@ -1,15 +1,13 @@
 // The go-to dialog (template 5) and the caret move it asks for.
 #include "hexview/dialogs/goto_win.h"
-#include "core/messages.h"
 #include "hexview/view_state_win.h"
 
 #include <string>
 
-#include "shell/shell.h"
+#include "shell/dialog_win.h"
 #include "core/display_types.h"
 #include "core/document.h"
 #include "core/edit.h"
-#include "core/user_message.h"
 #include "hexview/input/caret_entry_mode.h"
 #include "hexview/commands/edit_view_win.h"
 #include "hexview/dialogs/goto_address.h"
@@ -26,89 +24,48 @@ struct GoToRecord {
   int32_t target = 0;  // on OK: the new caret
 };
 
-GoToRecord& RecordOf(HWND dialog) { return *reinterpret_cast<GoToRecord*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
-
-std::string EntryText(HWND dialog) {
-  char text[kGoToTextLimit + 8] = {};
-  GetDlgItemTextA(dialog, IDC_GOTO_ADDRESS, text, sizeof text);
-  return text;
-}
-
-void FailDialog(HWND dialog, const char* text) {
-  ShowMessage(text, MessageIcon::Warning, MessageButtons::Ok, dialog);
-  EndDialog(dialog, 2);
+GoToEntry EntryOf(HWND dialog, const GoToRecord& record) {
+  return ParseGoToEntry(ControlText(dialog, IDC_GOTO_ADDRESS, kGoToTextLimit).c_str(), record.base, record.caret);
 }
 
 // OK is enabled exactly when the entry names an offset inside 0..length.
-void Recheck(HWND dialog) {
-  GoToRecord& record = RecordOf(dialog);
-  GoToEntry entry = ParseGoToEntry(EntryText(dialog).c_str(), record.base, record.caret);
-  HWND ok = GetDlgItem(dialog, IDOK);
-  if (ok == nullptr) {
-    FailDialog(dialog, kMsgCannotGetControl);
-    return;
-  }
-  EnableWindow(ok, GoToTargetAllowed(entry, record.length));
+void Recheck(HWND dialog, const GoToRecord& record) {
+  EnableControl(dialog, IDOK, GoToTargetAllowed(EntryOf(dialog, record), record.length));
 }
 
-BOOL OnInit(HWND dialog, GoToRecord* record) {
-  SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(record));
+bool OnInit(HWND dialog, GoToRecord& record) {
   SendDlgItemMessageA(dialog, IDC_GOTO_ADDRESS, EM_LIMITTEXT, kGoToTextLimit, 0);
-  if (!SetDlgItemTextA(dialog, IDC_GOTO_ADDRESS, GoToInitialText(record->caret, record->base).c_str())) {
-    FailDialog(dialog, kMsgCannotSetControlText);
-    return TRUE;
+  if (SetControlText(dialog, IDC_GOTO_ADDRESS, GoToInitialText(record.caret, record.base))) {
+    EnableControl(dialog, IDOK, false);
   }
-  HWND ok = GetDlgItem(dialog, IDOK);
-  if (ok == nullptr) {
-    FailDialog(dialog, kMsgCannotGetControl);
-    return TRUE;
-  }
-  EnableWindow(ok, FALSE);
-  return TRUE;
+  return true;
 }
 
-void OnSpin(HWND dialog, int code) {
-  if (code != SB_LINEUP && code != SB_LINEDOWN) return;
-  GoToRecord& record = RecordOf(dialog);
-  std::string text = SpinGoToText(EntryText(dialog).c_str(), record.base, record.caret, record.length,
-                                  code == SB_LINEUP ? 1 : -1);
-  if (!SetDlgItemTextA(dialog, IDC_GOTO_ADDRESS, text.c_str())) {
-    FailDialog(dialog, kMsgCannotSetControlText);
-    return;
-  }
-  Recheck(dialog);
+void OnSpin(HWND dialog, GoToRecord& record, int control, int code) {
+  if (control != IDC_GOTO_SPIN || (code != SB_LINEUP && code != SB_LINEDOWN)) return;
+  std::string text = SpinGoToText(ControlText(dialog, IDC_GOTO_ADDRESS, kGoToTextLimit).c_str(), record.base,
+                                  record.caret, record.length, code == SB_LINEUP ? 1 : -1);
+  if (SetControlText(dialog, IDC_GOTO_ADDRESS, text)) Recheck(dialog, record);
 }
 
-void End(HWND dialog, int result) {
-  if (!EndDialog(dialog, result)) ShowMessage(kMsgCannotEndDialog, MessageIcon::Warning, MessageButtons::Ok, dialog);
-}
-
-void OnOk(HWND dialog) {
-  GoToRecord& record = RecordOf(dialog);
-  GoToEntry entry = ParseGoToEntry(EntryText(dialog).c_str(), record.base, record.caret);
+void OnOk(HWND dialog, GoToRecord& record) {
+  GoToEntry entry = EntryOf(dialog, record);
   if (!GoToTargetAllowed(entry, record.length)) return;
   record.target = static_cast<int32_t>(entry.target);
-  End(dialog, 1);
+  EndDialogWith(dialog, kDialogOk);
 }
 
-INT_PTR CALLBACK GoToProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG: return OnInit(dialog, reinterpret_cast<GoToRecord*>(lParam));
-    case WM_VSCROLL:
-      if (reinterpret_cast<HWND>(lParam) == GetDlgItem(dialog, IDC_GOTO_SPIN)) OnSpin(dialog, LOWORD(wParam));
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case IDC_GOTO_ADDRESS:
-          if (HIWORD(wParam) == EN_CHANGE) Recheck(dialog);
-          return TRUE;
-        case IDOK: OnOk(dialog); return TRUE;
-        case IDCANCEL: End(dialog, 2); return TRUE;
-        default: return FALSE;
-      }
-    default: return FALSE;
+bool OnCommand(HWND dialog, GoToRecord& record, int id, int code) {
+  switch (id) {
+    case IDC_GOTO_ADDRESS:
+      if (code == EN_CHANGE) Recheck(dialog, record);
+      return true;
+    case IDOK: OnOk(dialog, record); return true;
+    default: return false;
   }
 }
+
+constexpr DialogHandlers<GoToRecord> kGoToDialog = {OnInit, OnCommand, OnSpin};
 
 }  // namespace
 
@@ -119,9 +76,8 @@ bool RunGoTo(HWND view) {
   record.base = AddressRadixBase(AddressRadixOf(doc->options));
   record.caret = doc->caret;
   record.length = doc->length;
-  INT_PTR result = DialogBoxParamA(g_shell.instance, MAKEINTRESOURCEA(IDD_GOTO), view, GoToProc,
-                                   reinterpret_cast<LPARAM>(&record));
-  if (result != 1 || !IsWindow(view) || DocumentOf(view) != doc) return false;
+  if (RunDialog(IDD_GOTO, view, record, kGoToDialog) != kDialogOk || !IsWindow(view) || DocumentOf(view) != doc)
+    return false;
 
   // The caret jumps: digit entry ends and the selection goes. The view learns
   // of it as an edit that changed no bytes.

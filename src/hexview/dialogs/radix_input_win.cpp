@@ -7,7 +7,7 @@
 #include <string>
 
 #include "shell/process_state.h"
-#include "shell/shell.h"
+#include "shell/dialog_win.h"
 #include "core/clipboard_paste.h"
 #include "core/display_types.h"
 #include "core/document.h"
@@ -34,120 +34,91 @@ struct RadixDialogRecord {
   uint8_t bytes[4] = {};  // on OK: the unit's bytes in the chosen order
 };
 
-RadixDialogRecord& RecordOf(HWND dialog) {
-  return *reinterpret_cast<RadixDialogRecord*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
-
-// Reports a failure of the dialog and ends it as cancelled.
-void FailDialog(HWND dialog, const char* text) {
-  ShowMessage(text, MessageIcon::Warning, MessageButtons::Ok, dialog);
-  EndDialog(dialog, 2);
-}
-
-std::string ValueText(HWND dialog) {
-  char text[kRadixTextLimit + 8] = {};
-  GetDlgItemTextA(dialog, IDC_RADIX_VALUE, text, sizeof text);
-  return text;
-}
-
 // Reads the text in the chosen radix; OK is enabled exactly when it parses.
-void Reparse(HWND dialog) {
-  RadixDialogRecord& record = RecordOf(dialog);
-  bool ok = ParseRadixText(ValueText(dialog).c_str(), record.choice.radix, &record.value) == 0;
-  EnableWindow(GetDlgItem(dialog, IDOK), ok);
+void Reparse(HWND dialog, RadixDialogRecord& record) {
+  const std::string text = ControlText(dialog, IDC_RADIX_VALUE, kRadixTextLimit);
+  EnableControl(dialog, IDOK, ParseRadixText(text.c_str(), record.choice.radix, &record.value) == 0);
 }
-
-void StoreChoice(const RadixChoice& choice) { g_settings.code = EncodeRadixCode(choice); }
 
 void FillCombo(HWND dialog, int id, const char* const* names, int count, int selected) {
   for (int i = 0; i < count; ++i) SendDlgItemMessageA(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(names[i]));
   SendDlgItemMessageA(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
-BOOL OnInit(HWND dialog, RadixDialogRecord* record) {
-  SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(record));
-  if (g_view.radixDialogPosition.x != INT_MAX && g_view.radixDialogPosition.y != INT_MAX &&
-      !SetWindowPos(dialog, nullptr, g_view.radixDialogPosition.x, g_view.radixDialogPosition.y, 0, 0,
-                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+bool OnInit(HWND dialog, RadixDialogRecord& record) {
+  const POINT at = g_view.radixDialogPosition;
+  if (at.x != INT_MAX && at.y != INT_MAX &&
+      !SetWindowPos(dialog, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) {
     FailDialog(dialog, kMsgCannotPlaceWindow);
-    return TRUE;
+    return true;
   }
-  FillCombo(dialog, IDC_RADIX_RADIX, kRadixNames, kRadixChoiceCount, record->choice.radix);
-  FillCombo(dialog, IDC_RADIX_UNIT, kUnitNames, 3, record->choice.unit);
-  FillCombo(dialog, IDC_RADIX_ORDER, kOrderNames, 2, record->choice.order);
+  FillCombo(dialog, IDC_RADIX_RADIX, kRadixNames, kRadixChoiceCount, record.choice.radix);
+  FillCombo(dialog, IDC_RADIX_UNIT, kUnitNames, 3, record.choice.unit);
+  FillCombo(dialog, IDC_RADIX_ORDER, kOrderNames, 2, record.choice.order);
   SendDlgItemMessageA(dialog, IDC_RADIX_VALUE, EM_LIMITTEXT, kRadixTextLimit, 0);
-  if (!SetDlgItemTextA(dialog, IDC_RADIX_VALUE, record->initialText)) {
-    FailDialog(dialog, kMsgCannotSetControlText);
-    return TRUE;
-  }
-  Reparse(dialog);
+  if (!SetControlText(dialog, IDC_RADIX_VALUE, record.initialText)) return true;
+  Reparse(dialog, record);
   // Typing goes on after the character that opened the dialog.
-  HWND edit = GetDlgItem(dialog, IDC_RADIX_VALUE);
+  HWND edit = DialogControl(dialog, IDC_RADIX_VALUE);
+  if (edit == nullptr) return true;
   SetFocus(edit);
   SendMessageA(edit, EM_SETSEL, kRadixTextLimit, kRadixTextLimit);
-  return FALSE;
+  return false;
 }
 
-void OnSpin(HWND dialog, int code) {
-  if (code != SB_LINEUP && code != SB_LINEDOWN) return;
-  RadixDialogRecord& record = RecordOf(dialog);
-  std::string text = SpinRadixText(ValueText(dialog).c_str(), record.choice.radix, code == SB_LINEUP ? 1 : -1);
-  if (!SetDlgItemTextA(dialog, IDC_RADIX_VALUE, text.c_str()))
-    FailDialog(dialog, kMsgCannotSetControlText);
-  Reparse(dialog);
+void OnSpin(HWND dialog, RadixDialogRecord& record, int control, int code) {
+  if (control != IDC_RADIX_SPIN || (code != SB_LINEUP && code != SB_LINEDOWN)) return;
+  std::string text = SpinRadixText(ControlText(dialog, IDC_RADIX_VALUE, kRadixTextLimit).c_str(), record.choice.radix,
+                                   code == SB_LINEUP ? 1 : -1);
+  if (SetControlText(dialog, IDC_RADIX_VALUE, text)) Reparse(dialog, record);
 }
 
-void OnComboChange(HWND dialog, int id) {
-  RadixDialogRecord& record = RecordOf(dialog);
+// A new radix, unit or byte order is remembered at once for the next time.
+void OnComboChange(HWND dialog, RadixDialogRecord& record, int id) {
   int selected = static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
   if (selected < 0) return;
   if (id == IDC_RADIX_RADIX) record.choice.radix = selected;
   if (id == IDC_RADIX_UNIT) record.choice.unit = selected;
   if (id == IDC_RADIX_ORDER) record.choice.order = selected;
-  StoreChoice(record.choice);
-  if (id == IDC_RADIX_RADIX) Reparse(dialog);
+  g_settings.code = EncodeRadixCode(record.choice);
+  if (id == IDC_RADIX_RADIX) Reparse(dialog, record);
 }
 
-void Close(HWND dialog, int result) {
+// The dialog reopens where it was closed, for the rest of the run.
+void Close(HWND dialog, INT_PTR result) {
   RECT r;
   if (GetWindowRect(dialog, &r)) {
     g_view.radixDialogPosition = {r.left, r.top};
   } else {
     ShowMessage(kMsgCannotGetWindowRect, MessageIcon::Warning, MessageButtons::Ok, dialog);
   }
-  if (!EndDialog(dialog, result)) ShowMessage(kMsgCannotEndDialog, MessageIcon::Warning, MessageButtons::Ok, dialog);
+  EndDialogWith(dialog, result);
 }
 
-void OnOk(HWND dialog) {
-  RadixDialogRecord& record = RecordOf(dialog);
-  if (ParseRadixText(ValueText(dialog).c_str(), record.choice.radix, &record.value) != 0) return;
+void OnOk(HWND dialog, RadixDialogRecord& record) {
+  const std::string text = ControlText(dialog, IDC_RADIX_VALUE, kRadixTextLimit);
+  if (ParseRadixText(text.c_str(), record.choice.radix, &record.value) != 0) return;
   RadixValueBytes(record.value, record.choice.unit, record.choice.order, record.bytes);
-  Close(dialog, 1);
+  Close(dialog, kDialogOk);
 }
 
-INT_PTR CALLBACK RadixInputProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG: return OnInit(dialog, reinterpret_cast<RadixDialogRecord*>(lParam));
-    case WM_VSCROLL:
-      if (reinterpret_cast<HWND>(lParam) == GetDlgItem(dialog, IDC_RADIX_SPIN)) OnSpin(dialog, LOWORD(wParam));
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case IDC_RADIX_VALUE:
-          if (HIWORD(wParam) == EN_CHANGE) Reparse(dialog);
-          return TRUE;
-        case IDC_RADIX_RADIX:
-        case IDC_RADIX_UNIT:
-        case IDC_RADIX_ORDER:
-          if (HIWORD(wParam) == CBN_SELCHANGE) OnComboChange(dialog, LOWORD(wParam));
-          return TRUE;
-        case IDOK: OnOk(dialog); return TRUE;
-        case IDCANCEL: Close(dialog, 2); return TRUE;
-        default: return FALSE;
-      }
-    default: return FALSE;
+bool OnCommand(HWND dialog, RadixDialogRecord& record, int id, int code) {
+  switch (id) {
+    case IDC_RADIX_VALUE:
+      if (code == EN_CHANGE) Reparse(dialog, record);
+      return true;
+    case IDC_RADIX_RADIX:
+    case IDC_RADIX_UNIT:
+    case IDC_RADIX_ORDER:
+      if (code == CBN_SELCHANGE) OnComboChange(dialog, record, id);
+      return true;
+    case IDOK: OnOk(dialog, record); return true;
+    case IDCANCEL: Close(dialog, kDialogCancel); return true;
+    default: return false;
   }
 }
+
+constexpr DialogHandlers<RadixDialogRecord> kRadixDialog = {OnInit, OnCommand, OnSpin};
 
 }  // namespace
 
@@ -162,9 +133,9 @@ void RunRadixInput(HWND view, char initialDigit) {
   int dataRadix = DataRadixOf(doc->options);
   if (initialDigit != 0 && (dataRadix == kRadixOctal || dataRadix == kRadixUnsigned || dataRadix == kRadixSigned))
     record.choice.radix = dataRadix;
-  INT_PTR result = DialogBoxParamA(g_shell.instance, MAKEINTRESOURCEA(IDD_RADIXINPUT), view, RadixInputProc,
-                                   reinterpret_cast<LPARAM>(&record));
-  if (result != 1 || !IsWindow(view) || DocumentOf(view) != doc) return;
+  if (RunDialog(IDD_RADIXINPUT, view, record, kRadixDialog) != kDialogOk || !IsWindow(view) ||
+      DocumentOf(view) != doc)
+    return;
 
   g_view.entryMode = EntryModeAfterLeavingDigit(g_view.entryMode);
   int32_t count = UnitByteCount(record.choice.unit);
