@@ -64,7 +64,17 @@
 #define IDS_WINDOW_ENTRY 208
 
 // Dialog templates.
+#define IDD_MARGIN 1
+#define IDD_LOADFILETYPE 2
+#define IDD_PROPERTIES 3
+#define IDD_FIND 6
+#define IDD_REPLACE 7
+#define IDD_CONFIRMREPLACE 8
 #define IDD_HISTORYCOUNT 9
+#define IDD_STRUCTDETAIL 10
+#define IDD_STRUCTLIST 11
+#define IDD_FILETYPEDETAIL 12
+#define IDD_FILETYPELIST 13
 #define IDD_ABOUT 14
 #define IDD_PROGRESS 15
 
@@ -85,3 +95,9 @@
 #define IDC_RADIX_SPIN 105
 #define IDC_GOTO_ADDRESS 101
 #define IDC_GOTO_SPIN 102
+
+// The controls of the feature dialogs, one header each.
+#include "filetypes_ids.h"
+#include "print_ids.h"
+#include "search_ids.h"
+#include "structs_ids.h"

@@ -9,6 +9,7 @@
 #include "structs/structure.h"
 #include "shell/process_state.h"
 #include "app/startup/command_line.h"
+#include "app/startup/feature_commands_win.h"
 #include "app/settings/file_history_store.h"
 #include "shell/file_history_win.h"
 #include "app/frame/frame_win.h"
@@ -114,6 +115,7 @@ void ResetProcessState() {
   g_structures = StructureList{};
   ClearViewCommands();
   ResetViewState();
+  RegisterFeatureCommands();
 }
 
 bool StartShell(HINSTANCE instance, HINSTANCE previousInstance, const char* commandLine, int showCommand) {

@@ -1,0 +1,2 @@
+// Resource identifiers of the search dialogs (included by resource_ids.h).
+#pragma once
