@@ -14,7 +14,7 @@ packages=(
   googletest libbenchmark-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  wine wine64 xvfb xauth xdotool imagemagick
+  wine wine64 xvfb xdotool imagemagick
   locales fonts-ipafont-gothic fonts-wine
 )
 
