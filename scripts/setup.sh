@@ -16,6 +16,9 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 xvfb xdotool imagemagick
   locales fonts-ipafont-gothic fonts-wine
+  # The file printer of the print tests (tests/print/file_printer.sh): a CUPS scheduler with the
+  # generic PDF printer, the tools that read its PDF back, and a font whose glyph names carry text.
+  cups-daemon cups-client cups-filters ghostscript poppler-utils fonts-dejavu-core
 )
 
 need_update=0
