@@ -7,10 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/messages.h"
@@ -30,13 +32,12 @@ namespace {
 
 // What the stand-in printer is told to do and what it saw.
 struct Paper {
-  int vertRes = 1000;       // 8 dump lines a page at the 52-pixel cell of margin 92
+  int vertRes = 1000;  // 8 dump lines a page at the 52-pixel cell of margin 92
   bool selection = false, collate = false;
   int copies = 1, abortDuring = -1, failStartAt = -1;
   HWND progress = nullptr;  // the progress dialog, as the dialog driver saw it open
   bool selectionOffered = false;
-  std::string calls;  // A abort procedure, D document, S/E page, X document ended, Z deleted
-  std::string docName;
+  std::string calls, docName;  // calls: A abort procedure, D document, S E page, X document ended, Z deleted
   std::vector<EmfRecords> pages;
 };
 Paper* g_paper = nullptr;
@@ -54,8 +55,7 @@ class EmfPrinter final : public PrintDevice {
   }
   bool EndPage() override {
     g_paper->calls += "E";
-    HENHMETAFILE emf = CloseEnhMetaFile(page_);
-    page_ = nullptr;
+    HENHMETAFILE emf = CloseEnhMetaFile(std::exchange(page_, nullptr));
     g_paper->pages.push_back(ReadEmfRecords(emf));
     DeleteEnhMetaFile(emf);
     if (static_cast<int>(g_paper->pages.size()) - 1 == g_paper->abortDuring) {
@@ -74,10 +74,7 @@ class EmfPrinter final : public PrintDevice {
 
 int ChooseEmfPrinter(const PrintDialogRequest& request, PrinterChoice* choice) {
   g_paper->selectionOffered = request.selectionOffered;
-  choice->device = std::make_unique<EmfPrinter>();
-  choice->selection = g_paper->selection;
-  choice->collate = g_paper->collate;
-  choice->copies = g_paper->copies;
+  *choice = PrinterChoice{std::make_unique<EmfPrinter>(), g_paper->selection, g_paper->collate, g_paper->copies};
   return 1;
 }
 
@@ -95,42 +92,44 @@ int32_t CellOf(const LogFont& font, int32_t height) {
   return (metrics.tmHeight + 1) / 2;
 }
 
-void ExpectPlan(const EmfRecords& paper, const RecordingCanvas& plan, LONG height) {
-  EXPECT_TRUE(paper.fills.empty());
-  ASSERT_EQ(paper.texts.size(), plan.texts.size());
-  for (size_t i = 0; i < plan.texts.size(); ++i) {
-    const EmfText& e = paper.texts[i];
-    const DrawnText& r = plan.texts[i];
-    SCOPED_TRACE(i);
-    EXPECT_EQ(e.x, r.x);
-    EXPECT_EQ(e.y, r.y);
-    EXPECT_EQ(e.text, r.wide);
-    EXPECT_EQ(e.color, static_cast<COLORREF>(r.color));
-    EXPECT_EQ(e.fontHeight, r.small ? height / 2 : height);
-    ASSERT_EQ(e.clipped, r.clipped);
-    if (r.clipped) EXPECT_EQ((PixelRect{e.clip.left, e.clip.top, e.clip.right, e.clip.bottom}), r.clip);
+// A text as "x,y #colour hHeight text", with " clip l,t,r,b" when clipped.
+std::string Drawn(long x, long y, unsigned long color, long height, const std::u16string& text, const RECT* clip) {
+  char head[80];
+  std::snprintf(head, sizeof head, "%ld,%ld #%lX h%ld ", x, y, color, height);
+  std::string out = head + Utf16ToAnsi(text);
+  if (clip != nullptr) out += " clip " + std::to_string(clip->left) + "," + std::to_string(clip->top) + "," +
+                              std::to_string(clip->right) + "," + std::to_string(clip->bottom);
+  return out;
+}
+
+// The page on paper must be the plan drawn with the main font of height (the small one half as high).
+void ExpectPlan(const EmfRecords& paper, const RecordingCanvas& plan, long height) {
+  std::vector<std::string> got, want;
+  for (const EmfText& t : paper.texts) {
+    got.push_back(Drawn(t.x, t.y, t.color, t.fontHeight, t.text, t.clipped ? &t.clip : nullptr));
   }
+  for (const DrawnText& t : plan.texts) {
+    RECT clip{t.clip.left, t.clip.top, t.clip.right, t.clip.bottom};
+    want.push_back(Drawn(t.x, t.y, t.color, t.small ? height / 2 : height, t.wide, t.clipped ? &clip : nullptr));
+  }
+  EXPECT_EQ(got, want);
+  EXPECT_TRUE(paper.fills.empty());
 }
 
 class PrintJob : public ::testing::Test {
  protected:
-  void SetUp() override {
-    g_paper = &paper;
-    SetPrinterChooser(ChooseEmfPrinter);
-  }
-  void TearDown() override {
-    SetPrinterChooser(nullptr);
-    g_paper = nullptr;
-  }
+  void SetUp() override { g_paper = &paper, SetPrinterChooser(ChooseEmfPrinter); }
+  void TearDown() override { SetPrinterChooser(nullptr), g_paper = nullptr; }
   // Opens bytes in a new shell; dialogs are answered from then on (not the loading's progress).
-  HWND Open(const std::string& bytes) {
+  Document& Open(const std::string& bytes) {
     driver.reset();
+    run.Close();
     run.Start("/Q0 " + Quote(folder.Write("data.bin", bytes)));
     driver = std::make_unique<DialogDriver>();
-    return DocumentWindows().at(0);
+    return *DocumentOf(DocumentWindows().at(0));
   }
-  // The margin dialog is answered with margin (OK, then Cancel for a margin OK
-  // refuses); the progress dialog, when one is to come, is remembered.
+  // Answers the margin dialog with margin (OK, then Cancel in case OK refuses it),
+  // then, when printing follows, remembers the progress dialog.
   void Answer(const char* margin, bool printing = true) {
     driver->Then([margin](HWND d) {
       DialogDriver::SetText(d, IDC_MARGIN_EDIT, margin);
@@ -139,19 +138,28 @@ class PrintJob : public ::testing::Test {
     });
     if (printing) driver->Then([](HWND d) { g_paper->progress = d; });
   }
-  // Every page on paper equals the dump's page plan at the cell of margin 92.
+  // Runs command 106 with the margin dialog answered.
+  void Print(const char* margin, bool printing = true) {
+    Answer(margin, printing);
+    SendMessageA(g_shell.frame, WM_COMMAND, IDM_PRINT, 0);
+  }
+  // Every page on paper is the dump's page plan at the cell of margin 92 (font height 4800 x 2 / 92).
   void ExpectDumpPlan(Document& doc, PrintRange range, int runs) {
-    const int32_t cell = CellOf(doc.font, 104);  // 4800 x 2 / 92
+    const int32_t cell = CellOf(doc.font, 104);
     DumpPager pager(doc, range, DumpLinesPerPage(cell, paper.vertRes), runs);
     DumpPage page;
     size_t n = 0;
-    for (; pager.Next(&page); ++n) {
+    for (; pager.Next(&page) && n < paper.pages.size(); ++n) {
       RecordingCanvas plan(0, 0, 0);
       PaintDumpPage(plan, doc, DumpPrintPalette(doc), page, cell);
-      ASSERT_LT(n, paper.pages.size());
       ExpectPlan(paper.pages[n], plan, 104);
     }
     EXPECT_EQ(n, paper.pages.size());
+  }
+  void ExpectEndedCleanly(const std::vector<std::string>& messages = {}) {
+    EXPECT_EQ(run.messages().texts(), messages);
+    EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
+    EXPECT_FALSE(IsWindow(paper.progress));
   }
 
   Paper paper;
@@ -161,38 +169,32 @@ class PrintJob : public ::testing::Test {
 };
 
 TEST_F(PrintJob, Command106PrintsThePagePlanOncePerCollatedCopy) {
-  const struct { bool collate; const char* calls; } cases[] = {{true, "ADSESESESEXZ"}, {false, "ADSESEXZ"}};
-  for (const auto& c : cases) {
+  for (bool collate : {true, false}) {
     paper = Paper{};
-    paper.collate = c.collate;
+    paper.collate = collate;
     paper.copies = 2;
-    HWND view = Open(std::string(198, 'A') + "\x93\xFA");  // 13 lines, a double-byte character last
-    Answer("92");
-    SendMessageA(g_shell.frame, WM_COMMAND, IDM_PRINT, 0);
-    EXPECT_EQ(paper.calls, c.calls);
+    Document& doc = Open(std::string(198, 'A') + "\x93\xFA");  // 13 lines: 2 pages, a double-byte character last
+    Print("92");
+    EXPECT_EQ(paper.calls, collate ? "ADSESESESEXZ" : "ADSESEXZ");
     EXPECT_EQ(g_settings.margin, 92);
     EXPECT_FALSE(paper.selectionOffered);
-    EXPECT_EQ(paper.docName, TitleOf(view));
-    EXPECT_TRUE(run.messages().texts().empty());
-    EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
-    EXPECT_FALSE(IsWindow(paper.progress));
-    ExpectDumpPlan(*DocumentOf(view), PrintRange{0, 200}, c.collate ? 2 : 1);
-    run.Close();
+    EXPECT_EQ(paper.docName, TitleOf(DocumentWindows().at(0)));
+    ExpectEndedCleanly();
+    ExpectDumpPlan(doc, PrintRange{0, 200}, collate ? 2 : 1);
   }
 }
 
 TEST_F(PrintJob, TheChosenSelectionPrintsItsTwoLines) {
-  Document& doc = *DocumentOf(Open(std::string(0x40, 'x')));
+  Document& doc = Open(std::string(0x40, 'x'));
   doc.anchor = 0x13;
   doc.caret = 0x25;
   paper.selection = true;
-  Answer("92");
-  SendMessageA(g_shell.frame, WM_COMMAND, IDM_PRINT, 0);
+  Print("92");
   EXPECT_TRUE(paper.selectionOffered);
   ASSERT_EQ(paper.pages.size(), 1u);
   std::u16string addresses;
   for (const EmfText& t : paper.pages[0].texts) {
-    if (t.x < 8 * CellOf(doc.font, 104)) addresses += t.text;  // the address column
+    if (t.x < 8 * CellOf(doc.font, 104)) addresses += t.text;
   }
   EXPECT_EQ(addresses, u"0000001000000020");
   ExpectDumpPlan(doc, PrintRange{0x13, 0x25}, 1);
@@ -206,7 +208,7 @@ TEST_F(PrintJob, MarginDialogKeepsItsLimitsAndCancelEndsQuietly) {
     g_settings.margin = c.stored;
     std::vector<std::string> seen;
     driver->Then([&](HWND d) {
-      auto okAfter = [&](const char* text) {
+      auto ok = [&](const char* text) {
         DialogDriver::SetText(d, IDC_MARGIN_EDIT, text);
         return IsWindowEnabled(GetDlgItem(d, IDOK)) ? "ok" : "no";
       };
@@ -214,8 +216,8 @@ TEST_F(PrintJob, MarginDialogKeepsItsLimitsAndCancelEndsQuietly) {
         SendMessageA(d, WM_VSCROLL, code, reinterpret_cast<LPARAM>(GetDlgItem(d, IDC_MARGIN_SPIN)));
         return DialogDriver::Text(d, IDC_MARGIN_EDIT);
       };
-      seen = {DialogDriver::Text(d, IDC_MARGIN_EDIT), okAfter("91"), okAfter("92"), okAfter("512"), okAfter("513"),
-              spin(SB_LINEUP), spin(SB_LINEDOWN), okAfter("93"), spin(SB_LINEDOWN), spin(SB_LINEDOWN)};
+      seen = {DialogDriver::Text(d, IDC_MARGIN_EDIT), ok("91"), ok("92"), ok("512"), ok("513"),
+              spin(SB_LINEUP), spin(SB_LINEDOWN), ok("93"), spin(SB_LINEDOWN), spin(SB_LINEDOWN)};
       DialogDriver::Press(d, IDCANCEL);
     });
     SendMessageA(g_shell.frame, WM_COMMAND, IDM_PRINT, 0);
@@ -223,72 +225,56 @@ TEST_F(PrintJob, MarginDialogKeepsItsLimitsAndCancelEndsQuietly) {
     EXPECT_EQ(paper.calls, "Z");  // the printer's device context is deleted, nothing printed
     EXPECT_EQ(g_settings.margin, c.stored);
   }
-  EXPECT_TRUE(run.messages().texts().empty());
+  ExpectEndedCleanly();
 }
 
 TEST_F(PrintJob, APageTooShortForFiveCellsIsRefused) {
-  HWND view = Open("0123");
-  const int32_t cell = CellOf(DocumentOf(view)->font, 104);
-  const struct { int vertRes; const char* calls; size_t messages; } cases[] = {{5 * cell, "Z", 1},
-                                                                                {5 * cell + 1, "ADSEXZ", 0}};
-  for (const auto& c : cases) {
+  const int32_t cell = CellOf(Open("0123").font, 104);
+  for (int extra : {0, 1}) {
     paper = Paper{};
-    paper.vertRes = c.vertRes;
+    paper.vertRes = 5 * cell + extra;
     run.messages().Clear();
-    Answer("92", c.messages == 0);
-    SendMessageA(g_shell.frame, WM_COMMAND, IDM_PRINT, 0);
-    EXPECT_EQ(paper.calls, c.calls);
-    ASSERT_EQ(run.messages().texts().size(), c.messages);
-    if (c.messages != 0) EXPECT_EQ(run.messages().texts()[0], kMsgMarginUnsuitable);
+    Print("92", extra == 1);
+    EXPECT_EQ(paper.calls, extra == 1 ? "ADSEXZ" : "Z");
+    ExpectEndedCleanly(extra == 1 ? std::vector<std::string>{} : std::vector<std::string>{kMsgMarginUnsuitable});
   }
 }
 
 TEST_F(PrintJob, AbortAndFailureEndTheDocumentAfterTheCurrentPage) {
   Open(std::string(4096, 'q'));  // 32 pages
   paper.abortDuring = 2;
-  Answer("92");
-  SendMessageA(g_shell.frame, WM_COMMAND, IDM_PRINT, 0);
+  Print("92");
   EXPECT_EQ(paper.calls, "ADSESESEXZ");
-  EXPECT_TRUE(run.messages().texts().empty());
-  EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
-  EXPECT_FALSE(IsWindow(paper.progress));
+  ExpectEndedCleanly();
 
   paper = Paper{};
   paper.failStartAt = 1;
-  Answer("92");
-  SendMessageA(g_shell.frame, WM_COMMAND, IDM_PRINT, 0);
+  Print("92");
   EXPECT_EQ(paper.calls, "ADSESXZ");
-  EXPECT_EQ(run.messages().texts(), std::vector<std::string>{kMsgCannotStartPage});
-  EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
+  ExpectEndedCleanly({kMsgCannotStartPage});
 }
 
 TEST_F(PrintJob, StructureRowsPutTheirValuesAtTheLabelWidth) {
-  HWND view = Open(std::string("\x41\x12\x34", 3));
-  Document& doc = *DocumentOf(view);
+  Document& doc = Open(std::string("\x41\x12\x34", 3));
+  HWND view = DocumentWindows().at(0);
   std::vector<StructureMember> members(2);
   members[0].description = "Id";
-  members[0].byteCount = 1;
-  members[0].viewFlags = kMemberByte;
+  members[0].byteCount = 1;  // a BYTE
   members[1].description = "Size";
-  members[1].offset = 1;
-  members[1].byteCount = 2;
-  members[1].viewFlags = kMemberWord | kMemberMotorola | kMemberNotEditable;
-  StructureContent content(StructurePrintRows(doc, members, 0), 5, StructurePrintInk(doc));
-  PrintJobSetup setup;
-  setup.owner = setup.disable = view;
-  setup.lineWidth = 120;
-  setup.font = doc.font;
-  Answer("96", false);  // below the minimum 120: OK refuses it, the dialog is cancelled
-  EXPECT_EQ(RunPrintJob(setup, content), 0);
-  EXPECT_EQ(paper.calls, "Z");
+  members[1].offset = members[1].byteCount = 2;
+  members[1].viewFlags = kMemberWord | kMemberNotEditable;
+  std::vector<StructurePrintRow> rows = StructurePrintRows(doc, members, 0);
+  StructureContent content(rows, 5, StructurePrintInk(doc));
+  PrintJobSetup setup{view, view, false, 120, doc.font};
+  Answer("96", false);  // below the minimum 120: refused; the dialog is cancelled
   Answer("240");
-  EXPECT_EQ(RunPrintJob(setup, content), 0);
+  EXPECT_EQ(RunPrintJob(setup, content) + RunPrintJob(setup, content), 0);
+  EXPECT_EQ(paper.calls, "ZADSEXZ");
   EXPECT_TRUE(IsWindowEnabled(view));
-  ASSERT_EQ(paper.pages.size(), 1u);
   const int32_t cell = CellOf(doc.font, 40);  // 4800 x 2 / 240
   RecordingCanvas plan(0, 0, 0);
-  PaintStructurePage(plan, StructurePrintRows(doc, members, 0), PagePosition{0, 0, 0, 2}, cell, 5, 4800,
-                     StructurePrintInk(doc));
+  PaintStructurePage(plan, rows, PagePosition{0, 0, 0, 2}, cell, 5, 4800, StructurePrintInk(doc));
+  ASSERT_EQ(paper.pages.size(), 1u);
   ExpectPlan(paper.pages[0], plan, 40);
   EXPECT_EQ(paper.pages[0].texts.at(1).x, 5 * cell);
 }
@@ -307,7 +293,7 @@ TEST(FilePrinter, PrintsADumpThroughThePrintDialog) {
   doc.font.lfCharSet = ANSI_CHARSET;
   DialogDriver driver;
   driver.Then([](HWND d) {
-    EXPECT_TRUE(IsDlgButtonChecked(d, 0x411));   // collate
+    EXPECT_TRUE(IsDlgButtonChecked(d, 0x411));            // collate
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, 0x421)));  // the selection choice
     DialogDriver::Press(d, IDOK);
   });

