@@ -31,8 +31,7 @@ void PrintInfoView(HWND infoView) {
   setup.disable = infoView;
   setup.lineWidth = state->totalColumns;
   setup.font = doc.font;
-  StructureContent content(StructurePrintRows(doc, state->rows, doc.caret), state->labelWidth,
-                           StructurePrintInk(doc));
+  StructureContent content(StructurePrintRows(doc, state->rows, doc.caret), state->labelWidth, StructurePrintInk(doc));
   RunPrintJob(setup, content);
 }
 

@@ -13,10 +13,10 @@
 
 // The printer's measures a printout is laid out for.
 struct PrintLayout {
-  int32_t cell = 1;      // f: cell width, rows are 2f high
-  int32_t horzRes = 0;   // printable width and height in pixels
+  int32_t cell = 1;     // f: cell width, rows are 2f high
+  int32_t horzRes = 0;  // printable width and height in pixels
   int32_t vertRes = 0;
-  int32_t runs = 1;      // times the whole output is produced (collated copies)
+  int32_t runs = 1;        // times the whole output is produced (collated copies)
   bool selection = false;  // the print dialog's selection choice was taken
 };
 

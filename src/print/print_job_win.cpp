@@ -36,8 +36,7 @@ class PrinterCanvas final : public DumpCanvas {
                 ColorRef color) override {
     SetTextColor(dc_, color);
     RECT r = ToRect(clip);
-    ExtTextOutW(dc_, x, y, ETO_CLIPPED, &r, reinterpret_cast<const wchar_t*>(text), static_cast<UINT>(length),
-                nullptr);
+    ExtTextOutW(dc_, x, y, ETO_CLIPPED, &r, reinterpret_cast<const wchar_t*>(text), static_cast<UINT>(length), nullptr);
   }
 
  private:

@@ -11,11 +11,11 @@
 #include "print/print_content.h"
 
 struct PrintJobSetup {
-  HWND owner = nullptr;      // the printing window: owns the dialogs and messages; its title names the document
-  HWND disable = nullptr;    // disabled while the pages go out, besides the frame (null: the frame alone)
+  HWND owner = nullptr;           // the printing window: owns the dialogs and messages; its title names the document
+  HWND disable = nullptr;         // disabled while the pages go out, besides the frame (null: the frame alone)
   bool selectionOffered = false;  // the print dialog offers (and preselects) its selection choice
-  int32_t lineWidth = 1;     // cells of the printout's widest line: the margin dialog's minimum
-  LogFont font{};            // the font the printer fonts are copied from
+  int32_t lineWidth = 1;          // cells of the printout's widest line: the margin dialog's minimum
+  LogFont font{};                 // the font the printer fonts are copied from
 };
 
 // Prints content: the print dialog (cancel ends silently), the margin dialog

@@ -41,8 +41,7 @@ TEST(DumpPages, SelectionFrom0x13To0x25PrintsTwoLines) {
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_EQ(pages[0], (DumpPage{PagePosition{0, 0, 0, 2}, 1, 2, 0x13, 0x25, false}));
   RecordingCanvas c = PrintPage(*doc, pages[0]);
-  EXPECT_EQ(c.Row(0, 90, 10, 81),
-            " 0  1  2  3  4  5  6  7  8  9  A  B  C  D  E  F 0123456789ABCDEF 0123456789ABCDEF");
+  EXPECT_EQ(c.Row(0, 90, 10, 81), " 0  1  2  3  4  5  6  7  8  9  A  B  C  D  E  F 0123456789ABCDEF 0123456789ABCDEF");
   EXPECT_EQ(c.Row(20, 0, 10, 8), "00000010");
   EXPECT_EQ(c.Row(40, 0, 10, 8), "00000020");
   EXPECT_EQ(c.Row(20, 90, 10, 47), "         4A 4B 4C 4D 4E 4F 50 51 52 53 54 55 56");
@@ -51,7 +50,7 @@ TEST(DumpPages, SelectionFrom0x13To0x25PrintsTwoLines) {
   EXPECT_EQ(c.Row(40, 570, 10, 16), "WXYZa           ");
   EXPECT_TRUE(c.At(750, 20).empty());
   EXPECT_EQ(c.At(760, 20).at(0).clip, (PixelRect{770, 20, 780, 40}));  // 0x13's half of the unit at 0x12
-  EXPECT_TRUE(c.fills.empty());  // the selection is not highlighted
+  EXPECT_TRUE(c.fills.empty());                                        // the selection is not highlighted
   for (const DrawnText& t : c.texts) EXPECT_LT(t.y, 60);
   doc->anchor = -1;
   EXPECT_EQ(DumpPrintRange(*doc, true), (PrintRange{0, 50}));
@@ -62,15 +61,16 @@ TEST(DumpPages, LinesGoToPagesInOrderAndCollatedCopiesRepeatThem) {
   std::vector<DumpPage> pages = Pages(*doc, PrintRange{0, 1000}, 20, 2);
   std::string order;
   for (const DumpPage& p : pages) {
-    order += std::to_string(p.position.copy) + ":" + std::to_string(p.firstLine) + "+" +
-             std::to_string(p.lineCount) + "[" + std::to_string(p.begin) + "," + std::to_string(p.end) + ") ";
+    order += std::to_string(p.position.copy) + ":" + std::to_string(p.firstLine) + "+" + std::to_string(p.lineCount) +
+             "[" + std::to_string(p.begin) + "," + std::to_string(p.end) + ") ";
   }
-  EXPECT_EQ(order, "0:0+20[0,320) 0:20+20[320,640) 0:40+20[640,960) 0:60+3[960,1000) "
-                   "1:0+20[0,320) 1:20+20[320,640) 1:40+20[640,960) 1:60+3[960,1000) ");
+  EXPECT_EQ(order,
+            "0:0+20[0,320) 0:20+20[320,640) 0:40+20[640,960) 0:60+3[960,1000) "
+            "1:0+20[0,320) 1:20+20[320,640) 1:40+20[640,960) 1:60+3[960,1000) ");
   RecordingCanvas last = PrintPage(*doc, pages[3]);
   EXPECT_EQ(last.Row(20, 0, 10, 8), "000003C0");
   EXPECT_EQ(last.Row(60, 570, 10, 16), "xxxxxxxx        ");
-  EXPECT_TRUE(last.At(0, 80).empty());  // no address below the data
+  EXPECT_TRUE(last.At(0, 80).empty());                           // no address below the data
   for (const DrawnText& t : last.texts) EXPECT_NE(t.ansi, "･");  // no end mark
   std::vector<DumpPage> empty = Pages(*doc, PrintRange{0, 0}, 20, 1);
   ASSERT_EQ(empty.size(), 1u);
@@ -115,7 +115,9 @@ TEST(DumpPages, SystemColoursPrintBlackWithGreyHalves) {
   bytes.insert(bytes.end(), {0x93, 0xFA});
   auto doc = PaintDocument(bytes, kOptSystemColors);
   RecordingCanvas c = PrintPage(*doc, Pages(*doc, PrintRange{0, 17}, 61, 1).at(0));
-  for (auto [x, y] : {std::pair{0, 20}, std::pair{100, 0}, std::pair{90, 20}}) EXPECT_EQ(c.At(x, y).at(0).color, 0u) << x;
+  for (auto [x, y] : {std::pair{0, 20}, std::pair{100, 0}, std::pair{90, 20}}) {  // address, ruler, byte
+    EXPECT_EQ(c.At(x, y).at(0).color, 0u) << x;
+  }
   EXPECT_EQ(c.At(720, 20).at(1).color, 0x808080u);
   auto own = PaintDocument(bytes);
   c = PrintPage(*own, Pages(*own, PrintRange{0, 17}, 61, 1).at(0));
@@ -149,8 +151,8 @@ TEST(DumpPages, PagesTogetherEqualOneLongPage) {
       std::sort(out.begin(), out.end());  // pages draw addresses page by page, the long page all first
       return out;
     };
-    ASSERT_EQ(collect(lines), collect(1000)) << "round " << round << ", range " << range.begin << ".." << range.end
-                                             << ", " << lines << " lines per page";
+    ASSERT_EQ(collect(lines), collect(1000))
+        << "round " << round << ", range " << range.begin << ".." << range.end << ", " << lines << " lines per page";
   }
 }
 

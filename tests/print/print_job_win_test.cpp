@@ -97,8 +97,9 @@ std::string Drawn(long x, long y, unsigned long color, long height, const std::u
   char head[80];
   std::snprintf(head, sizeof head, "%ld,%ld #%lX h%ld ", x, y, color, height);
   std::string out = head + Utf16ToAnsi(text);
-  if (clip != nullptr) out += " clip " + std::to_string(clip->left) + "," + std::to_string(clip->top) + "," +
-                              std::to_string(clip->right) + "," + std::to_string(clip->bottom);
+  if (clip != nullptr)
+    out += " clip " + std::to_string(clip->left) + "," + std::to_string(clip->top) + "," + std::to_string(clip->right) +
+           "," + std::to_string(clip->bottom);
   return out;
 }
 
@@ -201,7 +202,10 @@ TEST_F(PrintJob, TheChosenSelectionPrintsItsTwoLines) {
 }
 
 TEST_F(PrintJob, MarginDialogKeepsItsLimitsAndCancelEndsQuietly) {
-  const struct { int stored; const char* shown; } cases[] = {{171, "171"}, {50, "92"}, {600, "512"}};
+  const struct {
+    int stored;
+    const char* shown;
+  } cases[] = {{171, "171"}, {50, "92"}, {600, "512"}};
   Open("0123");
   for (const auto& c : cases) {
     paper = Paper{};
@@ -216,8 +220,16 @@ TEST_F(PrintJob, MarginDialogKeepsItsLimitsAndCancelEndsQuietly) {
         SendMessageA(d, WM_VSCROLL, code, reinterpret_cast<LPARAM>(GetDlgItem(d, IDC_MARGIN_SPIN)));
         return DialogDriver::Text(d, IDC_MARGIN_EDIT);
       };
-      seen = {DialogDriver::Text(d, IDC_MARGIN_EDIT), ok("91"), ok("92"), ok("512"), ok("513"),
-              spin(SB_LINEUP), spin(SB_LINEDOWN), ok("93"), spin(SB_LINEDOWN), spin(SB_LINEDOWN)};
+      seen = {DialogDriver::Text(d, IDC_MARGIN_EDIT),
+              ok("91"),
+              ok("92"),
+              ok("512"),
+              ok("513"),
+              spin(SB_LINEUP),
+              spin(SB_LINEDOWN),
+              ok("93"),
+              spin(SB_LINEDOWN),
+              spin(SB_LINEDOWN)};
       DialogDriver::Press(d, IDCANCEL);
     });
     SendMessageA(g_shell.frame, WM_COMMAND, IDM_PRINT, 0);

@@ -29,7 +29,11 @@ std::vector<StructureMember> Members() {
 }
 
 std::vector<uint8_t> Bytes() {
-  const std::string b = std::string("xxxx\x41\x12\x34" "A\0B\0", 11) + "日x\x05";
+  const std::string b = std::string(
+                            "xxxx\x41\x12\x34"
+                            "A\0B\0",
+                            11) +
+                        "日x\x05";
   return std::vector<uint8_t>(b.begin(), b.end());
 }
 
