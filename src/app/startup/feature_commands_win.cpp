@@ -1,4 +1,8 @@
 // Registering the commands other parts carry out on document windows.
 #include "app/startup/feature_commands_win.h"
 
-void RegisterFeatureCommands() {}
+#include "structs/structure_commands_win.h"
+
+void RegisterFeatureCommands() {
+  RegisterInfoViewCommand();
+}

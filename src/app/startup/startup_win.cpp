@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "structs/info_view_win.h"
 #include "structs/structure.h"
 #include "shell/process_state.h"
 #include "app/startup/command_line.h"
@@ -115,6 +116,7 @@ void ResetProcessState() {
   g_structures = StructureList{};
   ClearViewCommands();
   ResetViewState();
+  ResetInfoViewState();
   RegisterFeatureCommands();
 }
 
