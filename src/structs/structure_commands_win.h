@@ -6,3 +6,7 @@
 // templates; it shows the information view over the window's document and waits
 // in a message loop of its own until the view is hidden again.
 void RegisterInfoViewCommand();
+
+// Command 125: the template list dialog owned by the MDI client; afterwards the
+// information command is enabled when templates exist and grayed otherwise.
+void RunStructuresCommand();
