@@ -115,48 +115,41 @@ void OnOk(HWND dialog, DetailRecord& r) {
   EndDialogWith(dialog, CommitStructureDetail(r.detail, *r.structure) == 0 ? kDialogOk : kDialogCancel);
 }
 
-// Applies one control's change; false for commands that are not the dialog's.
+// Applies the change a control reports; false when the notice changes nothing
+// (an edit's EN_UPDATE, a list's focus, commands that are not the dialog's).
 bool Change(HWND dialog, DetailRecord& r, int id, int code) {
   StructureDetail& d = r.detail;
-  const bool clicked = code == BN_CLICKED;
-  if (id >= IDC_STRUCTDETAIL_KIND_FIRST && id <= IDC_STRUCTDETAIL_KIND_LAST) {
-    if (clicked) ChooseDetailKind(d, static_cast<uint32_t>(id - IDC_STRUCTDETAIL_KIND_FIRST));
+  const bool clicked = code == BN_CLICKED, edited = code == EN_CHANGE;
+  if (id >= IDC_STRUCTDETAIL_KIND_FIRST && id <= IDC_STRUCTDETAIL_KIND_LAST && clicked) {
+    ChooseDetailKind(d, static_cast<uint32_t>(id - IDC_STRUCTDETAIL_KIND_FIRST));
     return true;
   }
-  if (id >= IDC_STRUCTDETAIL_RADIX_FIRST && id <= IDC_STRUCTDETAIL_RADIX_LAST) {
-    if (clicked) ChooseDetailRadix(d, id - IDC_STRUCTDETAIL_RADIX_FIRST);
+  if (id >= IDC_STRUCTDETAIL_RADIX_FIRST && id <= IDC_STRUCTDETAIL_RADIX_LAST && clicked) {
+    ChooseDetailRadix(d, id - IDC_STRUCTDETAIL_RADIX_FIRST);
     return true;
   }
-  switch (id) {
-    case IDC_STRUCTDETAIL_NAME:
-      if (code == EN_CHANGE) ChangeDetailName(d, ControlText(dialog, IDC_STRUCTDETAIL_NAME, kDetailTextLimit));
-      return true;
-    case IDC_STRUCTDETAIL_DESCRIPTION:
-      if (code == EN_CHANGE) OnDescription(dialog, r);
-      return true;
-    case IDC_STRUCTDETAIL_BYTECOUNT:
-      if (code == EN_CHANGE)
-        ChangeDetailByteCount(d, ControlText(dialog, IDC_STRUCTDETAIL_BYTECOUNT, kByteCountTextLimit));
-      return true;
-    case IDC_STRUCTDETAIL_INTEL:
-    case IDC_STRUCTDETAIL_MOTOROLA:
-      if (clicked) ChooseDetailByteOrder(d, id == IDC_STRUCTDETAIL_MOTOROLA);
-      return true;
-    case IDC_STRUCTDETAIL_SHIFTJIS:
-    case IDC_STRUCTDETAIL_UNICODE:
-      if (clicked) ChooseDetailCharCode(d, id == IDC_STRUCTDETAIL_UNICODE);
-      return true;
-    case IDC_STRUCTDETAIL_NOTEDITABLE:
-      if (clicked) ChangeDetailNotEditable(d, IsChecked(dialog, IDC_STRUCTDETAIL_NOTEDITABLE));
-      return true;
-    case IDC_STRUCTDETAIL_MEMBERS:
-      if (code == LBN_SELCHANGE)
-        SelectDetailMember(d, static_cast<int32_t>(SendMembers(dialog, LB_GETCURSEL, 0)));
-      return true;
-    case IDC_STRUCTDETAIL_NEWMEMBER: OnNewMember(dialog, r); return true;
-    case IDC_STRUCTDETAIL_DELETEMEMBER: OnDeleteMember(dialog, r); return true;
-    default: return false;
+  if (id == IDC_STRUCTDETAIL_NAME && edited) {
+    ChangeDetailName(d, ControlText(dialog, IDC_STRUCTDETAIL_NAME, kDetailTextLimit));
+  } else if (id == IDC_STRUCTDETAIL_DESCRIPTION && edited) {
+    OnDescription(dialog, r);
+  } else if (id == IDC_STRUCTDETAIL_BYTECOUNT && edited) {
+    ChangeDetailByteCount(d, ControlText(dialog, IDC_STRUCTDETAIL_BYTECOUNT, kByteCountTextLimit));
+  } else if ((id == IDC_STRUCTDETAIL_INTEL || id == IDC_STRUCTDETAIL_MOTOROLA) && clicked) {
+    ChooseDetailByteOrder(d, id == IDC_STRUCTDETAIL_MOTOROLA);
+  } else if ((id == IDC_STRUCTDETAIL_SHIFTJIS || id == IDC_STRUCTDETAIL_UNICODE) && clicked) {
+    ChooseDetailCharCode(d, id == IDC_STRUCTDETAIL_UNICODE);
+  } else if (id == IDC_STRUCTDETAIL_NOTEDITABLE && clicked) {
+    ChangeDetailNotEditable(d, IsChecked(dialog, IDC_STRUCTDETAIL_NOTEDITABLE));
+  } else if (id == IDC_STRUCTDETAIL_MEMBERS && code == LBN_SELCHANGE) {
+    SelectDetailMember(d, static_cast<int32_t>(SendMembers(dialog, LB_GETCURSEL, 0)));
+  } else if (id == IDC_STRUCTDETAIL_NEWMEMBER) {
+    OnNewMember(dialog, r);
+  } else if (id == IDC_STRUCTDETAIL_DELETEMEMBER) {
+    OnDeleteMember(dialog, r);
+  } else {
+    return false;
   }
+  return true;
 }
 
 bool OnCommand(HWND dialog, DetailRecord& r, int id, int code) {
@@ -164,8 +157,7 @@ bool OnCommand(HWND dialog, DetailRecord& r, int id, int code) {
     OnOk(dialog, r);
     return true;
   }
-  if (r.loading) return id != IDCANCEL;
-  if (!Change(dialog, r, id, code)) return false;
+  if (r.loading || !Change(dialog, r, id, code)) return id != IDCANCEL;
   Refresh(dialog, r);
   return true;
 }
