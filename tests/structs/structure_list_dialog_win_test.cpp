@@ -130,7 +130,9 @@ TEST(StructureDetailDialog, ByteCountLimitsAndTheControlsEachKindEnables) {
       bool newEnabled;
     } steps[] = {{"1023", -1, "1023", true}, {nullptr, SB_LINEUP, "1024", false}, {nullptr, SB_LINEUP, "1024", false},
                  {"0", -1, "0", false},      {nullptr, SB_LINEDOWN, "1", true},   {nullptr, SB_LINEDOWN, "1", true},
-                 {"1023", -1, "1023", true}, {"0", -1, "0", false}};
+                 {"-3", -1, "-3", false},    {"12x", -1, "12x", false},           {"abc", SB_ENDSCROLL, "1", true},
+                 {" 9", -1, " 9", true},     {"1023", -1, "1023", true},          {"", -1, "", false},
+                 {"0", -1, "0", false}};
     for (const Step& step : steps) {
       if (step.typed != nullptr) DialogDriver::SetText(d, IDC_STRUCTDETAIL_BYTECOUNT, step.typed);
       if (step.spin >= 0) Spin(d, step.spin);
