@@ -52,9 +52,11 @@ HWND CreateBox(const InfoViewWindow& w, const InfoRect& r, bool wide) {
 
 void Subclass(HWND box) {
   if (IsWindowUnicode(box)) {
-    SetWindowLongPtrW(box, GWLP_USERDATA, SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditBoxProc)));
+    const LONG_PTR original = SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditBoxProc));
+    SetWindowLongPtrW(box, GWLP_USERDATA, original);
   } else {
-    SetWindowLongPtrA(box, GWLP_USERDATA, SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditBoxProc)));
+    const LONG_PTR original = SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditBoxProc));
+    SetWindowLongPtrA(box, GWLP_USERDATA, original);
   }
 }
 

@@ -22,10 +22,13 @@ StructureList Templates() {
   StructureList list;
   InstallBuiltinStructures(list);
   Structure mixed{"mixed",
-                  {{"b", 0, 1, kMemberByte | (4u << kMemberRadixShift)}, {"pad", 0, 3, kMemberUnused},
+                  {{"b", 0, 1, kMemberByte | (4u << kMemberRadixShift)},
+                   {"pad", 0, 3, kMemberUnused},
                    {"w", 0, 2, kMemberWord | kMemberMotorola | (1u << kMemberRadixShift)},
-                   {"fixed", 0, 4, kMemberDword | kMemberNotEditable}, {"u", 0, 7, kMemberString | kMemberUnicode},
-                   {"s", 0, 5, kMemberString}, {"q", 0, 4, kMemberSequence | (2u << kMemberRadixShift)}}};
+                   {"fixed", 0, 4, kMemberDword | kMemberNotEditable},
+                   {"u", 0, 7, kMemberString | kMemberUnicode},
+                   {"s", 0, 5, kMemberString},
+                   {"q", 0, 4, kMemberSequence | (2u << kMemberRadixShift)}}};
   Structure tiny{"tiny", {{"x", 0, 1, kMemberByte}}};
   for (Structure* s : {&mixed, &tiny}) {
     LayOutStructure(*s);
@@ -44,7 +47,8 @@ int ListLength(const UndoStep* s) {
 
 void RunSeed(uint32_t seed) {
   SCOPED_TRACE(seed);
-  static const char* const pieces[] = {"0", "1", "7", "9", "A", "F", "f", "-", " ", ",", ".", "Z", "あ", "ｱ", "12", "FF"};
+  static const char* const pieces[] = {"0", "1", "7", "9", "A",  "F", "f",  "-",
+                                       " ", ",", ".", "Z", "あ", "ｱ", "12", "FF"};
   std::mt19937 rng(seed);
   StructureList list = Templates();
   Document doc;

@@ -88,10 +88,13 @@ StructureMember M(const char* d, int32_t n, uint32_t flags) { return {d, 0, n, f
 void AddMixedTemplate() {
   Structure s;
   s.name = "mixed";
-  s.members = {M("fixed", 2, kMemberWord | kMemberNotEditable), M("pad", 3, kMemberUnused),
+  s.members = {M("fixed", 2, kMemberWord | kMemberNotEditable),
+               M("pad", 3, kMemberUnused),
                M("w", 2, kMemberWord | kMemberMotorola | (1u << kMemberRadixShift)),
-               M("u", 7, kMemberString | kMemberUnicode), M("s", 5, kMemberString),
-               M("q", 4, kMemberSequence | (2u << kMemberRadixShift)), M("b", 1, kMemberByte | (4u << kMemberRadixShift))};
+               M("u", 7, kMemberString | kMemberUnicode),
+               M("s", 5, kMemberString),
+               M("q", 4, kMemberSequence | (2u << kMemberRadixShift)),
+               M("b", 1, kMemberByte | (4u << kMemberRadixShift))};
   LayOutStructure(s);
   g_structures.structures.push_back(s);
   g_structures.count = static_cast<int32_t>(g_structures.structures.size());
@@ -131,13 +134,10 @@ TEST_F(InfoViewTest, ADocumentOneTemplateLongShowsItFromTheStart) {
     HWND combo = GetDlgItem(Bar(), IDC_INFO_COMBO);
     EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 1);
     EXPECT_EQ(TitleOf(combo), "WAVEFORMATEX");
-    EXPECT_EQ(doc_->caret, 0) << "the caret at the end moves back to the start";
-    EXPECT_EQ(Address(), "0");
+    EXPECT_TRUE(doc_->caret == 0 && Address() == "0") << "the caret at the end moves back to the start";
     EXPECT_EQ(Buttons(), "0000");
   }));
-  EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
-  EXPECT_FALSE(IsWindowVisible(Info()));
-  EXPECT_EQ(g_structures.lastUsed, 1);
+  EXPECT_TRUE(IsWindowEnabled(g_shell.frame) && !IsWindowVisible(Info()) && g_structures.lastUsed == 1);
 }
 
 TEST_F(InfoViewTest, NavigationButtonsStopAtBothEndsOfTheDocument) {
@@ -148,9 +148,9 @@ TEST_F(InfoViewTest, NavigationButtonsStopAtBothEndsOfTheDocument) {
       UINT shiftKey;
       int32_t caret;
       const char* buttons;
-    } steps[] = {{0, 0, 0, "0101"},  {140, 0, 18, "1111"}, {138, 0, 19, "1111"}, {140, 0, 37, "1111"},
-                 {140, 0, 55, "1111"}, {140, 0, 73, "1111"}, {140, 0, 82, "1010"}, {138, 0, 82, "1010"},
-                 {140, 0, 82, "1010"}, {137, 0, 81, "1111"}, {139, 0, 63, "1111"}, {0, VK_HOME, 0, "0101"},
+    } steps[] = {{0, 0, 0, "0101"},    {140, 0, 18, "1111"}, {138, 0, 19, "1111"},    {140, 0, 37, "1111"},
+                 {140, 0, 55, "1111"}, {140, 0, 73, "1111"}, {140, 0, 82, "1010"},    {138, 0, 82, "1010"},
+                 {140, 0, 82, "1010"}, {137, 0, 81, "1111"}, {139, 0, 63, "1111"},    {0, VK_HOME, 0, "0101"},
                  {137, 0, 0, "0101"},  {139, 0, 0, "0101"},  {0, VK_END, 82, "1010"}, {0, VK_LEFT, 81, "1111"}};
     for (const Step& s : steps) {
       if (s.command != 0) ClickButton(s.command);
@@ -202,16 +202,13 @@ TEST_F(InfoViewTest, NotEditableRowsAreGreyEvenWhenCurrentAndDoNotOpen) {
   AddMixedTemplate();
   WithInfoView([&] {
     ASSERT_EQ(State().rows[0].description, "fixed");
-    std::vector<uint32_t> current = Band(0);
-    EXPECT_TRUE(Has(current, COLOR_HIGHLIGHT) && Has(current, COLOR_GRAYTEXT));
-    EXPECT_FALSE(Has(current, COLOR_HIGHLIGHTTEXT));
+    const std::vector<uint32_t> current = Band(0);
+    EXPECT_TRUE(Has(current, COLOR_HIGHLIGHT) && Has(current, COLOR_GRAYTEXT) && !Has(current, COLOR_HIGHLIGHTTEXT));
     SendMessageA(Info(), WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
     Key(Info(), VK_RETURN);
     EXPECT_EQ(Box(), nullptr);
     Key(Info(), VK_DOWN);
-    EXPECT_TRUE(Has(Band(1), COLOR_HIGHLIGHTTEXT));
-    EXPECT_TRUE(Has(Band(0), COLOR_GRAYTEXT));
-    EXPECT_FALSE(Has(Band(0), COLOR_WINDOWTEXT));
+    EXPECT_TRUE(Has(Band(1), COLOR_HIGHLIGHTTEXT) && Has(Band(0), COLOR_GRAYTEXT) && !Has(Band(0), COLOR_WINDOWTEXT));
     EXPECT_EQ(OpenBox(), "030461") << "the Motorola octal WORD after the unused bytes";
   });
 }
@@ -227,19 +224,13 @@ TEST_F(InfoViewTest, AnEditIsOneUndoStepOfTheHexViewAndEscapeTwiceCloses) {
     EXPECT_EQ(OpenBox(), "18503");
     Commit("513");
     EXPECT_EQ(DocumentBytes(view_), edited);
-    EXPECT_EQ(Box(), nullptr);
-    EXPECT_EQ(doc_->caret, 5);
-    EXPECT_EQ(doc_->anchor, -1);
-    EXPECT_EQ(doc_->modified, 1);
-    EXPECT_EQ(UndoSteps(doc_), 1);
-    EXPECT_EQ(Buttons(), "1111");
+    EXPECT_TRUE(Box() == nullptr && doc_->caret == 5 && doc_->anchor == -1 && doc_->modified == 1);
+    EXPECT_TRUE(UndoSteps(doc_) == 1 && Buttons() == "1111");
     EXPECT_EQ(OpenBox(), "513");
     EXPECT_EQ(Buttons(), "0000") << "no moves while editing";
     SetWindowTextA(Box(), "9");
     Key(Box(), VK_ESCAPE);
-    EXPECT_EQ(Box(), nullptr);
-    EXPECT_TRUE(IsWindowVisible(Info()));
-    EXPECT_EQ(DocumentBytes(view_), edited);
+    EXPECT_TRUE(Box() == nullptr && IsWindowVisible(Info()) && DocumentBytes(view_) == edited);
     Key(Info(), VK_ESCAPE);
     EXPECT_FALSE(IsWindowVisible(Info()));
   });

@@ -97,14 +97,14 @@ TEST(StructureListDialog, DragMoveDeleteNewAndNothingToEditOnAnEmptyList) {
     Notify(d, IDC_STRUCTLIST_LIST, LBN_DBLCLK);
     Click(d, IDC_STRUCTLIST_NEW);
     EXPECT_EQ(Entries(d, IDC_STRUCTLIST_LIST), std::vector<std::string>{"新規構造体"});
+    const StructureMember& m = g_structures.structures[0].members.at(0);
+    EXPECT_TRUE(m.description == "新規ﾒﾝﾊﾞ" && m.byteCount == 1 && m.viewFlags == 0) << "an editable hexadecimal BYTE";
     EXPECT_TRUE(Enabled(d, IDC_STRUCTLIST_DELETE) && !Enabled(d, IDC_STRUCTLIST_MOVE));
     DialogDriver::Press(d, IDCANCEL);
   });
   Command(IDM_STRUCTURES);
   EXPECT_EQ(dialogs.dialogsSeen(), 1) << "an empty list opens no template";
-  EXPECT_EQ(g_structures.count, 1);
-  EXPECT_EQ(g_structures.lastUsed, 0);
-  EXPECT_EQ(g_structures.minimumSize, 1);
+  EXPECT_TRUE(g_structures.count == 1 && g_structures.lastUsed == 0 && g_structures.minimumSize == 1);
   EXPECT_TRUE(MenuItemEnabled(IDM_INFO));
 }
 
@@ -114,7 +114,8 @@ TEST(StructureDetailDialog, ByteCountLimitsAndTheControlsEachKindEnables) {
   Structure s = Named("T");
   DialogDriver dialogs;
   dialogs.Then([&](HWND d) {
-    EXPECT_FALSE(Enabled(d, IDOK) || Enabled(d, IDC_STRUCTDETAIL_BYTECOUNT) || Enabled(d, IDC_STRUCTDETAIL_DELETEMEMBER));
+    EXPECT_FALSE(Enabled(d, IDOK) || Enabled(d, IDC_STRUCTDETAIL_BYTECOUNT) ||
+                 Enabled(d, IDC_STRUCTDETAIL_DELETEMEMBER));
     Click(d, 112);  // WORD
     EXPECT_EQ(DialogDriver::Text(d, IDC_STRUCTDETAIL_BYTECOUNT), "2");
     EXPECT_TRUE(Enabled(d, IDC_STRUCTDETAIL_MOTOROLA) && Enabled(d, IDOK));
@@ -196,7 +197,8 @@ class Program {
   // The visible top-level window of the class in this process.
   HWND Window(const char* className) {
     for (int waited = 0; started_ && waited < 30000; waited += 50) {
-      for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w; w = FindWindowExA(nullptr, w, className, nullptr)) {
+      for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
+           w = FindWindowExA(nullptr, w, className, nullptr)) {
         DWORD process = 0;
         GetWindowThreadProcessId(w, &process);
         if (process == info_.dwProcessId && IsWindowVisible(w)) return w;
