@@ -128,3 +128,13 @@ inline constexpr char kMsgCannotEndPage[] = "1ﾍﾟｰｼﾞ分の書き込み�
 // Searching.
 inline constexpr char kMsgReplacedCount[] = "%d個の数列を置換しました";
 inline constexpr char kMsgNotFound[] = "が見つかりません";
+
+// The information view and the structure dialogs.
+inline constexpr char kMsgCannotSetParent[] = "親ｳｲﾝﾄﾞｳを設定できません";
+inline constexpr char kMsgCannotCreateMappedBitmap[] = "ﾏｯﾋﾟﾝｸﾞされたﾋﾞｯﾄﾏｯﾌﾟを作成できません";
+inline constexpr char kMsgCannotAddToolbarButtons[] = "ﾂｰﾙﾊﾞｰにﾎﾞﾀﾝを追加できません";
+inline constexpr char kMsgCannotGetToolbarItemRect[] = "ﾂｰﾙﾊﾞｰのﾎﾞﾀﾝの寸法を取得できません";
+inline constexpr char kMsgCannotGetToolTips[] = "ﾂｰﾙﾊﾞｰのﾂｰﾙﾋﾝﾄｺﾝﾄﾛｰﾙを取得できません";
+inline constexpr char kMsgCannotAddTool[] = "ﾂｰﾙﾋﾝﾄｺﾝﾄﾛｰﾙにﾂｰﾙを追加できません";
+inline constexpr char kMsgCannotSetWindowInfo[] = "ｳｲﾝﾄﾞｳの情報を設定できません";
+inline constexpr char kMsgCannotMakeDragList[] = "ﾄﾞﾗｯｸﾘｽﾄﾎﾞｯｸｽに変更できません";

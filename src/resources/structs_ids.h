@@ -1,2 +1,44 @@
 // Resource identifiers of the structs dialogs (included by resource_ids.h).
 #pragma once
+
+// The information view's own commands (its toolbar buttons) and child windows.
+#define IDM_INFO_BYTEBACK 137
+#define IDM_INFO_BYTEFORWARD 138
+#define IDM_INFO_STRUCTBACK 139
+#define IDM_INFO_STRUCTFORWARD 140
+#define IDC_INFO_TOOLBAR 1
+#define IDC_INFO_COMBO 2
+#define IDC_INFO_ADDRESS 3
+#define IDC_INFO_HSCROLL 4
+#define IDC_INFO_VSCROLL 5
+#define IDC_INFO_SIZEBOX 6
+#define IDC_INFO_EDIT 100
+
+// Template list dialog (template 11).
+#define IDC_STRUCTLIST_LIST 101
+#define IDC_STRUCTLIST_NEW 102
+#define IDC_STRUCTLIST_DELETE 103
+#define IDC_STRUCTLIST_MOVE 104
+#define IDC_STRUCTLIST_EDIT 105
+
+// Template detail dialog (template 10). Kinds, radixes, byte orders and
+// character codes are radio runs in the order of their codes.
+#define IDC_STRUCTDETAIL_NOTEDITABLE 101
+#define IDC_STRUCTDETAIL_NAME 102
+#define IDC_STRUCTDETAIL_DESCRIPTION 103
+#define IDC_STRUCTDETAIL_BYTECOUNT 104
+#define IDC_STRUCTDETAIL_RADIXGROUP 105
+#define IDC_STRUCTDETAIL_ORDERGROUP 106
+#define IDC_STRUCTDETAIL_CHARGROUP 107
+#define IDC_STRUCTDETAIL_MEMBERS 108
+#define IDC_STRUCTDETAIL_NEWMEMBER 109
+#define IDC_STRUCTDETAIL_DELETEMEMBER 110
+#define IDC_STRUCTDETAIL_KIND_FIRST 111
+#define IDC_STRUCTDETAIL_KIND_LAST 116
+#define IDC_STRUCTDETAIL_RADIX_FIRST 117
+#define IDC_STRUCTDETAIL_RADIX_LAST 121
+#define IDC_STRUCTDETAIL_INTEL 122
+#define IDC_STRUCTDETAIL_MOTOROLA 123
+#define IDC_STRUCTDETAIL_SHIFTJIS 124
+#define IDC_STRUCTDETAIL_UNICODE 125
+#define IDC_STRUCTDETAIL_SPIN 126

@@ -314,7 +314,7 @@ TEST(ShellMenus, InitialStatesWithoutAndWithADocument) {
   EXPECT_TRUE(MenuItemEnabled(IDM_NEW));
   EXPECT_FALSE(MenuItemEnabled(IDM_CLOSE));
   EXPECT_FALSE(MenuItemEnabled(IDM_SAVE));
-  EXPECT_FALSE(MenuItemEnabled(IDM_INFO));  // templates, but no information view yet
+  EXPECT_TRUE(MenuItemEnabled(IDM_INFO));  // four built-in templates
   EXPECT_TRUE(ButtonEnabled(IDM_NEW));
   EXPECT_FALSE(ButtonEnabled(IDM_SAVE));
   EXPECT_FALSE(ButtonEnabled(IDM_INFO));
@@ -331,12 +331,11 @@ TEST(ShellMenus, InitialStatesWithoutAndWithADocument) {
   EXPECT_TRUE(ButtonEnabled(IDM_SAVE));
   EXPECT_FALSE(ButtonEnabled(IDM_UNDO));
   // What is not built yet stays grayed rather than doing nothing.
-  for (UINT id : {IDM_PROPERTIES, IDM_INFO, IDM_IMAGE, IDM_FIND, IDM_FINDNEXT, IDM_REPLACE, IDM_STRUCTURES,
-                  IDM_FILETYPES})
+  for (UINT id : {IDM_PROPERTIES, IDM_IMAGE, IDM_FIND, IDM_FINDNEXT, IDM_REPLACE, IDM_FILETYPES})
     EXPECT_FALSE(MenuItemEnabled(id)) << id;
-  for (int id : {IDM_PROPERTIES, IDM_INFO, IDM_FIND, IDM_REPLACE}) EXPECT_FALSE(ButtonEnabled(id)) << id;
-  EXPECT_TRUE(MenuItemEnabled(IDM_PRINT));
-  EXPECT_TRUE(ButtonEnabled(IDM_PRINT));
+  for (int id : {IDM_PROPERTIES, IDM_FIND, IDM_REPLACE}) EXPECT_FALSE(ButtonEnabled(id)) << id;
+  for (UINT id : {IDM_PRINT, IDM_INFO, IDM_STRUCTURES}) EXPECT_TRUE(MenuItemEnabled(id)) << id;
+  for (int id : {IDM_PRINT, IDM_INFO}) EXPECT_TRUE(ButtonEnabled(id)) << id;
   MENUITEMINFOA check = {};
   check.cbSize = sizeof check;
   check.fMask = MIIM_STATE;

@@ -1,13 +1,14 @@
-// The built-in templates, layout and the minimum size.
+// The built-in templates, layout, the minimum size and usable members.
 #include "structs/structure.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+StructureMember Member(int32_t bytes, uint32_t flags) { return {"", 99, bytes, flags}; }
+
 struct ExpectedTemplate {
   const char* name;
-  size_t members;
   int32_t totalSize;
   std::vector<uint32_t> flags;
   std::vector<int32_t> bytes;
@@ -15,105 +16,65 @@ struct ExpectedTemplate {
 
 // Every flag and byte count as tabled, in member order.
 const ExpectedTemplate kExpected[] = {
-    {"BITMAPINFOHEADER", 11, 40,
+    {"BITMAPINFOHEADER",
+     40,
      {0x05, 0x42, 0x42, 0x31, 0x31, 0x32, 0x32, 0x42, 0x42, 0x32, 0x32},
      {4, 4, 4, 2, 2, 4, 4, 4, 4, 4, 4}},
-    {"WAVEFORMATEX", 7, 18, {0x01, 0x31, 0x32, 0x32, 0x31, 0x31, 0x31}, {2, 2, 4, 4, 2, 2, 2}},
-    {"PEﾍｯﾀﾞ", 34, 120,
+    {"WAVEFORMATEX", 18, {0x01, 0x31, 0x32, 0x32, 0x31, 0x31, 0x31}, {2, 2, 4, 4, 2, 2, 2}},
+    {"PEﾍｯﾀﾞ",
+     120,
      {0x03, 0x01, 0x31, 0x02, 0x02, 0x32, 0x01, 0x01, 0x01, 0x81, 0x02, 0x02, 0x02, 0x02, 0x02, 0x02, 0x02,
       0x02, 0x02, 0x02, 0x02, 0x02, 0x05, 0x02, 0x02, 0x02, 0x01, 0x01, 0x02, 0x02, 0x02, 0x02, 0x05, 0x02},
      {4, 2, 2, 4, 4, 4, 2, 2, 2, 2, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 2, 2, 4, 4, 4, 4, 4, 4}},
-    {"PEｾｸｼｮﾝﾃｰﾌﾞﾙ", 10, 40, {0x03, 0x02, 0x02, 0x02, 0x02, 0x02, 0x02, 0x31, 0x31, 0x02},
-     {8, 4, 4, 4, 4, 4, 4, 2, 2, 4}},
+    {"PEｾｸｼｮﾝﾃｰﾌﾞﾙ", 40, {0x03, 0x02, 0x02, 0x02, 0x02, 0x02, 0x02, 0x31, 0x31, 0x02}, {8, 4, 4, 4, 4, 4, 4, 2, 2, 4}},
 };
 
-TEST(BuiltinStructures, MatchTheTablesInOrder) {
+TEST(BuiltinStructures, ReplaceTheListWithTheTablesInOrder) {
   StructureList list;
+  list.structures.resize(7);
+  list.lastUsed = 2;
   InstallBuiltinStructures(list);
-  ASSERT_EQ(list.count, 4);
   ASSERT_EQ(list.structures.size(), 4u);
+  EXPECT_EQ(list.count, 4);
   EXPECT_EQ(list.minimumSize, 18);
+  EXPECT_EQ(list.lastUsed, 2) << "kept";
   for (size_t t = 0; t < 4; ++t) {
     const Structure& s = list.structures[t];
     const ExpectedTemplate& e = kExpected[t];
     SCOPED_TRACE(e.name);
     EXPECT_EQ(s.name, e.name);
-    ASSERT_EQ(s.members.size(), e.members);
+    ASSERT_EQ(s.members.size(), e.flags.size());
     EXPECT_EQ(s.totalSize, e.totalSize);
     int32_t offset = 0;
     for (size_t i = 0; i < s.members.size(); ++i) {
-      EXPECT_EQ(s.members[i].viewFlags, e.flags[i]) << "member " << i;
-      EXPECT_EQ(s.members[i].byteCount, e.bytes[i]) << "member " << i;
-      EXPECT_EQ(s.members[i].offset, offset) << "member " << i;
-      EXPECT_TRUE(IsUsableMember(s.members[i])) << "member " << i;
+      EXPECT_TRUE(s.members[i].viewFlags == e.flags[i] && s.members[i].byteCount == e.bytes[i] &&
+                  s.members[i].offset == offset && IsUsableMember(s.members[i]))
+          << "member " << i;
       offset += s.members[i].byteCount;
     }
   }
+  // A sample of the exact descriptions: the longest, the Motorola member's, and the last.
+  const std::tuple<size_t, size_t, const char*> texts[] = {
+      {2, 9, "ﾘﾝｶのﾊﾞｰｼﾞｮﾝ"}, {2, 12, "初期化されないﾃﾞｰﾀｾｸｼｮﾝのｻｲｽﾞ"}, {3, 9, "特性"}};
+  for (const auto& [t, m, text] : texts) EXPECT_EQ(list.structures[t].members[m].description, text);
 }
 
-TEST(BuiltinStructures, DescriptionsAreExact) {
-  StructureList list;
-  InstallBuiltinStructures(list);
-  const auto& bmp = list.structures[0].members;
-  EXPECT_EQ(bmp[0].description, "構造体のｻｲｽﾞ");
-  EXPECT_EQ(bmp[9].description, "ｶﾗｰｲﾝﾃﾞｯｸｽ");
-  EXPECT_EQ(bmp[10].description, "重要な色");
-  const auto& wave = list.structures[1].members;
-  EXPECT_EQ(wave[2].description, "ｻﾝﾌﾟﾘﾝｸﾞﾚｰﾄ");
-  EXPECT_EQ(wave[6].description, "拡張ﾌｫｰﾏｯﾄｻｲｽﾞ");
-  const auto& pe = list.structures[2].members;
-  EXPECT_EQ(pe[9].description, "ﾘﾝｶのﾊﾞｰｼﾞｮﾝ");  // the one Motorola member: flags 0x81
-  EXPECT_EQ(pe[9].viewFlags, 0x81u);
-  EXPECT_EQ(pe[12].description, "初期化されないﾃﾞｰﾀｾｸｼｮﾝのｻｲｽﾞ");
-  EXPECT_EQ(pe[27].description, "DLL特性");
-  EXPECT_EQ(pe[33].description, "ﾃﾞｰﾀﾃﾞｨｸｼｮﾅﾘｴﾝﾄﾘの数");
-  const auto& section = list.structures[3].members;
-  EXPECT_EQ(section[0].description, "名前");
-  EXPECT_EQ(section[4].description, "ｾｸｼｮﾝﾃﾞｰﾀへのﾎﾟｲﾝﾀ");
-  EXPECT_EQ(section[9].description, "特性");
-}
-
-TEST(BuiltinStructures, ReplaceWhatWasThereAndKeepLastUsed) {
-  StructureList list;
-  list.structures.resize(7);
-  list.lastUsed = 2;
-  InstallBuiltinStructures(list);
-  EXPECT_EQ(list.structures.size(), 4u);
-  EXPECT_EQ(list.lastUsed, 2);
-}
-
-StructureMember Member(int32_t bytes, uint32_t flags) {
-  StructureMember m;
-  m.byteCount = bytes;
-  m.viewFlags = flags;
-  return m;
-}
-
-TEST(LayOutStructure, OffsetsRunContiguouslyFromZero) {
-  Structure s;
-  s.members = {Member(4, 2), Member(1, 0), Member(7, 3), Member(2, 1)};
-  s.members[2].offset = 99;  // stale values are recomputed
-  LayOutStructure(s);
-  EXPECT_EQ(s.members[0].offset, 0);
-  EXPECT_EQ(s.members[1].offset, 4);
-  EXPECT_EQ(s.members[2].offset, 5);
-  EXPECT_EQ(s.members[3].offset, 12);
-  EXPECT_EQ(s.totalSize, 14);
-
-  Structure empty;
-  empty.totalSize = 5;
-  LayOutStructure(empty);
-  EXPECT_EQ(empty.totalSize, 0);
-}
-
-TEST(LayOutStructure, HugeSumsStopAtTheLargestInt) {
-  // Why: byte counts from a foreign store must not overflow the running sum.
-  Structure s;
-  s.members = {Member(INT32_MAX, 4), Member(INT32_MAX, 4), Member(1, 0)};
-  LayOutStructure(s);
-  EXPECT_EQ(s.members[1].offset, INT32_MAX);
-  EXPECT_EQ(s.members[2].offset, INT32_MAX);
-  EXPECT_EQ(s.totalSize, INT32_MAX);
+TEST(LayOutStructure, ContiguousOffsetsThatStopAtTheLargestInt) {
+  struct Row {
+    std::vector<int32_t> bytes, offsets;
+    int32_t total;
+  } rows[] = {{{4, 1, 7, 2}, {0, 4, 5, 12}, 14},
+              {{}, {}, 0},
+              // Byte counts from a foreign store must not overflow the running sum.
+              {{INT32_MAX, INT32_MAX, 1}, {0, INT32_MAX, INT32_MAX}, INT32_MAX}};
+  for (const Row& r : rows) {
+    Structure s;
+    s.totalSize = 5;
+    for (int32_t n : r.bytes) s.members.push_back(Member(n, kMemberSequence));
+    LayOutStructure(s);
+    for (size_t i = 0; i < s.members.size(); ++i) EXPECT_EQ(s.members[i].offset, r.offsets[i]) << i;
+    EXPECT_EQ(s.totalSize, r.total);
+  }
 }
 
 TEST(UpdateMinimumSize, SmallestTotalOrLargestIntWhenEmpty) {
@@ -122,9 +83,7 @@ TEST(UpdateMinimumSize, SmallestTotalOrLargestIntWhenEmpty) {
   UpdateMinimumSize(list);
   EXPECT_EQ(list.minimumSize, INT32_MAX);
   list.structures.resize(3);
-  list.structures[0].totalSize = 40;
-  list.structures[1].totalSize = 12;
-  list.structures[2].totalSize = 30;
+  list.structures[0].totalSize = 40, list.structures[1].totalSize = 12, list.structures[2].totalSize = 30;
   UpdateMinimumSize(list);
   EXPECT_EQ(list.minimumSize, 12);
   list.structures[2].totalSize = 0;  // a template without members
@@ -133,20 +92,13 @@ TEST(UpdateMinimumSize, SmallestTotalOrLargestIntWhenEmpty) {
 }
 
 TEST(IsUsableMember, KindsAndByteCounts) {
-  struct Row {
-    int32_t bytes;
-    uint32_t flags;
-    bool usable;
-  } rows[] = {
-      {1, kMemberByte, true},           {2, kMemberByte, false},          {2, kMemberWord, true},
-      {4, kMemberWord, false},          {4, kMemberDword | 0x1F0, true},  {1, kMemberDword, false},
-      {1, kMemberString, true},         {1023, kMemberString, true},      {1024, kMemberString, false},
-      {0, kMemberSequence, false},      {-4, kMemberUnused, false},       {1023, kMemberUnused | kMemberNotEditable, true},
-      {4, 6, false},                    {4, 7, false},
-  };
-  for (const Row& r : rows) {
-    EXPECT_EQ(IsUsableMember(Member(r.bytes, r.flags)), r.usable) << r.bytes << " bytes, flags " << r.flags;
-  }
+  const std::tuple<int32_t, uint32_t, bool> rows[] = {
+      {1, kMemberByte, true},       {2, kMemberByte, false},         {2, kMemberWord, true},   {4, kMemberWord, false},
+      {4, kMemberDword | 0x1F0, true}, {1, kMemberDword, false},     {1023, kMemberString, true},
+      {1024, kMemberString, false}, {0, kMemberSequence, false},     {-4, kMemberUnused, false},
+      {1023, kMemberUnused | kMemberNotEditable, true},              {4, 6, false},            {4, 7, false}};
+  for (const auto& [bytes, flags, usable] : rows)
+    EXPECT_EQ(IsUsableMember(Member(bytes, flags)), usable) << bytes << " bytes, flags " << flags;
 }
 
 }  // namespace

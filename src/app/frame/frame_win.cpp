@@ -27,6 +27,7 @@
 #include "core/user_message.h"
 #include "hexview/hex_view_win.h"
 #include "resources/resource_ids.h"
+#include "structs/structure_commands_win.h"
 
 namespace {
 
@@ -199,7 +200,7 @@ LRESULT OnCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
     case IDM_CLOSE: CloseActiveDocument(); return 0;
     case IDM_EXIT: SendMessageA(frame, WM_CLOSE, 0, 0); return 0;
     case IDM_HISTORYCOUNT: RunHistoryCountDialog(frame); return 0;
-    case IDM_STRUCTURES: return 0;
+    case IDM_STRUCTURES: RunStructuresCommand(); return 0;
     case IDM_FILETYPES: return 0;
     case IDM_TILEHORZ: ArrangeWindows(WM_MDITILE, MDITILE_HORIZONTAL); return 0;
     case IDM_TILEVERT: ArrangeWindows(WM_MDITILE, MDITILE_VERTICAL); return 0;

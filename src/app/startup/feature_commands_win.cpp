@@ -2,7 +2,9 @@
 #include "app/startup/feature_commands_win.h"
 
 #include "print/print_commands_win.h"
+#include "structs/structure_commands_win.h"
 
 void RegisterFeatureCommands() {
+  RegisterInfoViewCommand();
   RegisterPrintCommand();
 }

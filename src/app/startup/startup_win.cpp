@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "structs/info_view_win.h"
 #include "structs/structure.h"
 #include "shell/process_state.h"
 #include "app/startup/command_line.h"
@@ -85,8 +86,8 @@ bool PrepareFrame(HINSTANCE instance, int showCommand) {
     FailAndDestroyFrame(kMsgCannotChangeMenuItem);
     return false;
   }
-  // The template and file type dialogs do not exist yet.
-  for (UINT id : {IDM_STRUCTURES, IDM_FILETYPES}) EnableMenuItem(bar, id, MF_BYCOMMAND | MF_GRAYED);
+  // The file type dialogs do not exist yet.
+  EnableMenuItem(bar, IDM_FILETYPES, MF_BYCOMMAND | MF_GRAYED);
   WindowsRegistryStore registry;
   IniFile ini(g_startupOptions.iniPath);
   bool closeFailed = false;
@@ -115,6 +116,7 @@ void ResetProcessState() {
   g_structures = StructureList{};
   ClearViewCommands();
   ResetViewState();
+  ResetInfoViewState();
   RegisterFeatureCommands();
 }
 
