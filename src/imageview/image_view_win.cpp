@@ -215,7 +215,7 @@ HWND ImageShownView() { return g_image.shownView; }
 void ResetImageViewState() { g_image = ImageViewState{}; }
 
 LRESULT CALLBACK ImageViewWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  // Every handler but attaching and destruction needs a document window shown.
+  // Keys, scrolling and clicks count only while a document window is shown.
   const bool shown = g_image.shownView != nullptr;
   switch (message) {
     case kImageAttachMessage: return OnAttach(window, reinterpret_cast<HWND>(lParam));
