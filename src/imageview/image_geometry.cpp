@@ -1,4 +1,4 @@
-// Image view geometry: line counts, first-line moves and clamping, the scroll bar, clicks, window placement.
+// Image view geometry: line counts, first-line moves and clamping, the scroll bar, clicks, the window's first place.
 #include "imageview/image_geometry.h"
 
 #include <algorithm>
@@ -49,16 +49,8 @@ int32_t ImageClickOffset(int x, int y, int32_t top, int32_t length) {
   return static_cast<int32_t>(std::clamp<int64_t>(offset, 0, std::max(0, length)));
 }
 
-ImageExtent ImageWindowSize(const ImageFrameMetrics& m) {
-  return ImageExtent{m.scrollBarWidth + 2 * m.borderWidth + kImageWidth - 1,
-                    m.captionHeight + 2 * m.borderHeight + kImageRows - 1};
-}
-
-ImagePoint ImageWindowPlace(ImagePoint origin, const ImageFrameMetrics& m, int screenWidth, int screenHeight) {
-  int width = m.scrollBarWidth + 2 * m.borderWidth + kImageWidth;
-  int height = m.captionHeight + 2 * m.borderHeight + kImageRows;
-  int x = std::max(0, origin.x), y = std::max(0, origin.y);
-  x = std::max(0, std::min(x, screenWidth - width));
-  y = std::max(0, std::min(y, screenHeight - height));
+ImagePoint ImageWindowPlace(ImagePoint origin, ImageExtent size, int screenWidth, int screenHeight) {
+  int x = std::max(0, std::min(std::max(0, origin.x), screenWidth - size.width));
+  int y = std::max(0, std::min(std::max(0, origin.y), screenHeight - size.height));
   return ImagePoint{x, y};
 }

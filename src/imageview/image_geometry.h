@@ -48,14 +48,6 @@ ImageScrollBar ImageScrollBarFor(int32_t top, int32_t lineCount);
 // (y + top) * 128 + x, clamped to 0 .. length (a click below the data gives length).
 int32_t ImageClickOffset(int x, int y, int32_t top, int32_t length);
 
-// The system metrics the window's size depends on (GetSystemMetrics values).
-struct ImageFrameMetrics {
-  int scrollBarWidth;  // SM_CXVSCROLL
-  int borderWidth;     // SM_CXBORDER
-  int borderHeight;    // SM_CYBORDER
-  int captionHeight;   // SM_CYCAPTION
-};
-
 struct ImagePoint {
   int x;
   int y;
@@ -66,12 +58,8 @@ struct ImageExtent {
   int height;
 };
 
-// Outer size the window is created with: 127 x 255 pixels plus a vertical scroll
-// bar, two borders each way and the caption.
-ImageExtent ImageWindowSize(const ImageFrameMetrics& m);
-
-// Where the window goes the first time it is shown: at origin (the frame's client
-// origin in screen coordinates) with negative coordinates raised to 0, then moved
-// left and up as far as needed for a window of 128 x 256 plus the same allowances
-// to stay on a screen of screenWidth x screenHeight, but never to negative coordinates.
-ImagePoint ImageWindowPlace(ImagePoint origin, const ImageFrameMetrics& m, int screenWidth, int screenHeight);
+// Where a window of outer size `size` goes the first time it is shown: at origin
+// (the frame's client origin in screen coordinates) with negative coordinates
+// raised to 0, then moved left and up as far as needed to stay on a screen of
+// screenWidth x screenHeight, but never to negative coordinates.
+ImagePoint ImageWindowPlace(ImagePoint origin, ImageExtent size, int screenWidth, int screenHeight);

@@ -26,6 +26,7 @@
 #include "core/text_limits.h"
 #include "core/user_message.h"
 #include "hexview/hex_view_win.h"
+#include "imageview/image_view_win.h"
 #include "resources/resource_ids.h"
 #include "structs/structure_commands_win.h"
 
@@ -68,10 +69,9 @@ LRESULT OnCreate(HWND frame) {
   g_shell.infoView = CreateWindowExA(0, kInfoViewClassName, "",
                                      WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX, 0, 0, 0, 0,
                                      frame, nullptr, g_shell.instance, nullptr);
-  int imageWidth = 127 + 2 * GetSystemMetrics(SM_CXBORDER) + GetSystemMetrics(SM_CXVSCROLL);
-  int imageHeight = 255 + 2 * GetSystemMetrics(SM_CYBORDER) + GetSystemMetrics(SM_CYCAPTION);
-  g_shell.imageView = CreateWindowExA(0, kImageViewClassName, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VSCROLL,
-                                      0, 0, imageWidth, imageHeight, frame, nullptr, g_shell.instance, nullptr);
+  const SIZE image = ImageViewWindowSize();
+  g_shell.imageView = CreateWindowExA(0, kImageViewClassName, "", kImageViewStyle, 0, 0, image.cx, image.cy, frame,
+                                      nullptr, g_shell.instance, nullptr);
   if (g_shell.infoView == nullptr || g_shell.imageView == nullptr) return FailCreate(frame, kMsgCannotCreateWindow);
 
   g_shell.dragListMessage = RegisterWindowMessageA("commctrl_DragListMsg");

@@ -28,6 +28,7 @@
 #include "filetypes/file_type.h"
 #include "hexview/commands/view_command_table_win.h"
 #include "hexview/view_state_win.h"
+#include "imageview/image_view_win.h"
 #include "core/user_message.h"
 #include "resources/resource_ids.h"
 
@@ -117,6 +118,7 @@ void ResetProcessState() {
   ClearViewCommands();
   ResetViewState();
   ResetInfoViewState();
+  ResetImageViewState();
   RegisterFeatureCommands();
 }
 
