@@ -1,4 +1,6 @@
 // Registering the commands other parts carry out on document windows.
 #include "app/startup/feature_commands_win.h"
 
-void RegisterFeatureCommands() {}
+#include "search/search_commands_win.h"
+
+void RegisterFeatureCommands() { RegisterSearchCommands(); }

@@ -27,6 +27,7 @@
 #include "filetypes/file_type.h"
 #include "hexview/commands/view_command_table_win.h"
 #include "hexview/view_state_win.h"
+#include "search/search_state.h"
 #include "core/user_message.h"
 #include "resources/resource_ids.h"
 
@@ -115,6 +116,7 @@ void ResetProcessState() {
   g_structures = StructureList{};
   ClearViewCommands();
   ResetViewState();
+  ResetSearchState();
   RegisterFeatureCommands();
 }
 
