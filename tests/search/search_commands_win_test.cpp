@@ -40,7 +40,8 @@ void Type(HWND dialog, int combo, const std::u16string& text) {
 
 void Pick(HWND dialog, int combo, int index) {
   SendDlgItemMessageA(dialog, combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dialog, combo)));
+  HWND control = GetDlgItem(dialog, combo);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
 }
 
 std::string Text(HWND dialog, int id) { return DialogDriver::Text(dialog, id); }
@@ -79,7 +80,8 @@ struct Script {
       RECT r;
       GetWindowRect(dialog, &r);
       places.push_back({r.left, r.top});
-      if (moveTo.x != INT_MAX && places.size() == 1) SetWindowPos(dialog, nullptr, moveTo.x, moveTo.y, 0, 0, SWP_NOSIZE);
+      if (moveTo.x != INT_MAX && places.size() == 1)
+        SetWindowPos(dialog, nullptr, moveTo.x, moveTo.y, 0, 0, SWP_NOSIZE);
       DialogDriver::Press(dialog, answers.empty() ? IDCANCEL : answers.front());
       if (!answers.empty()) answers.pop_front();
     } else {
@@ -238,67 +240,59 @@ std::function<void(HWND)> ReplaceWith(const std::u16string& pattern, const std::
   };
 }
 
-TEST_F(SearchWin, ReplaceAllFromTheDialogAsksNothingAndUndoesOneAtATime) {
-  Open(std::string(1000, 'A'));
-  Script s;
-  s.fill = ReplaceWith(u"41", u"42 43", IDC_REPLACE_ALL);
-  s.Run(IDM_REPLACE);
-  EXPECT_EQ(s.progress, 1);
-  EXPECT_TRUE(s.shown.empty());
-  std::string all;
-  for (int i = 0; i < 1000; ++i) all += "BC";
-  EXPECT_EQ(DocumentBytes(view_), all);
-  EXPECT_EQ(Messages(), std::vector<std::string>{"1000個の数列を置換しました"});
-  EXPECT_EQ(run_.messages().messages()[0].icon, MessageIcon::Information);
-  EXPECT_EQ(input::UndoSteps(doc_), 1000);
-  EXPECT_EQ(g_settings.findHistory, PatternHistory{{0x41}});
-  EXPECT_EQ(g_settings.replaceHistory, (PatternHistory{{0x42, 0x43}}));
-  EXPECT_EQ(g_settings.findstat, 27);
-  Command(IDM_UNDO);
-  EXPECT_EQ(DocumentBytes(view_), all.substr(0, 1998) + "A");
-}
-
-TEST_F(SearchWin, AskingCountsOnlyFromAllOnAndAnEmptyReplacementDeletes) {
+// The replaced count includes only what was replaced from "すべて置換(&A)" on;
+// every replacement is its own undo step.
+TEST_F(SearchWin, ReplaceCountsFromAllOnAndUndoesOneReplacementAtATime) {
+  std::string pairs;
+  for (int i = 0; i < 1000; ++i) pairs += "BC";
+  constexpr int R = IDC_CONFIRM_REPLACE, N = IDC_CONFIRM_NEXT;
   struct Row {
+    std::string text;
+    std::u16string with;
+    int button;
     std::deque<int> answers;
-    std::string bytes;
+    std::string result, afterUndo;
     std::vector<std::string> messages;
-    int progress;
+    int progress, steps;
   };
   const Row rows[] = {
-      {{IDC_CONFIRM_REPLACE, IDC_CONFIRM_REPLACE, IDC_CONFIRM_ALL}, "BBBBB", {"3個の数列を置換しました"}, 4},
-      {{IDC_CONFIRM_NEXT, IDC_CONFIRM_NEXT, IDC_CONFIRM_NEXT, IDC_CONFIRM_NEXT, IDC_CONFIRM_NEXT}, "AAAAA", {}, 6},
-      {{IDC_CONFIRM_REPLACE, IDC_CONFIRM_NEXT, IDCANCEL}, "BAAAA", {}, 3},
+      {std::string(1000, 'A'), u"42 43", IDC_REPLACE_ALL, {}, pairs, pairs.substr(0, 1998) + "A",
+       {"1000個の数列を置換しました"}, 1, 1000},
+      {"AAAAA", u"42", IDOK, {R, R, IDC_CONFIRM_ALL}, "BBBBB", "BBBBA", {"3個の数列を置換しました"}, 4, 5},
+      {"AAAAA", u"42", IDOK, {N, N, N, N, N}, "AAAAA", "AAAAA", {}, 6, 0},
+      {"AAAAA", u"42", IDOK, {R, N, IDCANCEL}, "BAAAA", "AAAAA", {}, 3, 1},
+      {"xAxAAx", u"", IDC_REPLACE_ALL, {}, "xxx", "xxAx", {"3個の数列を置換しました"}, 1, 3},
   };
   for (const Row& row : rows) {
-    Open("AAAAA");
+    Open(row.text);
     Script s;
-    s.fill = ReplaceWith(u"41", u"42", IDOK);
+    s.fill = ReplaceWith(u"41", row.with, row.button);
     s.answers = row.answers;
     s.Run(IDM_REPLACE);
-    EXPECT_EQ(DocumentBytes(view_), row.bytes);
+    EXPECT_EQ(DocumentBytes(view_), row.result);
     EXPECT_EQ(Messages(), row.messages);
+    for (const RecordedMessage& m : run_.messages().messages()) EXPECT_EQ(m.icon, MessageIcon::Information);
     EXPECT_EQ(s.progress, row.progress);
+    EXPECT_EQ(input::UndoSteps(doc_), row.steps);
+    EXPECT_EQ(g_settings.findHistory, PatternHistory{{0x41}});
+    EXPECT_EQ(g_settings.replaceHistory.size(), row.with.empty() ? 0u : 1u);  // an empty replacement is not kept
+    EXPECT_EQ(g_settings.findstat, 27);
+    Command(IDM_UNDO);
+    EXPECT_EQ(DocumentBytes(view_), row.afterUndo);
     run_.Close();
   }
-  Open("xAxAAx");
-  Script s;
-  s.fill = ReplaceWith(u"41", u"", IDC_REPLACE_ALL);
-  s.Run(IDM_REPLACE);
-  EXPECT_EQ(DocumentBytes(view_), "xxx");
-  EXPECT_EQ(Messages(), std::vector<std::string>{"3個の数列を置換しました"});
-  EXPECT_TRUE(g_settings.replaceHistory.empty());
 }
 
 TEST_F(SearchWin, ConfirmationShowsTheMatchInEveryAddressRadixAndReopensWhereItWasLeft) {
-  const std::u16string range[] = {u"00000012 ... 00000014 (00000003)", u"00000018 ... 00000020 (00000003)",
-                                  u"00000022 ... 00000024 (00000003)"};
-  Open(std::string(18, '.') + "ABC..");
+  const std::u16string range[] = {u"00000012 ... 00000017 (00000006)", u"00000018 ... 00000023 (00000006)",
+                                  u"00000022 ... 00000027 (00000006)"};
+  Open(std::string(18, '.') + "ＡＢＣ..");
   Script s;
   s.fill = [](HWND d) {
     Type(d, IDC_REPLACE_ANSI, u"abc");
     Type(d, IDC_REPLACE_WITH_ANSI, u"x");
     CheckDlgButton(d, IDC_REPLACE_CASE, BST_UNCHECKED);
+    CheckDlgButton(d, IDC_REPLACE_WIDTH, BST_UNCHECKED);
     DialogDriver::Press(d, IDOK);
   };
   s.moveTo = {40, 50};
@@ -309,12 +303,12 @@ TEST_F(SearchWin, ConfirmationShowsTheMatchInEveryAddressRadixAndReopensWhereItW
     s.Run(IDM_REPLACE);
     ASSERT_EQ(s.shown.size(), static_cast<size_t>(radix + 1));
     EXPECT_EQ(s.shown[static_cast<size_t>(radix)],
-              (std::vector<std::u16string>{u"41 42 43", u"ABC", u"\u4241", u"78", u"x", u"", range[radix],
-                                           u"大/小文字を区別しない", u"全/半角を区別する", u"下"}));
+              (std::vector<std::u16string>{u"82 60 82 61 82 62", u"ＡＢＣ", u"\u6082\u6182\u6282", u"78", u"x", u"",
+                                           range[radix], u"大/小文字を区別しない", u"全/半角を区別しない", u"下"}));
   }
   EXPECT_EQ(s.places[1].x, 40);
   EXPECT_EQ(s.places[2].y, 50);
-  EXPECT_EQ(DocumentBytes(view_), std::string(18, '.') + "ABC..");
+  EXPECT_EQ(DocumentBytes(view_), std::string(18, '.') + "ＡＢＣ..");
   EXPECT_TRUE(Messages().empty());
 }
 
