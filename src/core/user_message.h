@@ -11,6 +11,10 @@ enum class MessageAnswer { Ok, Cancel, Yes, No };
 using MessageHandler = MessageAnswer (*)(void* owner, const char* text, MessageButtons buttons,
                                          MessageIcon icon);
 
+// The same for UTF-16 texts.
+using WideMessageHandler = MessageAnswer (*)(void* owner, const char16_t* text, MessageButtons buttons,
+                                             MessageIcon icon);
+
 // Installs the handler; returns the one it replaces. Null restores the default,
 // which on Windows is MessageBoxA and natively prints to stderr and answers Ok/Yes.
 MessageHandler SetMessageHandler(MessageHandler handler);
@@ -18,3 +22,13 @@ MessageHandler SetMessageHandler(MessageHandler handler);
 // Shows text (Shift-JIS) with the caption "Varnel" and returns the user's answer.
 MessageAnswer ShowMessage(const char* text, MessageIcon icon,
                           MessageButtons buttons = MessageButtons::Ok, void* owner = nullptr);
+
+// Installs the handler of wide texts; returns the one it replaces. Null restores
+// the default, which on Windows is MessageBoxW and natively prints the text in
+// the ANSI code page to stderr and answers Ok/Yes.
+WideMessageHandler SetWideMessageHandler(WideMessageHandler handler);
+
+// Shows text (UTF-16, for characters the ANSI code page may not hold) with the
+// caption "Varnel" and returns the user's answer.
+MessageAnswer ShowWideMessage(const char16_t* text, MessageIcon icon,
+                              MessageButtons buttons = MessageButtons::Ok, void* owner = nullptr);

@@ -1,6 +1,8 @@
-// Native stand-in for the message box: prints the text and gives the first answer.
+// Native stand-in for the message box: prints the text (wide texts in the ANSI
+// code page) and gives the first answer.
 #include <cstdio>
 
+#include "core/codepage.h"
 #include "core/user_message.h"
 
 MessageAnswer DefaultMessageHandler(void*, const char* text, MessageButtons buttons, MessageIcon) {
@@ -12,4 +14,9 @@ MessageAnswer DefaultMessageHandler(void*, const char* text, MessageButtons butt
     default:
       return MessageAnswer::Yes;
   }
+}
+
+MessageAnswer DefaultWideMessageHandler(void* owner, const char16_t* text, MessageButtons buttons,
+                                        MessageIcon icon) {
+  return DefaultMessageHandler(owner, Utf16ToAnsi(text).c_str(), buttons, icon);
 }

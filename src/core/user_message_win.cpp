@@ -1,10 +1,14 @@
-// The message box of the Windows build: MessageBoxA with the caption "Varnel".
+// The message box of the Windows build: MessageBoxA (or MessageBoxW for wide
+// texts) with the caption "Varnel".
 #include <windows.h>
+
+#include <string>
 
 #include "core/user_message.h"
 
-MessageAnswer DefaultMessageHandler(void* owner, const char* text, MessageButtons buttons,
-                                    MessageIcon icon) {
+namespace {
+
+UINT BoxType(MessageButtons buttons, MessageIcon icon) {
   UINT type = 0;
   switch (icon) {
     case MessageIcon::Stop: type |= MB_ICONERROR; break;
@@ -18,10 +22,28 @@ MessageAnswer DefaultMessageHandler(void* owner, const char* text, MessageButton
     case MessageButtons::YesNo: type |= MB_YESNO; break;
     case MessageButtons::YesNoCancel: type |= MB_YESNOCANCEL; break;
   }
-  switch (MessageBoxA(static_cast<HWND>(owner), text, "Varnel", type)) {
+  return type;
+}
+
+MessageAnswer AnswerOf(int result) {
+  switch (result) {
     case IDOK: return MessageAnswer::Ok;
     case IDYES: return MessageAnswer::Yes;
     case IDNO: return MessageAnswer::No;
     default: return MessageAnswer::Cancel;
   }
+}
+
+}  // namespace
+
+MessageAnswer DefaultMessageHandler(void* owner, const char* text, MessageButtons buttons,
+                                    MessageIcon icon) {
+  return AnswerOf(MessageBoxA(static_cast<HWND>(owner), text, "Varnel", BoxType(buttons, icon)));
+}
+
+MessageAnswer DefaultWideMessageHandler(void* owner, const char16_t* text, MessageButtons buttons,
+                                        MessageIcon icon) {
+  const std::u16string units(text);
+  const std::wstring wide(units.begin(), units.end());
+  return AnswerOf(MessageBoxW(static_cast<HWND>(owner), wide.c_str(), L"Varnel", BoxType(buttons, icon)));
 }

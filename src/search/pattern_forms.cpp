@@ -13,16 +13,7 @@ std::basic_string_view<Char> FieldPart(std::basic_string_view<Char> text) {
 
 // Fills the three texts from pattern.
 void WriteTexts(PatternForms& forms, const PatternNumberFormat& format) {
-  const ByteSequence& p = forms.pattern;
-  forms.numeric = FormatByteSequence(p, format.radix, format.width, format.isSigned);
-  const auto* begin = reinterpret_cast<const char*>(p.bytes);
-  forms.ansi.assign(begin, std::find(begin, begin + p.count, '\0'));
-  forms.unicode.clear();
-  for (int i = 0; i + 1 < p.count; i += 2) {
-    char16_t unit = static_cast<char16_t>(p.bytes[i] | (p.bytes[i + 1] << 8));
-    if (unit == 0) break;
-    forms.unicode.push_back(unit);
-  }
+  static_cast<PatternTexts&>(forms) = TextsOfBytes(forms.pattern.bytes, forms.pattern.count, format);
 }
 
 }  // namespace
@@ -40,6 +31,20 @@ PatternNumberFormat PatternNumberFormatFor(int dataRadix) {
     default:
       return {16, -2, false};
   }
+}
+
+PatternTexts TextsOfBytes(const uint8_t* bytes, int count, const PatternNumberFormat& format) {
+  PatternTexts texts;
+  if (count <= 0) return texts;
+  texts.numeric = FormatByteSequence(bytes, count, format.radix, format.width, format.isSigned);
+  const auto* begin = reinterpret_cast<const char*>(bytes);
+  texts.ansi.assign(begin, std::find(begin, begin + count, '\0'));
+  for (int i = 0; i + 1 < count; i += 2) {
+    char16_t unit = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+    if (unit == 0) break;
+    texts.unicode.push_back(unit);
+  }
+  return texts;
 }
 
 std::string PatternForms::numericFieldText() const { return numeric.substr(0, kPatternFieldLimit); }

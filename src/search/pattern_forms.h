@@ -29,13 +29,20 @@ enum PatternField : int {
   kPatternUnicode = 2,
 };
 
-// One pattern and its three texts.
-struct PatternForms {
-  ByteSequence pattern;    // the bytes the dialog returns
-  std::string numeric;     // every byte as a number; may be longer than a field holds
+// The three texts of a run of bytes.
+struct PatternTexts {
+  std::string numeric;     // every byte as a number in the format, one space apart
   std::string ansi;        // the bytes up to the first zero byte
   std::u16string unicode;  // the bytes as little-endian units up to an even count, cut at the first zero unit
-  bool parsed = true;      // false when the numeric text did not parse (pattern, ansi and unicode then empty)
+};
+
+// The texts of count bytes (any count >= 0; no holder limits them).
+PatternTexts TextsOfBytes(const uint8_t* bytes, int count, const PatternNumberFormat& format);
+
+// One pattern and its three texts (numeric may be longer than a field holds).
+struct PatternForms : PatternTexts {
+  ByteSequence pattern;    // the bytes the dialog returns
+  bool parsed = true;      // false when the numeric text did not parse (pattern and texts then empty)
   bool cut = false;        // the edited text gave more bytes than the holder takes; the first ones were kept
 
   // OK (and Replace all) are enabled exactly when the pattern is not empty.

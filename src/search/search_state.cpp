@@ -3,18 +3,11 @@
 
 #include <algorithm>
 
-namespace {
-ByteSequence g_pattern;
-int g_lastSearchLength = 0;
-}  // namespace
+SearchState g_search;
 
-int LastSearchLength() { return g_lastSearchLength; }
-void SetLastSearchLength(int length) { g_lastSearchLength = length < 0 ? 0 : length; }
-
-const ByteSequence& CurrentSearchPattern() { return g_pattern; }
+void ResetSearchState() { g_search = SearchState{}; }
 
 void SetCurrentSearchPattern(const ByteSequence& pattern) {
-  g_pattern = pattern;
-  g_pattern.count = std::clamp(pattern.count, 0, kByteSequenceCapacity);
-  SetLastSearchLength(g_pattern.count);
+  g_search.pattern = pattern;
+  g_search.pattern.count = std::clamp(pattern.count, 0, kByteSequenceCapacity);
 }

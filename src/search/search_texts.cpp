@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/codepage.h"
 #include "search/search_options.h"
 
 std::string NotFoundText(const ByteSequence& pattern, int activeColumn, const PatternNumberFormat& format) {
@@ -18,8 +19,8 @@ std::string NotFoundText(const ByteSequence& pattern, int activeColumn, const Pa
 }
 
 std::u16string NotFoundTextWide(const ByteSequence& pattern) {
-  PatternForms forms = FormsOfBytes(pattern.bytes, pattern.count, PatternNumberFormatFor(kRadixHex));
-  return u"\"" + forms.unicode + u"\"が見つかりません";
+  PatternTexts texts = TextsOfBytes(pattern.bytes, pattern.count, PatternNumberFormatFor(kRadixHex));
+  return u"\"" + texts.unicode + u"\"" + AnsiToUtf16(kMsgNotFound);
 }
 
 std::string ReplacedCountText(int count) {
@@ -40,4 +41,12 @@ OptionTexts ConfirmOptionTexts(int options) {
   return {(options & kSearchCaseSensitive) ? "大/小文字を区別する" : "大/小文字を区別しない",
           (options & kSearchWidthSensitive) ? "全/半角を区別する" : "全/半角を区別しない",
           (options & kSearchUpward) ? "上" : "下"};
+}
+
+ConfirmTexts ConfirmTextsFor(const ReplaceConfirm& info) {
+  const PatternNumberFormat format{info.radix, info.width, info.signedFlag != 0};
+  const int matchCount = std::clamp<int>(info.matchCount, 0, static_cast<int>(sizeof info.match));
+  const int replacementCount = std::clamp(info.replacement.count, 0, kByteSequenceCapacity);
+  return {TextsOfBytes(info.match, matchCount, format), TextsOfBytes(info.replacement.bytes, replacementCount, format),
+          MatchRangeText(info.anchor, info.caret, info.addressRadix), ConfirmOptionTexts(info.options)};
 }

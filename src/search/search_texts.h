@@ -8,6 +8,7 @@
 #include "core/number_text.h"
 #include "core/messages.h"
 #include "search/pattern_forms.h"
+#include "search/replace_loop.h"
 
 // The not-found message for the numeric (activeColumn 0) or character column
 // (1): a double quote, the pattern as numbers in format (column 0) or as ANSI text
@@ -17,10 +18,6 @@ std::string NotFoundText(const ByteSequence& pattern, int activeColumn, const Pa
 // The same for the UNICODE column (2), as UTF-16: the pattern's bytes as
 // little-endian units up to an even count and its first zero unit.
 std::u16string NotFoundTextWide(const ByteSequence& pattern);
-
-// The failures a search or the replace loop reports.
-
-// The progress text of searching.
 
 // "%d個の数列を置換しました" with count.
 std::string ReplacedCountText(int count);
@@ -37,3 +34,14 @@ struct OptionTexts {
   const char* directionText;
 };
 OptionTexts ConfirmOptionTexts(int options);
+
+// Everything the confirmation dialog shows about one occurrence: the bytes
+// matched and the replacement in the three forms (in the request's number
+// format), the range line and the option lines.
+struct ConfirmTexts {
+  PatternTexts match;
+  PatternTexts replacement;
+  std::string range;
+  OptionTexts options;
+};
+ConfirmTexts ConfirmTextsFor(const ReplaceConfirm& info);

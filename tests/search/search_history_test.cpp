@@ -9,27 +9,27 @@ using Entry = std::vector<uint8_t>;
 
 void Enter(PatternHistory& h, const Entry& e) { EnterPatternHistory(h, e.data(), static_cast<int>(e.size())); }
 
-TEST(PatternHistory, NewPatternGoesToTheFront) {
-  PatternHistory h;
-  Enter(h, {1});
-  Enter(h, {2, 3});
-  EXPECT_EQ(h, (PatternHistory{{2, 3}, {1}}));
-}
-
-TEST(PatternHistory, KnownPatternMovesToTheFrontWithoutADuplicate) {
-  PatternHistory h{{1}, {2}, {3}, {4}};
-  Enter(h, {3});
-  EXPECT_EQ(h, (PatternHistory{{3}, {1}, {2}, {4}}));
-  Enter(h, {3});
-  EXPECT_EQ(h, (PatternHistory{{3}, {1}, {2}, {4}}));
-  Enter(h, {4});
-  EXPECT_EQ(h, (PatternHistory{{4}, {3}, {1}, {2}}));
-}
-
-TEST(PatternHistory, SameBytesWithADifferentCountAreDifferent) {
-  PatternHistory h{{1, 2}};
-  Enter(h, {1});
-  EXPECT_EQ(h, (PatternHistory{{1}, {1, 2}}));
+TEST(PatternHistory, EntriesMoveToTheFrontWithoutDuplicates) {
+  struct Row {
+    const char* why;
+    PatternHistory before;
+    Entry entered;
+    PatternHistory after;
+  };
+  const Row rows[] = {
+      {"a new pattern goes to the front", {{1}}, {2, 3}, {{2, 3}, {1}}},
+      {"a known one moves to the front", {{1}, {2}, {3}, {4}}, {3}, {{3}, {1}, {2}, {4}}},
+      {"the front one stays", {{3}, {1}}, {3}, {{3}, {1}}},
+      {"the last one moves up", {{1}, {2}, {4}}, {4}, {{4}, {1}, {2}}},
+      {"the same bytes with another count differ", {{1, 2}}, {1}, {{1}, {1, 2}}},
+      {"an empty pattern is ignored", {{1}}, {}, {{1}}},
+      {"an overlong pattern is ignored", {{1}}, Entry(129, 7), {{1}}},
+  };
+  for (const Row& r : rows) {
+    PatternHistory h = r.before;
+    Enter(h, r.entered);
+    EXPECT_EQ(h, r.after) << r.why;
+  }
 }
 
 TEST(PatternHistory, The33rdPatternDropsTheOldest) {
@@ -42,13 +42,6 @@ TEST(PatternHistory, The33rdPatternDropsTheOldest) {
   ASSERT_EQ(h.size(), 32u);
   EXPECT_EQ(h.front(), Entry{2});
   EXPECT_EQ(h.back(), Entry{3});
-}
-
-TEST(PatternHistory, EmptyOrOverlongPatternsAreIgnored) {
-  PatternHistory h{{1}};
-  Enter(h, {});
-  Enter(h, Entry(129, 7));
-  EXPECT_EQ(h, (PatternHistory{{1}}));
 }
 
 }  // namespace

@@ -19,15 +19,10 @@ constexpr int kDown = kSearchCaseSensitive | kSearchWidthSensitive;
 constexpr int kUp = kDown | kSearchUpward;
 
 // A clock that moves by step microseconds each time it is read.
-class SteppingClock final : public PaceClock {
- public:
-  explicit SteppingClock(int64_t step) : step_(step) {}
-  int64_t NowMicroseconds() override { return now_ += step_; }
-  int reads() const { return static_cast<int>(now_ / (step_ ? step_ : 1)); }
-
- private:
-  int64_t step_;
-  int64_t now_ = 0;
+struct SteppingClock final : PaceClock {
+  explicit SteppingClock(int64_t s) : step(s) {}
+  int64_t NowMicroseconds() override { return ++reads * step; }
+  int64_t step, reads = 0;
 };
 
 void SetText(Document& doc, const std::string& text) { SetContent(doc, Bytes(text.begin(), text.end())); }
@@ -86,61 +81,20 @@ TEST(Search, StretchAndSelection) {
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(r.anchor, c.anchorAfter);
     EXPECT_EQ(r.caret, c.caretAfter);
-    if (r.status == SearchStatus::kFound) {
-      EXPECT_EQ(doc.digitIndex, 0);
-    }
+    EXPECT_EQ(doc.digitIndex, r.status == SearchStatus::kFound ? 0 : 1);
   }
 }
 
-TEST(Search, UpwardFindsThePatternAtOffsetZeroFromAnywhereAfterIt) {
+TEST(Search, LongSelectionsLimitAndWidthInsensitiveMatchesSelectTheirOwnBytes) {
   Document doc;
-  SetText(doc, "ABxAxBxx");
-  for (int32_t caret = 2; caret <= doc.length; ++caret) {
-    Outcome r = Find(doc, "AB", kUp, caret, -1);
-    EXPECT_EQ(r.anchor, 2) << caret;
-    EXPECT_EQ(r.caret, 0) << caret;
-  }
-}
-
-TEST(Search, LongSelectionLimitsEvenWhenItBeginsWithThePattern) {
-  std::string text = "AB" + std::string(300, '.') + "AB";
-  Document doc;
-  SetText(doc, text);
+  SetText(doc, "AB" + std::string(300, '.') + "AB");
   EXPECT_EQ(Find(doc, "AB", kDown, 256, 0).caret, 2);    // 256 bytes: searched from the caret toward 0
   EXPECT_EQ(Find(doc, "AB", kDown, 255, 0).caret, 304);  // 255 bytes: the previous match
-}
-
-TEST(Search, WidthInsensitiveMatchSelectsItsOwnBytes) {
-  Document doc;
   SetText(doc, "xxＡＢＣyy");
   Outcome any = Find(doc, "abc", 0, 0, -1);
-  EXPECT_EQ(any.status, SearchStatus::kFound);
   EXPECT_EQ(any.anchor, 2);
   EXPECT_EQ(any.caret, 8);
   EXPECT_EQ(Find(doc, "abc", kSearchWidthSensitive, 0, -1).status, SearchStatus::kNotFound);
-  SetText(doc, "xxABCyy");
-  EXPECT_EQ(Find(doc, "abc", kSearchWidthSensitive, 0, -1).caret, 5);
-}
-
-TEST(Search, RepeatedSearchesMovePastEachMatch) {
-  Document doc;
-  SetText(doc, "AAAAAA");
-  std::vector<int32_t> down, up;
-  for (int i = 0; i < 4; ++i) down.push_back(Find(doc, "AA", kDown, doc.caret, doc.anchor).caret);
-  EXPECT_EQ(down, (std::vector<int32_t>{2, 4, 6, 6}));
-  for (int i = 0; i < 4; ++i) up.push_back(Find(doc, "AA", kUp, doc.caret, doc.anchor).caret);
-  EXPECT_EQ(up, (std::vector<int32_t>{4, 2, 0, 0}));
-}
-
-TEST(Search, EmptyDocumentAndLongPattern) {
-  for (int options : {0, kDown, kUp, int{kSearchUpward}}) {
-    Document doc;
-    SetText(doc, "");
-    EXPECT_EQ(Find(doc, "a", options, 0, -1).status, SearchStatus::kNotFound);
-    SetText(doc, "ab");
-    EXPECT_EQ(Find(doc, "abc", options, 0, 2).status, SearchStatus::kNotFound);
-    EXPECT_EQ(Find(doc, "abc", options, 1, 2).status, SearchStatus::kNotFound);  // a 1-byte selection
-  }
 }
 
 TEST(Search, ReportsProgressFailures) {
@@ -163,9 +117,7 @@ TEST(Search, ReportsProgressFailures) {
 }
 
 // 4 MiB of filler in blocks as loading lays them out; the pattern is absent.
-void FillBig(Document& doc) {
-  SetBlocks(doc, std::vector<int32_t>(96, 43690));
-}
+void FillBig(Document& doc) { SetBlocks(doc, std::vector<int32_t>(96, 43690)); }
 
 TEST(Search, PumpsByElapsedTimeNotByPosition) {
   Document doc;
@@ -181,7 +133,7 @@ TEST(Search, PumpsByElapsedTimeNotByPosition) {
   SteppingClock tenMs(10000);  // every reading of the clock is 10 ms later
   EXPECT_EQ(Search(doc, 0, -1, searcher, progress, tenMs).status, SearchStatus::kNotFound);
   EXPECT_GT(progress.pumps, 0);
-  EXPECT_EQ(progress.pumps, (tenMs.reads() - 1) / 3);  // one pump per 30 ms after the first reading
+  EXPECT_EQ(progress.pumps, (tenMs.reads - 1) / 3);  // one pump per 30 ms after the first reading
 }
 
 TEST(Search, AbortStopsAtThePumpThatSetsIt) {

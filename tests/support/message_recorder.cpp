@@ -1,14 +1,21 @@
 // A message handler for tests.
 #include "support/message_recorder.h"
 
+#include "core/codepage.h"
+
 namespace {
 MessageRecorder* g_current = nullptr;
 }
 
-MessageRecorder::MessageRecorder() : previous_(SetMessageHandler(&MessageRecorder::Handle)) { g_current = this; }
+MessageRecorder::MessageRecorder()
+    : previous_(SetMessageHandler(&MessageRecorder::Handle)),
+      previousWide_(SetWideMessageHandler(&MessageRecorder::HandleWide)) {
+  g_current = this;
+}
 
 MessageRecorder::~MessageRecorder() {
   SetMessageHandler(previous_);
+  SetWideMessageHandler(previousWide_);
   g_current = nullptr;
 }
 
@@ -19,11 +26,19 @@ std::vector<std::string> MessageRecorder::texts() const {
 }
 
 MessageAnswer MessageRecorder::Handle(void*, const char* text, MessageButtons buttons, MessageIcon icon) {
-  MessageRecorder* self = g_current;
-  self->messages_.push_back({text, buttons, icon});
-  if (!self->answers_.empty()) {
-    MessageAnswer a = self->answers_.front();
-    self->answers_.pop_front();
+  return g_current->Record({text, buttons, icon, false, {}});
+}
+
+MessageAnswer MessageRecorder::HandleWide(void*, const char16_t* text, MessageButtons buttons, MessageIcon icon) {
+  return g_current->Record({Utf16ToAnsi(text), buttons, icon, true, text});
+}
+
+MessageAnswer MessageRecorder::Record(RecordedMessage message) {
+  const MessageButtons buttons = message.buttons;
+  messages_.push_back(std::move(message));
+  if (!answers_.empty()) {
+    MessageAnswer a = answers_.front();
+    answers_.pop_front();
     return a;
   }
   switch (buttons) {

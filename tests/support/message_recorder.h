@@ -8,12 +8,14 @@
 #include "core/user_message.h"
 
 struct RecordedMessage {
-  std::string text;
+  std::string text;        // a wide message's text in the ANSI code page
   MessageButtons buttons;
   MessageIcon icon;
+  bool wide = false;       // shown with ShowWideMessage
+  std::u16string wideText;
 };
 
-// Installs itself as the message handler for its lifetime. Answers come from
+// Installs itself as the message handler (ANSI and wide) for its lifetime. Answers come from
 // the queue given with Answer(); when it is empty the first button's answer is given.
 class MessageRecorder {
  public:
@@ -30,7 +32,10 @@ class MessageRecorder {
 
  private:
   static MessageAnswer Handle(void* owner, const char* text, MessageButtons buttons, MessageIcon icon);
+  static MessageAnswer HandleWide(void* owner, const char16_t* text, MessageButtons buttons, MessageIcon icon);
+  MessageAnswer Record(RecordedMessage message);
   MessageHandler previous_;
+  WideMessageHandler previousWide_;
   std::vector<RecordedMessage> messages_;
   std::deque<MessageAnswer> answers_;
 };

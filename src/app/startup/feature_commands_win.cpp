@@ -3,10 +3,12 @@
 
 #include "imageview/image_command_win.h"
 #include "print/print_commands_win.h"
+#include "search/search_commands_win.h"
 #include "structs/structure_commands_win.h"
 
 void RegisterFeatureCommands() {
   RegisterImageViewCommand();
   RegisterInfoViewCommand();
   RegisterPrintCommand();
+  RegisterSearchCommands();
 }

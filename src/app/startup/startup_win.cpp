@@ -29,6 +29,7 @@
 #include "hexview/commands/view_command_table_win.h"
 #include "hexview/view_state_win.h"
 #include "imageview/image_view_win.h"
+#include "search/search_state.h"
 #include "core/user_message.h"
 #include "resources/resource_ids.h"
 
@@ -119,6 +120,7 @@ void ResetProcessState() {
   ResetViewState();
   ResetInfoViewState();
   ResetImageViewState();
+  ResetSearchState();
   RegisterFeatureCommands();
 }
 
