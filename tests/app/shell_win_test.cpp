@@ -331,10 +331,12 @@ TEST(ShellMenus, InitialStatesWithoutAndWithADocument) {
   EXPECT_TRUE(ButtonEnabled(IDM_SAVE));
   EXPECT_FALSE(ButtonEnabled(IDM_UNDO));
   // What is not built yet stays grayed rather than doing nothing.
-  for (UINT id : {IDM_PRINT, IDM_PROPERTIES, IDM_INFO, IDM_IMAGE, IDM_FIND, IDM_FINDNEXT, IDM_REPLACE, IDM_STRUCTURES,
-                  IDM_FILETYPES})
+  for (UINT id : {IDM_PRINT, IDM_INFO, IDM_IMAGE, IDM_FIND, IDM_FINDNEXT, IDM_REPLACE, IDM_STRUCTURES})
     EXPECT_FALSE(MenuItemEnabled(id)) << id;
-  for (int id : {IDM_PRINT, IDM_PROPERTIES, IDM_INFO, IDM_FIND, IDM_REPLACE}) EXPECT_FALSE(ButtonEnabled(id)) << id;
+  for (int id : {IDM_PRINT, IDM_INFO, IDM_FIND, IDM_REPLACE}) EXPECT_FALSE(ButtonEnabled(id)) << id;
+  EXPECT_TRUE(MenuItemEnabled(IDM_PROPERTIES));
+  EXPECT_TRUE(ButtonEnabled(IDM_PROPERTIES));
+  EXPECT_TRUE(MenuItemEnabled(IDM_FILETYPES));
   MENUITEMINFOA check = {};
   check.cbSize = sizeof check;
   check.fMask = MIIM_STATE;

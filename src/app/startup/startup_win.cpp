@@ -24,7 +24,7 @@
 #include "app/startup/single_instance_win.h"
 #include "app/startup/window_classes_win.h"
 #include "core/text_limits.h"
-#include "filetypes/file_type.h"
+#include "filetypes/filetypes_state.h"
 #include "hexview/commands/view_command_table_win.h"
 #include "hexview/view_state_win.h"
 #include "core/user_message.h"
@@ -85,8 +85,8 @@ bool PrepareFrame(HINSTANCE instance, int showCommand) {
     FailAndDestroyFrame(kMsgCannotChangeMenuItem);
     return false;
   }
-  // The template and file type dialogs do not exist yet.
-  for (UINT id : {IDM_STRUCTURES, IDM_FILETYPES}) EnableMenuItem(bar, id, MF_BYCOMMAND | MF_GRAYED);
+  // The template dialogs do not exist yet.
+  for (UINT id : {IDM_STRUCTURES}) EnableMenuItem(bar, id, MF_BYCOMMAND | MF_GRAYED);
   WindowsRegistryStore registry;
   IniFile ini(g_startupOptions.iniPath);
   bool closeFailed = false;
@@ -111,7 +111,7 @@ bool PrepareFrame(HINSTANCE instance, int showCommand) {
 
 void ResetProcessState() {
   ResetShellState();
-  g_fileTypes = FileTypeList{};
+  ResetFileTypesState();
   g_structures = StructureList{};
   ClearViewCommands();
   ResetViewState();
