@@ -18,6 +18,7 @@
 #include "hexview/hex_view_win.h"
 #include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_resources_win.h"
+#include "shell/process_state.h"
 #include "shell/shell.h"
 #include "support/emf_records_win.h"
 #include "support/shell_fixture_win.h"
@@ -93,11 +94,15 @@ TEST_F(PropertiesCommand, LoadingTheExecutableTypeKeepsTheNameAndBytes) {
     DialogDriver::Press(d, IDC_PROP_LOADTYPE);
   });
   dialogs->Then([&](HWND d) {
+    EXPECT_EQ(SendDlgItemMessageA(d, IDC_LOADFT_LIST, LB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendDlgItemMessageA(d, IDC_LOADFT_LIST, LB_GETCURSEL, 0, 0), 1) << "the Open filter's type";
     SendDlgItemMessageA(d, IDC_LOADFT_LIST, LB_SETCURSEL, 0, 0);
-    DialogDriver::Press(d, IDOK);
+    SendMessageA(d, WM_COMMAND, MAKEWPARAM(IDC_LOADFT_LIST, LBN_DBLCLK), 0);
     DialogDriver::Press(dialog, IDOK);
   });
+  g_settings.filter = 0x0201;
   Command(IDM_PROPERTIES);
+  EXPECT_EQ(g_settings.filter, 0x0201) << "the choice is not remembered";
   const FileType& exe = g_fileTypes.types[0];
   EXPECT_EQ(doc->options, exe.view);
   EXPECT_EQ(std::memcmp(doc->color, exe.color, sizeof doc->color), 0);
@@ -140,7 +145,7 @@ TEST_F(PropertiesCommand, TheRepaintedDumpUsesExactlyTheNewColoursAndFont) {
     DialogDriver::Press(dialog, IDC_PROP_FONT);
   });
   dialogs->Then([&](HWND picker) {
-    AnswerFont(picker, kFixedFace);
+    AnswerFont(picker);
     DialogDriver::Press(dialog, IDOK);
   });
   Command(IDM_PROPERTIES);
