@@ -90,9 +90,9 @@ void ChangeSystemColorsFromBox(HWND dialog, PropertiesModel& model) {
 // goes to every selected line.
 void PickColor(HWND dialog, PropertiesModel& model) {
   ReadSelection(dialog, model);
-  CHOOSECOLORA choice = {};
   ColorRef first = 0;
   if (!FirstSelectedColor(model, &first)) return;
+  CHOOSECOLORA choice = {};
   COLORREF custom[16];
   for (int i = 0; i < 16; ++i) custom[i] = CustomColors()[i];
   choice.lStructSize = sizeof choice;

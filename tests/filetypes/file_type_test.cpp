@@ -16,7 +16,8 @@ TEST(InstallBuiltinFileTypes, TwoTypesByteForByteAndAStoredListKept) {
   InstallBuiltinFileTypes(list, kSystem);
   ASSERT_EQ(list.types.size(), 2u);
   // "ＭＳ ゴシック" in code page 932, zeros to the end of the face.
-  const LogFont font{-13, 0, 0, 0, 400, 0, 0, 0, 128, 4, 0, 1, 49, "\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E"};
+  const LogFont font{-13, 0, 0, 0, 400, 0, 0, 0, 128, 4, 0, 1, 49,
+                     "\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E"};
   const struct {
     const char* text;  // 実行可能ﾌｧｲﾙ, すべてのﾌｧｲﾙ
     const char* ext;
@@ -61,7 +62,8 @@ TEST(MatchesPattern, Table) {
       {"\x83\x65.txt", "\x83\x45.txt", false, "trail bytes are not upper-cased (テ is not ウ)"},
       {"a<b.txt", "*.TXT", false, "an unsplittable path matches nothing"},
   };
-  for (const auto& r : rows) EXPECT_EQ(MatchesPattern(r.path, r.pattern), r.match) << r.path << " ~ " << r.pattern << ": " << r.why;
+  for (const auto& r : rows)
+    EXPECT_EQ(MatchesPattern(r.path, r.pattern), r.match) << r.path << " ~ " << r.pattern << ": " << r.why;
 }
 
 TEST(SelectFileType, Table) {

@@ -42,7 +42,8 @@ class PropertiesDialogTest : public ::testing::Test {
 
 TEST_F(PropertiesDialogTest, ShowsTheRecordCancelKeepsItOkStoresTheControls) {
   dialogs.Then([&](HWND d) {
-    for (int id : {IDC_PROP_RADIX_SDEC, IDC_PROP_ADDRESS_DEC, IDC_PROP_MOTOROLA, IDC_PROP_RECYCLE, IDC_PROP_ASKOVERWRITE})
+    for (int id : {IDC_PROP_RADIX_SDEC, IDC_PROP_ADDRESS_DEC, IDC_PROP_MOTOROLA, IDC_PROP_RECYCLE,
+                   IDC_PROP_ASKOVERWRITE})
       EXPECT_TRUE(Checked(d, id)) << id;
     EXPECT_FALSE(Checked(d, IDC_PROP_SYSCOLORS));
     EXPECT_EQ(SendDlgItemMessageA(d, IDC_PROP_COLORLIST, LB_GETCOUNT, 0, 0), kColorCount);
