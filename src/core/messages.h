@@ -87,6 +87,9 @@ inline constexpr char kMsgCannotSetStretchMode[] = "伸縮ｺﾋﾟｰﾓｰﾄ�
 inline constexpr char kMsgCannotStretchBitmap[] = "ﾋﾞｯﾄﾏｯﾌﾟを伸縮してｺﾋﾟｰできません";
 inline constexpr char kMsgCannotDeleteBitmap[] = "ﾋﾞｯﾄﾏｯﾌﾟを削除できません";
 inline constexpr char kMsgCannotFreeDll[] = "DLLを解放できません";
+inline constexpr char kMsgCannotFillRect[] = "長方形を塗りつぶしできません";
+inline constexpr char kMsgCannotDrawFocusRect[] = "ﾌｫｰｶｽを持つ長方形を描画できません";
+inline constexpr char kMsgCannotWriteText[] = "文字列を書き込みできません";
 
 // Dialog controls.
 inline constexpr char kMsgCannotSetControlText[] = "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽのｺﾝﾄﾛｰﾙに文字列を設定できません";
@@ -95,6 +98,7 @@ inline constexpr char kMsgCannotSetCheck[] = "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸ�
 inline constexpr char kMsgCannotCheckRadio[] = "ﾗｼﾞｵﾎﾞﾀﾝをﾁｪｯｸできません";
 inline constexpr char kMsgCannotGetControl[] = "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽのｺﾝﾄﾛｰﾙのﾊﾝﾄﾞﾙを取得できません";
 inline constexpr char kMsgCannotEndDialog[] = "ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを破棄できません";
+inline constexpr char kMsgCannotMakeDragList[] = "ﾄﾞﾗｯｸﾘｽﾄﾎﾞｯｸｽに変更できません";
 
 // The clipboard.
 inline constexpr char kMsgCannotOpenClipboard[] = "ｸﾘｯﾌﾟﾎﾞｰﾄﾞをｵｰﾌﾟﾝできません";
@@ -137,4 +141,3 @@ inline constexpr char kMsgCannotGetToolbarItemRect[] = "ﾂｰﾙﾊﾞｰのﾎ
 inline constexpr char kMsgCannotGetToolTips[] = "ﾂｰﾙﾊﾞｰのﾂｰﾙﾋﾝﾄｺﾝﾄﾛｰﾙを取得できません";
 inline constexpr char kMsgCannotAddTool[] = "ﾂｰﾙﾋﾝﾄｺﾝﾄﾛｰﾙにﾂｰﾙを追加できません";
 inline constexpr char kMsgCannotSetWindowInfo[] = "ｳｲﾝﾄﾞｳの情報を設定できません";
-inline constexpr char kMsgCannotMakeDragList[] = "ﾄﾞﾗｯｸﾘｽﾄﾎﾞｯｸｽに変更できません";

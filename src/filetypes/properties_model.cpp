@@ -2,6 +2,7 @@
 #include "filetypes/properties_model.h"
 
 #include <algorithm>
+#include <array>
 
 #include "core/undo.h"
 
@@ -10,6 +11,11 @@ namespace {
 // Pitch bits of lfPitchAndFamily.
 constexpr uint8_t kPitchMask = 0x03;
 constexpr uint8_t kFixedPitch = 0x01;
+
+constexpr std::array<ColorRef, 16> kInitialCustomColors = {0x404040, 0xFF8000, 0x80FF00, 0xFF0080, 0x00FF80, 0x8000FF,
+                                                          0x0080FF, 0xFF8080, 0x80FF80, 0x8080FF, 0xFFFF80, 0xFF80FF,
+                                                          0x80FFFF, 0xFFFFC0, 0xFFC0FF, 0xC0FFFF};
+std::array<ColorRef, 16> g_customColors = kInitialCustomColors;
 
 int RadioIndex(int value, int count) { return value >= 0 && value < count ? value : 0; }
 
@@ -144,8 +150,6 @@ int LoadFileTypePreselection(int index, int count) {
   return index >= 0 && index < count ? index : 0;
 }
 
-ColorRef* CustomColors() {
-  static ColorRef colors[16] = {0x404040, 0xFF8000, 0x80FF00, 0xFF0080, 0x00FF80, 0x8000FF, 0x0080FF, 0xFF8080,
-                                0x80FF80, 0x8080FF, 0xFFFF80, 0xFF80FF, 0x80FFFF, 0xFFFFC0, 0xFFC0FF, 0xC0FFFF};
-  return colors;
-}
+ColorRef* CustomColors() { return g_customColors.data(); }
+
+void ResetCustomColors() { g_customColors = kInitialCustomColors; }

@@ -91,5 +91,7 @@ void ApplyDocumentProperties(Document& doc, const FileType& record);
 // inside the list (-1 for an empty list).
 int LoadFileTypePreselection(int index, int count);
 
-// The picker's custom colours: 16 values that live for the whole process.
+// The picker's custom colours: 16 values that live for the whole process (not saved).
 ColorRef* CustomColors();
+// Puts them back to their values at process start.
+void ResetCustomColors();

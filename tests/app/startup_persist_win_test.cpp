@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "resources/resource_ids.h"
 #include "support/settings_registry_win.h"
 
 namespace {
@@ -46,6 +47,41 @@ HWND FindTopLevel(DWORD process, const char* className) {
   Search s{process, className, nullptr};
   EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&s));
   return s.found;
+}
+
+struct DialogSearch {
+  DWORD process;
+  int control;
+  HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
+  auto* s = reinterpret_cast<DialogSearch*>(param);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (process == s->process && std::string(name) == "#32770" && IsWindowVisible(window) &&
+      GetDlgItem(window, s->control) != nullptr) {
+    s->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The visible dialog of the process that has the control, waiting for it to appear.
+HWND WaitForDialog(DWORD process, int control) {
+  for (DWORD waited = 0; waited < kWaitMs; waited += 50) {
+    DialogSearch s{process, control, nullptr};
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&s));
+    if (s.found != nullptr) return s.found;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+void Press(HWND dialog, int button) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
 }
 
 BOOL CALLBACK LongestStatic(HWND child, LPARAM param) {
@@ -101,6 +137,8 @@ class ProgramRun {
     }
     return false;
   }
+
+  DWORD id() const { return info_.dwProcessId; }
 
   DWORD ExitCode() const {
     DWORD code = 0;
@@ -201,6 +239,85 @@ TEST_F(StartupPersistence, CancellingTheQuestionLeavesNoKey) {
   ASSERT_TRUE(run.WaitForExit(IDCANCEL, &question));
   EXPECT_EQ(question, kQuestion);
   EXPECT_FALSE(ProgramKeyExists());
+}
+
+}  // namespace
+
+namespace {
+
+// A file type changed in the dialogs of one run (octal numbers, its own background)
+// is stored at exit; the next run opens a file of that type with both.
+TEST_F(StartupPersistence, AChangedFileTypeReachesTheNextRun) {
+  const COLORREF back = RGB(0x20, 0x90, 0x40);
+  {
+    ProgramRun run(noIni_);
+    ASSERT_TRUE(run.started());
+    HWND frame = run.WaitForWindow(kFrameClass);
+    ASSERT_NE(frame, nullptr);
+    PostMessageA(frame, WM_COMMAND, IDM_FILETYPES, 0);
+    HWND list = WaitForDialog(run.id(), IDC_FTLIST_NEW);
+    ASSERT_NE(list, nullptr);
+    Press(list, IDC_FTLIST_EDIT);  // the first type, the executable files
+    HWND detail = WaitForDialog(run.id(), IDC_FTDETAIL_TEXT);
+    ASSERT_NE(detail, nullptr);
+    SendDlgItemMessageA(detail, IDC_PROP_RADIX_OCT, BM_CLICK, 0, 0);
+    HWND colors = GetDlgItem(detail, IDC_PROP_COLORLIST);
+    SendMessageA(colors, LB_SETSEL, TRUE, 1);
+    SendMessageA(detail, WM_COMMAND, MAKEWPARAM(IDC_PROP_COLORLIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(colors));
+    Press(detail, IDC_PROP_CHANGECOLOR);
+    HWND picker = WaitForDialog(run.id(), 706);
+    ASSERT_NE(picker, nullptr);
+    SetDlgItemInt(picker, 706, GetRValue(back), FALSE);
+    SetDlgItemInt(picker, 707, GetGValue(back), FALSE);
+    SetDlgItemInt(picker, 708, GetBValue(back), FALSE);
+    Press(picker, IDOK);
+    while (IsWindow(picker)) Sleep(20);
+    Press(detail, IDOK);
+    Press(list, IDCANCEL);
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    std::string question;
+    ASSERT_TRUE(run.WaitForExit(IDOK, &question));
+  }
+  EXPECT_EQ(GetRawValue("FILETYPE0", "view").data, (std::vector<BYTE>{1, 0, 0, 0}));
+
+  char dir[MAX_PATH];
+  GetTempPathA(sizeof dir, dir);
+  const std::string file = std::string(dir) + "varnel_persist_probe.exe";
+  HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(h, "MZ", 2, &written, nullptr);
+  CloseHandle(h);
+  {
+    ProgramRun run(noIni_ + " \"" + file + "\"");
+    ASSERT_TRUE(run.started());
+    HWND frame = run.WaitForWindow(kFrameClass);
+    ASSERT_NE(frame, nullptr);
+    HWND view = nullptr;
+    for (DWORD waited = 0; view == nullptr && waited < kWaitMs; waited += 50, Sleep(50))
+      view = FindWindowExA(FindWindowExA(frame, nullptr, "MDIClient", nullptr), nullptr, "BINClass", nullptr);
+    ASSERT_NE(view, nullptr);
+    RECT client;
+    GetClientRect(view, &client);
+    POINT below{client.right / 2, client.bottom - 6};  // under the one line of data
+    ClientToScreen(view, &below);
+    HDC screen = GetDC(nullptr);
+    COLORREF shown = CLR_INVALID;
+    for (DWORD waited = 0; shown != back && waited < kWaitMs; waited += 50, Sleep(50))
+      shown = GetPixel(screen, below.x, below.y);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(shown, back);
+    PostMessageA(frame, WM_COMMAND, IDM_PROPERTIES, 0);
+    HWND properties = WaitForDialog(run.id(), IDC_PROP_LOADTYPE);
+    ASSERT_NE(properties, nullptr);
+    EXPECT_EQ(IsDlgButtonChecked(properties, IDC_PROP_RADIX_OCT), BST_CHECKED);
+    EXPECT_EQ(SendDlgItemMessageA(properties, IDC_PROP_COLORLIST, LB_GETITEMDATA, 1, 0), static_cast<LRESULT>(back));
+    Press(properties, IDCANCEL);
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    std::string message;
+    ASSERT_TRUE(run.WaitForExit(IDCANCEL, &message));
+    EXPECT_EQ(message, "");
+  }
+  DeleteFileA(file.c_str());
 }
 
 }  // namespace

@@ -187,7 +187,8 @@ class Program {
     std::string dir(self, GetModuleFileNameA(nullptr, self, sizeof self));
     dir = dir.substr(0, dir.rfind('\\'));
     std::string line = "\"" + dir.substr(0, dir.rfind('\\')) + "\\varnel.exe\" " + arguments;
-    STARTUPINFOA si = {sizeof si};
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
     started_ = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_) != 0;
   }
   ~Program() {

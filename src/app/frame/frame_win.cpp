@@ -25,6 +25,7 @@
 #include "app/startup/window_classes_win.h"
 #include "core/text_limits.h"
 #include "core/user_message.h"
+#include "filetypes/file_type_list_dialog_win.h"
 #include "hexview/hex_view_win.h"
 #include "imageview/image_view_win.h"
 #include "resources/resource_ids.h"
@@ -201,7 +202,7 @@ LRESULT OnCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
     case IDM_EXIT: SendMessageA(frame, WM_CLOSE, 0, 0); return 0;
     case IDM_HISTORYCOUNT: RunHistoryCountDialog(frame); return 0;
     case IDM_STRUCTURES: RunStructuresCommand(); return 0;
-    case IDM_FILETYPES: return 0;
+    case IDM_FILETYPES: FileTypeListDialog(g_shell.mdiClient); return 0;
     case IDM_TILEHORZ: ArrangeWindows(WM_MDITILE, MDITILE_HORIZONTAL); return 0;
     case IDM_TILEVERT: ArrangeWindows(WM_MDITILE, MDITILE_VERTICAL); return 0;
     case IDM_CASCADE: ArrangeWindows(WM_MDICASCADE, 0); return 0;

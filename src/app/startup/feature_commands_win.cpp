@@ -1,6 +1,7 @@
 // Registering the commands other parts carry out on document windows.
 #include "app/startup/feature_commands_win.h"
 
+#include "app/documents/properties_command_win.h"
 #include "imageview/image_command_win.h"
 #include "print/print_commands_win.h"
 #include "search/search_commands_win.h"
@@ -10,5 +11,6 @@ void RegisterFeatureCommands() {
   RegisterImageViewCommand();
   RegisterInfoViewCommand();
   RegisterPrintCommand();
+  RegisterPropertiesCommand();
   RegisterSearchCommands();
 }

@@ -25,7 +25,7 @@
 #include "app/startup/single_instance_win.h"
 #include "app/startup/window_classes_win.h"
 #include "core/text_limits.h"
-#include "filetypes/file_type.h"
+#include "filetypes/filetypes_state.h"
 #include "hexview/commands/view_command_table_win.h"
 #include "hexview/view_state_win.h"
 #include "imageview/image_view_win.h"
@@ -88,8 +88,6 @@ bool PrepareFrame(HINSTANCE instance, int showCommand) {
     FailAndDestroyFrame(kMsgCannotChangeMenuItem);
     return false;
   }
-  // The file type dialogs do not exist yet.
-  EnableMenuItem(bar, IDM_FILETYPES, MF_BYCOMMAND | MF_GRAYED);
   WindowsRegistryStore registry;
   IniFile ini(g_startupOptions.iniPath);
   bool closeFailed = false;
@@ -114,7 +112,7 @@ bool PrepareFrame(HINSTANCE instance, int showCommand) {
 
 void ResetProcessState() {
   ResetShellState();
-  g_fileTypes = FileTypeList{};
+  ResetFileTypesState();
   g_structures = StructureList{};
   ClearViewCommands();
   ResetViewState();
