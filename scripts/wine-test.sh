@@ -94,11 +94,16 @@ wineserver=$WINE_LIB/wineserver
 ensure_display() {
   if [ -f "$state/display" ]; then
     local pid
+    local display
     pid=$(cat "$state/xvfb.pid" 2>/dev/null || echo)
-    if [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null; then
-      export DISPLAY=$(cat "$state/display")
+    display=$(cat "$state/display")
+    # A display someone else started counts only while it still answers.
+    if { [ -z "$pid" ] && DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1; } ||
+      { [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; }; then
+      export DISPLAY=$display
       return
     fi
+    rm -f "$state/display" "$state/xvfb.pid"
   fi
   mkdir -p "$state"
   if [ -n "${DISPLAY:-}" ]; then
