@@ -9,7 +9,7 @@
 #include <new>
 
 #include "hexview/render/view_resources_win.h"
-#include "input_helpers_win.h"
+#include "hexview/input_helpers_win.h"
 
 namespace {
 

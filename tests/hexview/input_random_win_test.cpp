@@ -12,7 +12,7 @@
 
 #include "hexview/render/dump_layout.h"
 #include "hexview/view_state_win.h"
-#include "input_helpers_win.h"
+#include "hexview/input_helpers_win.h"
 #include "resources/resource_ids.h"
 
 using namespace input;

@@ -7,7 +7,7 @@
 
 #include "hexview/input/char_input_win.h"
 #include "hexview/view_state_win.h"
-#include "input_helpers_win.h"
+#include "hexview/input_helpers_win.h"
 #include "resources/resource_ids.h"
 
 using namespace input;

@@ -10,7 +10,7 @@
 #include "hexview/status/ime_win.h"
 #include "hexview/status/status_line_win.h"
 #include "hexview/render/view_resources_win.h"
-#include "input_helpers_win.h"
+#include "hexview/input_helpers_win.h"
 
 using namespace input;
 

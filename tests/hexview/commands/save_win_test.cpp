@@ -13,7 +13,7 @@
 #include "core/display_types.h"
 #include "core/undo.h"
 #include "resources/resource_ids.h"
-#include "save_test_helpers_win.h"
+#include "hexview/save_test_helpers_win.h"
 
 namespace {
 

@@ -25,7 +25,7 @@
 #include "hexview/render/view_resources_win.h"
 #include "hexview/render/view_scroll.h"
 #include "hexview/render/view_scroll_win.h"
-#include "render_recording.h"
+#include "hexview/render_recording.h"
 #include "support/dialog_driver_win.h"
 #include "support/emf_records_win.h"
 #include "support/shell_fixture_win.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "hexview/render/dump_text.h"
-#include "render_recording.h"
+#include "hexview/render_recording.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "shell/menu_bar_win.h"
 #include "hexview/view_state_win.h"
 #include "core/display_types.h"
-#include "input_helpers_win.h"
+#include "hexview/input_helpers_win.h"
 #include "resources/resource_ids.h"
 
 using namespace input;

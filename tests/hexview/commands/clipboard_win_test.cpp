@@ -11,7 +11,7 @@
 #include "core/undo.h"
 #include "hexview/commands/clipboard_win.h"
 #include "resources/resource_ids.h"
-#include "save_test_helpers_win.h"
+#include "hexview/save_test_helpers_win.h"
 
 namespace {
 

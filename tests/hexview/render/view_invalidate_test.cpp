@@ -9,7 +9,7 @@
 #include "hexview/render/dump_paint.h"
 #include "hexview/render/view_invalidate.h"
 #include "hexview/render/view_scroll.h"
-#include "render_recording.h"
+#include "hexview/render_recording.h"
 
 namespace {
 

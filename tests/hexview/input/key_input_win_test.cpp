@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "input_helpers_win.h"
+#include "hexview/input_helpers_win.h"
 #include "resources/resource_ids.h"
 
 using namespace input;

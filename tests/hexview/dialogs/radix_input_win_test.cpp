@@ -12,7 +12,7 @@
 #include "hexview/dialogs/radix_input_win.h"
 #include "hexview/dialogs/radix_value.h"
 #include "resources/resource_ids.h"
-#include "save_test_helpers_win.h"
+#include "hexview/save_test_helpers_win.h"
 
 namespace {
 
