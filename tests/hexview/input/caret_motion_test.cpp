@@ -1,8 +1,8 @@
 // Caret moves by key, Tab, Escape and select all, on a 100-byte document with
 // hexadecimal cells, 16 bytes per line and a page of three lines.
-#include <gtest/gtest.h>
-
 #include "hexview/input/caret_motion.h"
+
+#include <gtest/gtest.h>
 
 // Found by the test framework next to CaretState, for readable failures.
 void PrintTo(const CaretState& s, std::ostream* os) {

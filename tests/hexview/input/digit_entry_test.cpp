@@ -1,10 +1,11 @@
 // Digits typed into the numeric area: bit groups of hexadecimal and binary
 // digits, insert versus overwrite, and the radixes that open the dialog.
+#include "hexview/input/digit_entry.h"
+
 #include <gtest/gtest.h>
 
 #include "core/number_text.h"
 #include "hexview/input/caret_entry_mode.h"
-#include "hexview/input/digit_entry.h"
 
 namespace {
 
@@ -79,26 +80,11 @@ TEST(DigitEntry, Plans) {
   }
 }
 
-TEST(DigitEntry, EveryHexDigitInEveryPosition) {
-  // All 16 digits in both nibbles of all 256 bytes: only the typed nibble changes.
-  for (int old = 0; old < 256; ++old)
-    for (int v = 0; v < 16; ++v)
-      for (int d = 0; d < 2; ++d) {
-        DigitEntryPlan p = PlanDigitEntry(kDigits[v], kRadixHex, kEntryOverwrite, 0, 1, false, d,
-                                          static_cast<uint8_t>(old));
-        const int expected = d == 0 ? (v << 4) | (old & 0x0F) : (old & 0xF0) | v;
-        ASSERT_EQ(p.newByte, expected) << old << " " << v << " " << d;
-      }
-}
-
 TEST(DigitEntry, DigitEntryEndsWhenTheCaretLeavesTheByte) {
   EXPECT_EQ(EntryModeAfterDigit(kEntryDigit, 1), kEntryDigit);
   EXPECT_EQ(EntryModeAfterDigit(kEntryDigit, 0), kEntryInsert);
   EXPECT_EQ(EntryModeAfterDigit(kEntryOverwrite, 0), kEntryOverwrite);
-  EXPECT_EQ(EntryModeAfterDigit(kEntryInsert, 0), kEntryInsert);
-  EXPECT_EQ(ToggledEntryMode(kEntryInsert), kEntryOverwrite);
-  EXPECT_EQ(ToggledEntryMode(kEntryOverwrite), kEntryInsert);
-  EXPECT_EQ(ToggledEntryMode(kEntryDigit), kEntryInsert);
+  EXPECT_EQ(ToggledEntryMode(kEntryDigit), kEntryInsert);  // a digit entry counts as overwrite
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // Client points to cells: the three areas, the separator, the space right of
 // the UTF-16 area, the address column and the ruler; drag scrolling.
-#include <gtest/gtest.h>
-
 #include "hexview/input/mouse_hit_test.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -25,7 +25,7 @@ ViewMetrics Metrics(int32_t length, int digits = 2, int pageColumns = 91, int pa
 int X(int column) { return (column + 9) * 8 + 3; }
 int Y(int row) { return row * 16 + 5; }
 
-TEST(MouseHitTest, AreasAndEdges) {
+TEST(MouseHitTest, AreasEdgesScrollAndBinaryCells) {
   const ViewMetrics m = Metrics(100);
   struct Case {
     const char* name;
@@ -47,13 +47,10 @@ TEST(MouseHitTest, AreasAndEdges) {
       {"below the end of data", X(20), Y(7), {100, 0, 0}},
   };
   for (const Case& c : cases) EXPECT_EQ(HitTest(m, c.x, c.y), c.hit) << c.name;
-}
-
-TEST(MouseHitTest, ScrolledViewAndBinaryCells) {
-  ViewMetrics m = Metrics(100, 2, 20);
-  m.scrollColumn = 10;
-  m.scrollLine = 2;
-  EXPECT_EQ(HitTest(m, X(0), Y(1)), (HitResult{35, 1, 0}));
+  ViewMetrics scrolled = Metrics(100, 2, 20);
+  scrolled.scrollColumn = 10;
+  scrolled.scrollLine = 2;
+  EXPECT_EQ(HitTest(scrolled, X(0), Y(1)), (HitResult{35, 1, 0}));
   const ViewMetrics binary = Metrics(100, 8);
   EXPECT_EQ(HitTest(binary, X(17), Y(1)), (HitResult{1, 7, 0}));
   EXPECT_EQ(HitTest(binary, X(16 * 9), Y(1)), (HitResult{0, 0, 1}));
