@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "hexview/commands/edit_view_win.h"
-#include "hexview/input_helpers_win.h"
+#include "support/input_helpers_win.h"
 #include "resources/resource_ids.h"
 
 using namespace input;
@@ -29,6 +29,12 @@ inline void Select(HWND w, int32_t anchor, int32_t caret, int area = 0) {
   d->anchor = anchor;
   d->caret = caret;
   d->activeColumn = area;
+}
+
+// Caret, digit, area and selection anchor of a document, as "caret 6 digit 0 area 0 anchor 5".
+inline std::string Where(const Document* d) {
+  return "caret " + std::to_string(d->caret) + " digit " + std::to_string(d->digitIndex) + " area " +
+         std::to_string(d->activeColumn) + " anchor " + std::to_string(d->anchor);
 }
 
 // A command sent to one document window (input::Command goes through the frame).

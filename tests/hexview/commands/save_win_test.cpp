@@ -34,8 +34,10 @@ std::string FileBytes(const std::string& path) {
 
 // The common save dialog's file name box (a combo box with an edit inside) and type box.
 constexpr int kSaveNameBox = 0x47c, kSaveTypeBox = 0x470;
+int SaveType(HWND dialog) { return static_cast<int>(SendDlgItemMessageA(dialog, kSaveTypeBox, CB_GETCURSEL, 0, 0)); }
 
-// Answers the save dialog with path, then lets the save's progress dialog run.
+// Answers the save dialog with path (noting the name it proposed), then lets the
+// save's progress dialog run.
 void AnswerSaveDialog(DialogDriver& dialogs, const std::string& path, std::string* proposed = nullptr) {
   dialogs.Then([=](HWND dialog) {
     if (proposed != nullptr) *proposed = DialogDriver::Text(dialog, kSaveNameBox);
@@ -47,7 +49,7 @@ void AnswerSaveDialog(DialogDriver& dialogs, const std::string& path, std::strin
 
 using Save = ViewTest;
 
-TEST_F(Save, WritesTheBytesAndForgetsUndoAndRedo) {
+TEST_F(Save, WritesTheBytesForgetsUndoAndRedoAndAsksOnlyWithTheOption) {
   OpenFiles({{"a.bin", "0123456789"}});
   EditBytes(view, 2, 2, std::string("\0X\0", 3));
   EditBytes(view, 0, 1, "");
@@ -57,16 +59,11 @@ TEST_F(Save, WritesTheBytesAndForgetsUndoAndRedo) {
   EXPECT_TRUE(run.messages().texts().empty());
   EXPECT_EQ(FileBytes(doc->path), std::string("01\0X\0" "23456789", 13));
   EXPECT_EQ(doc->modified, 0);
-  EXPECT_EQ(doc->undoList, nullptr);
-  EXPECT_EQ(doc->redoList, nullptr);
+  EXPECT_TRUE(doc->undoList == nullptr && doc->redoList == nullptr);
   EXPECT_FALSE(MenuItemEnabled(IDM_UNDO) || MenuItemEnabled(IDM_REDO));
   EXPECT_EQ(folder.Names(), Texts{"a.bin"});  // no temporary file left
-}
-
-TEST_F(Save, OverwriteQuestionOnlyWithItsOption) {
-  OpenFiles({{"ask.bin", "old"}});
   doc->options |= kOptAskOverwrite;
-  EditBytes(view, 0, 3, "new");
+  EditBytes(view, 0, 13, "new");
   run.messages().Answer(MessageAnswer::No);
   Command(view, IDM_SAVE);
   ASSERT_EQ(run.messages().messages().size(), 1u);
@@ -74,52 +71,51 @@ TEST_F(Save, OverwriteQuestionOnlyWithItsOption) {
   EXPECT_EQ(question.text, std::string(doc->path) + "\nこのﾌｧｲﾙはすでに存在します。\n\n上書きしますか?");
   EXPECT_EQ(question.buttons, MessageButtons::YesNo);
   EXPECT_EQ(question.icon, MessageIcon::Information);
-  EXPECT_EQ(FileBytes(doc->path), "old");
+  EXPECT_EQ(FileBytes(doc->path).size(), 13u);
   EXPECT_EQ(doc->modified, 1);
   run.messages().Answer(MessageAnswer::Yes);
   Command(view, IDM_SAVE);
   EXPECT_EQ(FileBytes(doc->path), "new");
   EXPECT_EQ(doc->modified, 0);
-  run.messages().Clear();
-  doc->options &= ~kOptAskOverwrite;  // without the option Save writes silently
-  EditBytes(view, 3, 3, "!");
-  Command(view, IDM_SAVE);
-  EXPECT_TRUE(run.messages().texts().empty());
-  EXPECT_EQ(FileBytes(doc->path), "new!");
 }
 
 TEST_F(Save, UntitledGoesThroughSaveAsWithTheGeneratedName) {
   const std::string target = folder.File("saved.dat");
   ASSERT_TRUE(run.Start("/Q0 /N1"));
   view = DocumentWindows()[0];
+  doc = DocumentOf(view);
   EditBytes(view, 0, 0, std::string("A\0B", 3));
+  // Yes to the close question, then the save dialog cancelled: the window stays.
+  run.messages().Answer(MessageAnswer::Yes);
   DialogDriver dialogs;
+  dialogs.Then([](HWND dialog) { DialogDriver::Press(dialog, IDCANCEL); });
+  Command(IDM_CLOSE);
+  EXPECT_EQ(run.messages().texts(), Texts{CloseQuestion("新規0.EXE")});
+  ASSERT_TRUE(IsWindow(view));
+  EXPECT_EQ(doc->modified, 1);
   std::string proposed;
   AnswerSaveDialog(dialogs, target, &proposed);
   Command(view, IDM_SAVE);
-  EXPECT_EQ(dialogs.dialogsSeen(), 2);
+  EXPECT_EQ(dialogs.dialogsSeen(), 3);
   EXPECT_EQ(proposed, "新規0.EXE");
   EXPECT_EQ(FileBytes(target), std::string("A\0B", 3));
-  doc = DocumentOf(view);
-  EXPECT_EQ(doc->untitled, 0);
-  EXPECT_EQ(doc->modified, 0);
+  EXPECT_EQ(doc->untitled + doc->modified, 0);
   EXPECT_EQ(lstrcmpiA(doc->path, target.c_str()), 0);
   EXPECT_EQ(TitleOf(view), "saved.dat");
   EXPECT_EQ(lstrcmpiA(g_settings.savepath.c_str(), (folder.path() + "\\").c_str()), 0);
   Texts file = FileMenuTexts();
   ASSERT_GT(file.size(), 10u);
   EXPECT_EQ(file[10], "&1 " + std::string(doc->path));
-  EXPECT_TRUE(run.messages().texts().empty());
 }
 
-TEST_F(Save, SaveAsRemembersTheFilterIndexAndKeepsTheOpenDialogsByte) {
+TEST_F(Save, SaveAsRemembersTheFilterIndexAndACancelKeepsEverything) {
   OpenFiles({{"f.bin", "xyz"}});
   ASSERT_EQ(g_fileTypes.types.size(), 2u);
   g_settings.filter = 0x0105;  // Save As index 1, Open index 5
   int shownType = -1;
   DialogDriver dialogs;
   dialogs.Then([&](HWND dialog) {
-    shownType = static_cast<int>(SendDlgItemMessageA(dialog, kSaveTypeBox, CB_GETCURSEL, 0, 0));
+    shownType = SaveType(dialog);
     SendDlgItemMessageA(dialog, kSaveTypeBox, CB_SETCURSEL, 0, 0);
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kSaveTypeBox, CBN_SELENDOK),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, kSaveTypeBox)));
@@ -131,28 +127,21 @@ TEST_F(Save, SaveAsRemembersTheFilterIndexAndKeepsTheOpenDialogsByte) {
   EXPECT_EQ(shownType, 1);
   EXPECT_EQ(g_settings.filter, 0x0005);
   EXPECT_EQ(FileBytes(folder.File("g.bin")), "xyz");
-  // A remembered index beyond the file types falls back to the first.
+  // A remembered index beyond the file types falls back to the first; cancelled, nothing changes.
   g_settings.filter = 0x0707;
+  EditBytes(view, 1, 2, "Q");
   dialogs.Then([&](HWND dialog) {
-    shownType = static_cast<int>(SendDlgItemMessageA(dialog, kSaveTypeBox, CB_GETCURSEL, 0, 0));
+    shownType = SaveType(dialog);
     DialogDriver::Press(dialog, IDCANCEL);
   });
   Command(view, IDM_SAVEAS);
   EXPECT_EQ(shownType, 0);
-  EXPECT_EQ(g_settings.filter, 0x0707);  // cancelled: nothing stored
-}
-
-TEST_F(Save, SaveAsCancelledKeepsTheWindowAsItWas) {
-  OpenFiles({{"keep.bin", "abc"}});
-  EditBytes(view, 1, 2, "Q");
-  DialogDriver dialogs;  // cancels the save dialog
-  Command(view, IDM_SAVEAS);
-  EXPECT_EQ(dialogs.dialogsSeen(), 1);
+  EXPECT_EQ(g_settings.filter, 0x0707);
   EXPECT_EQ(doc->modified, 1);
   EXPECT_NE(doc->undoList, nullptr);
-  EXPECT_EQ(TitleOf(view), "keep.bin");
-  EXPECT_EQ(FileBytes(doc->path), "abc");
-  EXPECT_EQ(folder.Names(), Texts{"keep.bin"});
+  EXPECT_EQ(TitleOf(view), "g.bin");
+  EXPECT_EQ(FileBytes(doc->path), "xyz");
+  EXPECT_EQ(folder.Names(), (Texts{"f.bin", "g.bin"}));
 }
 
 TEST_F(Save, SaveAsOverAnExistingFileAndTheTitlesOfTwoSameNames) {
@@ -170,8 +159,7 @@ TEST_F(Save, SaveAsOverAnExistingFileAndTheTitlesOfTwoSameNames) {
   Command(view, IDM_SAVEAS);
   EXPECT_EQ(dialogs.dialogsSeen(), 3);
   EXPECT_TRUE(run.messages().texts().empty());  // Save As asks nothing itself
-  EXPECT_EQ(FileBytes(target), "+source");
-  EXPECT_EQ(FileBytes(source), "source");
+  EXPECT_EQ(FileBytes(target) + FileBytes(source), "+sourcesource");
   EXPECT_EQ(TitleOf(view), "target.bin");
   EXPECT_EQ(TitleOf(w[1]), "same.bin");  // the other same.bin is alone with its name now
   EXPECT_NE(SendMessageA(view, WM_GETICON, ICON_SMALL, 0), 0);
@@ -193,8 +181,7 @@ TEST_F(Save, FailuresAreReportedAndKeepTheFileAndTheWindow) {
     EXPECT_NE(DocumentOf(w)->undoList, nullptr);
     EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
   }
-  EXPECT_EQ(FileBytes(readOnly), "locked");
-  EXPECT_EQ(FileBytes(missing), "<missing>");
+  EXPECT_EQ(FileBytes(readOnly) + FileBytes(missing), "locked<missing>");
   // Yes to the close question with a failing save keeps the window.
   run.messages().Clear();
   run.messages().Answer(MessageAnswer::Yes);
@@ -208,17 +195,16 @@ TEST_F(Save, AbortKeepsTheOldFileAndALaterSaveWritesEverything) {
   const std::string old(100000, 'o');
   OpenFiles({{"big.bin", old}});
   EditBytes(view, 50000, 50000, "NEW");
-  {
-    DialogDriver dialogs;
-    dialogs.Then([](HWND progress) { DialogDriver::Press(progress, IDCANCEL); });  // 中断
-    Command(view, IDM_SAVE);
-    EXPECT_EQ(dialogs.dialogsSeen(), 1);
-  }
+  DialogDriver dialogs;
+  dialogs.Then([](HWND progress) { DialogDriver::Press(progress, IDCANCEL); });  // 中断
+  Command(view, IDM_SAVE);
+  EXPECT_EQ(dialogs.dialogsSeen(), 1);
   EXPECT_TRUE(run.messages().texts().empty());  // an abort is not a failure
   EXPECT_EQ(FileBytes(doc->path), old);
   EXPECT_EQ(folder.Names(), Texts{"big.bin"});
   EXPECT_EQ(doc->modified, 1);
   EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
+  dialogs.Then([](HWND) {});
   Command(view, IDM_SAVE);
   EXPECT_EQ(FileBytes(doc->path), old.substr(0, 50000) + "NEW" + old.substr(50000));
   EXPECT_EQ(doc->modified, 0);
@@ -229,24 +215,21 @@ TEST_F(Save, AbortKeepsTheOldFileAndALaterSaveWritesEverything) {
 TEST_F(Save, PartialLoadIsMarkedInTheTitleAndSaveGoesThroughSaveAs) {
   const std::string whole(200000, 'w'), path = folder.Write("long.bin", whole);
   ASSERT_TRUE(run.Start("/Q0"));
-  {
-    DialogDriver dialogs;
-    dialogs.Then([](HWND progress) { DialogDriver::Press(progress, IDCANCEL); });  // 中断
-    ASSERT_EQ(OpenDocument(path.c_str()), 0);
-  }
+  DialogDriver dialogs;
+  dialogs.Then([](HWND progress) { DialogDriver::Press(progress, IDCANCEL); });  // 中断
+  ASSERT_EQ(OpenDocument(path.c_str()), 0);
   view = DocumentWindows()[0];
   doc = DocumentOf(view);
   EXPECT_EQ(doc->partial, 1);
   EXPECT_LT(doc->length, 200000);
   EXPECT_EQ(TitleOf(view), "long.bin (読み込み中断)");
   std::string offered;
-  DialogDriver dialogs;
   dialogs.Then([&](HWND save) {
     offered = DialogDriver::Text(save, kSaveNameBox);
     DialogDriver::Press(save, IDCANCEL);
   });
   Command(view, IDM_SAVE);
-  EXPECT_EQ(dialogs.dialogsSeen(), 1);
+  EXPECT_EQ(dialogs.dialogsSeen(), 2);
   EXPECT_EQ(offered, "long.bin");
   EXPECT_EQ(TitleOf(view), "long.bin (読み込み中断)");
   // Saved elsewhere, the document is that file's whole content.
@@ -259,54 +242,26 @@ TEST_F(Save, PartialLoadIsMarkedInTheTitleAndSaveGoesThroughSaveAs) {
   EXPECT_TRUE(run.messages().texts().empty());
 }
 
-TEST_F(Save, CloseQuestionCancelNoAndYesOnOneWindow) {
-  std::vector<HWND> w = OpenFiles({{"a.bin", "aaa"}, {"b.bin", "bbb"}, {"c.bin", "ccc"}});
-  SendMessageA(w[2], WM_CLOSE, 0, 0);  // unmodified: closes without a question
-  EXPECT_FALSE(IsWindow(w[2]));
+TEST_F(Save, CloseQuestionsOfOneWindowTheFrameAndTheSession) {
+  std::vector<HWND> w = OpenFiles({{"a.bin", "1"}, {"b.bin", "2"}, {"c.bin", "3"}, {"d.bin", "4"}});
+  SendMessageA(w[3], WM_CLOSE, 0, 0);  // unmodified: closes without a question
+  EXPECT_FALSE(IsWindow(w[3]));
   EXPECT_TRUE(run.messages().texts().empty());
-  EditBytes(w[0], 0, 1, "A");
+  Texts paths;
+  for (int i = 0; i < 3; ++i) {
+    EditBytes(w[i], 1, 1, "+");
+    paths.push_back(DocumentOf(w[i])->path);
+  }
   run.messages().Answer(MessageAnswer::Cancel);
   SendMessageA(w[0], WM_CLOSE, 0, 0);
   ASSERT_TRUE(IsWindow(w[0]));
-  EXPECT_EQ(run.messages().texts(), Texts{CloseQuestion(doc->path)});
+  EXPECT_EQ(run.messages().texts(), Texts{CloseQuestion(paths[0])});
   EXPECT_EQ(run.messages().messages()[0].buttons, MessageButtons::YesNoCancel);
   EXPECT_EQ(run.messages().messages()[0].icon, MessageIcon::Information);
-  EXPECT_EQ(doc->modified, 1);
-  const std::string a = doc->path, b = DocumentOf(w[1])->path;
-  run.messages().Answer(MessageAnswer::Yes);
-  SendMessageA(w[0], WM_CLOSE, 0, 0);
-  EXPECT_FALSE(IsWindow(w[0]));
-  EXPECT_EQ(FileBytes(a), "Aaa");
-  EditBytes(w[1], 0, 0, "!");
-  run.messages().Answer(MessageAnswer::No);
-  SendMessageA(w[1], WM_CLOSE, 0, 0);
-  EXPECT_FALSE(IsWindow(w[1]));
-  EXPECT_EQ(FileBytes(b), "bbb");
-}
-
-TEST_F(Save, CloseQuestionYesOnAnUntitledDocumentWhoseSaveAsIsCancelledKeepsTheWindow) {
-  ASSERT_TRUE(run.Start("/Q0 /N1"));
-  view = DocumentWindows()[0];
-  EditBytes(view, 0, 0, "new");
-  run.messages().Answer(MessageAnswer::Yes);
-  DialogDriver dialogs;  // cancels the save dialog
-  Command(IDM_CLOSE);
-  EXPECT_EQ(dialogs.dialogsSeen(), 1);
-  EXPECT_EQ(run.messages().texts(), Texts{CloseQuestion("新規0.EXE")});
-  ASSERT_TRUE(IsWindow(view));
-  EXPECT_EQ(DocumentOf(view)->modified, 1);
-}
-
-TEST_F(Save, FrameCloseWithThreeModifiedDocumentsStopsAtCancelOnTheSecond) {
-  std::vector<HWND> w = OpenFiles({{"a.bin", "1"}, {"b.bin", "2"}, {"c.bin", "3"}});
-  Texts paths;
-  for (HWND v : w) {
-    EditBytes(v, 1, 1, "+");
-    paths.push_back(DocumentOf(v)->path);
-  }
+  run.messages().Clear();
   run.messages().Answer(MessageAnswer::Yes);
   run.messages().Answer(MessageAnswer::Cancel);
-  SendMessageA(g_shell.frame, WM_CLOSE, 0, 0);  // the frame asks from the top: c, b, a
+  SendMessageA(g_shell.frame, WM_CLOSE, 0, 0);  // the frame asks from the top: c, then b
   EXPECT_EQ(run.messages().texts(), (Texts{CloseQuestion(paths[2]), CloseQuestion(paths[1])}));
   ASSERT_TRUE(IsWindow(g_shell.frame));
   EXPECT_FALSE(IsWindow(w[2]));
@@ -320,7 +275,7 @@ TEST_F(Save, FrameCloseWithThreeModifiedDocumentsStopsAtCancelOnTheSecond) {
   EXPECT_EQ(SendMessageA(g_shell.frame, WM_QUERYENDSESSION, 0, 0), TRUE);
   EXPECT_EQ(run.messages().texts().size(), 2u);
   EXPECT_TRUE(DocumentWindows().empty());
-  EXPECT_EQ(FileBytes(paths[1]), "2");
+  EXPECT_EQ(FileBytes(paths[1]) + FileBytes(paths[0]), "21");
 }
 
 }  // namespace

@@ -10,8 +10,8 @@ namespace {
 
 using ViewFormat = ViewTest;
 
-TEST_F(ViewFormat, CtrlOneFiveTimesReturnsToHexadecimal) {
-  Open(std::string(20, 'f'));
+TEST_F(ViewFormat, CyclesCheckTheirItemsAndAChangeEndsDigitEntryAndTheSelection) {
+  Open(std::string(20, 'f'), 0, kEntryInsert);
   const UINT items[] = {IDM_RADIX_OCT, IDM_RADIX_BIN, IDM_RADIX_UDEC, IDM_RADIX_SDEC, IDM_RADIX_HEX};
   for (int i = 0; i < 5; ++i) {
     Command(IDM_NEXTRADIX);
@@ -21,21 +21,16 @@ TEST_F(ViewFormat, CtrlOneFiveTimesReturnsToHexadecimal) {
   for (int i = 0; i < 3; ++i) Command(IDM_NEXTADDRESS);
   EXPECT_EQ(doc->options, kOptSystemColors);
   EXPECT_TRUE(MenuItemChecked(IDM_ADDR_HEX));
-}
-
-TEST_F(ViewFormat, FormatChangeEndsDigitEntryAndDropsTheSelection) {
-  Open(std::string(20, 'f'), 0, kEntryInsert);
   Char(view, 'c');
   ASSERT_EQ(g_view.entryMode, kEntryDigit);
   Command(IDM_RADIX_UDEC);
   EXPECT_EQ(g_view.entryMode, kEntryInsert);
   EXPECT_EQ(doc->digitIndex, 0);
   Key(view, VK_RIGHT, true, true);
-  ASSERT_EQ(doc->anchor, 0);
   Command(IDM_RADIX_OCT);
   EXPECT_EQ(doc->anchor, -1);
   EXPECT_FALSE(MenuItemEnabled(IDM_COPY));
-  g_view.entryMode = kEntryOverwrite;
+  Key(view, VK_INSERT);
   Command(IDM_RADIX_HEX);
   EXPECT_EQ(g_view.entryMode, kEntryOverwrite);  // overwrite mode survives a format change
 }

@@ -13,7 +13,8 @@ namespace {
 
 void Choose(HWND dialog, int combo, int index) {
   SendDlgItemMessageA(dialog, combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dialog, combo)));
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, combo)));
 }
 
 int Chosen(HWND dialog, int combo) { return static_cast<int>(SendDlgItemMessageA(dialog, combo, CB_GETCURSEL, 0, 0)); }

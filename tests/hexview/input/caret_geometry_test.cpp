@@ -3,20 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "hexview/input/view_metrics_fixture.h"
+
 namespace {
 
-ViewMetrics Screen() {
-  ViewMetrics m;
-  m.length = 100;
-  m.charWidth = 8;
-  m.clientWidth = 400;  // 50 cells: 41 scrollable columns visible
-  m.clientHeight = 96;  // 6 rows: 5 lines
-  m.pageColumns = 41;
-  m.pageLines = 5;
-  m.lineCount = 7;
-  m.totalColumns = 82;
-  return m;
-}
+// 100 bytes; 50 cells across (41 scrollable columns visible), 6 rows (5 lines).
+ViewMetrics Screen() { return Metrics(100, 5, 41); }
 
 TEST(CaretGeometry, PixelPoint) {
   ViewMetrics m = Screen();

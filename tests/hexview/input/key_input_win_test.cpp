@@ -11,17 +11,13 @@ using KeyInput = ViewTest;
 TEST_F(KeyInput, ShiftRightTwiceSelectsOneByteAndEscapeDropsIt) {
   Open(std::string(48, 'k'));
   Key(view, VK_LEFT);  // at offset 0: stays
-  EXPECT_EQ(doc->caret + doc->digitIndex, 0);
+  EXPECT_EQ(Where(doc), "caret 0 digit 0 area 0 anchor -1");
   for (int i = 0; i < 5; ++i) Key(view, VK_RIGHT, true);
   Key(view, VK_RIGHT, false, true);  // inside byte 5: nothing selected yet
-  EXPECT_EQ(doc->caret, 5);
-  EXPECT_EQ(doc->digitIndex, 1);
-  EXPECT_EQ(doc->anchor, -1);
+  EXPECT_EQ(Where(doc), "caret 5 digit 1 area 0 anchor -1");
   EXPECT_FALSE(MenuItemEnabled(IDM_COPY));
   Key(view, VK_RIGHT, false, true);
-  EXPECT_EQ(doc->caret, 6);
-  EXPECT_EQ(doc->digitIndex, 0);
-  EXPECT_EQ(doc->anchor, 5);
+  EXPECT_EQ(Where(doc), "caret 6 digit 0 area 0 anchor 5");
   EXPECT_TRUE(MenuItemEnabled(IDM_COPY) && MenuItemEnabled(IDM_CUT));
   EXPECT_EQ(StatusText(), "ｱﾄﾞﾚｽ=00000006,選択範囲 00000005 ... 00000005 (00000001)");
   Key(view, VK_ESCAPE);
@@ -29,8 +25,7 @@ TEST_F(KeyInput, ShiftRightTwiceSelectsOneByteAndEscapeDropsIt) {
   EXPECT_FALSE(MenuItemEnabled(IDM_COPY));
   Key(view, VK_END, true);
   Key(view, VK_RIGHT);  // at the end of data: stays
-  EXPECT_EQ(doc->caret, 48);
-  EXPECT_EQ(doc->digitIndex, 0);
+  EXPECT_EQ(Where(doc), "caret 48 digit 0 area 0 anchor -1");
 }
 
 TEST_F(KeyInput, DeleteAndBackspaceAtTheEdgesAndTheirUndo) {
@@ -38,28 +33,23 @@ TEST_F(KeyInput, DeleteAndBackspaceAtTheEdgesAndTheirUndo) {
   Key(view, VK_BACK);  // offset 0: nothing
   Key(view, VK_END, true);
   Key(view, VK_DELETE);  // end of data: nothing
-  EXPECT_EQ(DocumentBytes(view), "abcdef");
   EXPECT_EQ(UndoSteps(doc), 0);
   Key(view, VK_BACK);
-  EXPECT_EQ(DocumentBytes(view), "abcde");
-  EXPECT_EQ(doc->caret, 5);
   Key(view, VK_HOME);
   Key(view, VK_DELETE);
   EXPECT_EQ(DocumentBytes(view), "bcde");
-  EXPECT_EQ(doc->caret, 0);
   for (int i = 0; i < 4; ++i) Key(view, VK_RIGHT, false, true);  // [0, 2) selected
   EXPECT_TRUE(MenuItemEnabled(IDM_DELETE));
   Key(view, VK_DELETE);
   EXPECT_EQ(DocumentBytes(view), "de");
   EXPECT_FALSE(MenuItemEnabled(IDM_DELETE));
-  Command(IDM_UNDO);
-  EXPECT_EQ(DocumentBytes(view), "bcde");
-  EXPECT_EQ(doc->anchor, 0);  // the restored bytes are selected again
-  EXPECT_EQ(doc->caret, 2);
-  Command(IDM_UNDO);
-  Command(IDM_UNDO);
+  Command(IDM_UNDO);  // the restored bytes are selected again
+  EXPECT_EQ(Where(doc), "caret 2 digit 0 area 0 anchor 0");
+  Command(IDM_UNDO);  // Delete's undo selects the byte, the caret in front
+  EXPECT_EQ(Where(doc), "caret 0 digit 0 area 0 anchor 1");
+  Command(IDM_UNDO);  // Backspace's after it
   EXPECT_EQ(DocumentBytes(view), "abcdef");
-  EXPECT_EQ(doc->caret, 6);  // Backspace's undo puts the caret back after the byte
+  EXPECT_EQ(doc->caret, 6);
 }
 
 }  // namespace

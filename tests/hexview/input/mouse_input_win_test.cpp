@@ -11,18 +11,13 @@ using MouseInput = ViewTest;
 TEST_F(MouseInput, ClicksOnTheSeparatorRightOfTheUtf16AreaAndWithShift) {
   Open(std::string(48, 'm'), 0, kEntryOverwrite, 1000, 300);
   Click(view, ColumnX(view, 64), LineY(view, 1));  // separator column
-  EXPECT_EQ(doc->caret, 31);
-  EXPECT_EQ(doc->activeColumn, 1);
+  EXPECT_EQ(Where(doc), "caret 31 digit 0 area 1 anchor -1");
   Click(view, ColumnX(view, 81), LineY(view, 0));  // right of the UTF-16 cells
-  EXPECT_EQ(doc->caret, 15);
-  EXPECT_EQ(doc->activeColumn, 2);
+  EXPECT_EQ(Where(doc), "caret 15 digit 0 area 2 anchor -1");
   Click(view, ColumnX(view, 4), LineY(view, 2));  // second digit of byte 1 of line 2
-  EXPECT_EQ(doc->caret, 33);
-  EXPECT_EQ(doc->digitIndex, 1);
-  EXPECT_EQ(doc->activeColumn, 0);
+  EXPECT_EQ(Where(doc), "caret 33 digit 1 area 0 anchor -1");
   Click(view, ColumnX(view, 9), LineY(view, 0), MK_SHIFT);  // Shift+click selects from the caret
-  EXPECT_EQ(doc->caret, 3);
-  EXPECT_EQ(doc->anchor, 33);
+  EXPECT_EQ(Where(doc), "caret 3 digit 0 area 0 anchor 33");
   EXPECT_TRUE(MenuItemEnabled(IDM_COPY));
   Click(view, ColumnX(view, 9), LineY(view, 1));
   EXPECT_EQ(doc->anchor, -1);
@@ -38,11 +33,10 @@ TEST_F(MouseInput, DraggingBelowTheWindowScrollsOneLinePerMessage) {
   for (int i = 1; i <= 5; ++i) {
     Drag(view, ColumnX(view, 0), below);
     EXPECT_EQ(doc->scrollLine, i);
-    EXPECT_EQ(doc->anchor, 0);
   }
   // The selection ends on the last row the client area shows.
-  const int lastRow = (doc->clientHeight - 1) / (2 * doc->charWidth) - 1;
-  EXPECT_EQ(doc->caret, (5 + lastRow) * 16);
+  EXPECT_EQ(Where(doc), "caret " + std::to_string((5 + (doc->clientHeight - 1) / (2 * doc->charWidth) - 1) * 16) +
+                            " digit 0 area 0 anchor 0");
   ButtonUp(view, 0, below);
   EXPECT_EQ(GetCapture(), nullptr);
   Drag(view, ColumnX(view, 0), below);  // no button capture: nothing

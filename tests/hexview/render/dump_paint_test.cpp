@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "hexview/render/dump_text.h"
-#include "hexview/render_recording.h"
+#include "support/render_recording.h"
 
 namespace {
 
@@ -59,6 +59,14 @@ std::string Fills(const RecordingCanvas& c) {
     out += buffer;
   }
   return out;
+}
+
+// Paints frame (over its whole height, 1000 pixels wide) with the document's colours.
+RecordingCanvas PaintFrame(Document& doc, const DumpFrame& frame) {
+  DumpPalette palette = DocumentPalette(doc);
+  RecordingCanvas canvas(palette.back, palette.selBack, palette.back);
+  PaintDumpFrame(canvas, doc, palette, frame, PixelRect{0, 0, 1000, frame.clientHeight}, false);
+  return canvas;
 }
 
 std::string Addresses(const RecordingCanvas& c, int row) { return c.Row(row * 16, 0, 8, 8); }
@@ -224,16 +232,8 @@ TEST(DumpPaint, FrameDrawsOnlyItsByteRangeAtItsOwnCellWidth) {
   auto doc = PaintDocument(Of("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn"));
   doc->anchor = 0;
   doc->caret = 40;  // the window's selection is not the frame's
-  DumpFrame frame;
-  frame.charWidth = 10;
-  frame.scrollLine = 1;
-  frame.clientHeight = 60;
-  frame.begin = 0x13;
-  frame.end = 0x25;
-  frame.endMark = false;
-  DumpPalette palette = DocumentPalette(*doc);
-  RecordingCanvas c(palette.back, palette.selBack, palette.back);
-  PaintDumpFrame(c, *doc, palette, frame, PixelRect{0, 0, 1000, 60}, false);
+  RecordingCanvas c = PaintFrame(*doc, DumpFrame{.charWidth = 10, .scrollLine = 1, .clientHeight = 60,
+                                                 .begin = 0x13, .end = 0x25, .endMark = false});
   EXPECT_EQ(c.Row(20, 0, 10, 8) + " " + c.Row(40, 0, 10, 8), "00000010 00000020");
   EXPECT_EQ(c.Row(20, 90, 10, 47), "         4A 4B 4C 4D 4E 4F 50 51 52 53 54 55 56");
   EXPECT_EQ(c.Row(40, 90, 10, 47), "57 58 59 5A 61                                 ");
@@ -249,24 +249,12 @@ TEST(DumpPaint, FrameDrawsOnlyItsByteRangeAtItsOwnCellWidth) {
 // before it, read from the document, and the dimmed half takes the trail's colour.
 TEST(DumpPaint, FrameStartingWithATrailAndHalvesInTheTrailColour) {
   auto doc = PaintDocument(LeadAtLineEnd(0x93, 0xFA));  // 0xFA would pair with "B" if taken afresh
-  DumpFrame frame;
-  frame.charWidth = 8;
-  frame.scrollLine = 1;
-  frame.clientHeight = 32;
-  frame.begin = 16;
-  frame.beginsWithTrail = true;
-  DumpPalette palette = DocumentPalette(*doc);
-  RecordingCanvas c(palette.back, palette.selBack, palette.back);
-  PaintDumpFrame(c, *doc, palette, frame, PixelRect{0, 0, 800, 32}, false);
+  RecordingCanvas c = PaintFrame(
+      *doc, DumpFrame{.charWidth = 8, .scrollLine = 1, .clientHeight = 32, .begin = 16, .beginsWithTrail = true});
   EXPECT_EQ(At(c, 448, 16), "日 #1FA [456,16,464,32]");
   EXPECT_EQ(c.At(464, 16).at(0).ansi, "B");
-  frame = DumpFrame{};
-  frame.charWidth = 8;
-  frame.clientHeight = 48;
-  frame.halfFromTrail = true;
-  RecordingCanvas first(palette.back, palette.selBack, palette.back);
-  PaintDumpFrame(first, *doc, palette, frame, PixelRect{0, 0, 800, 48}, false);
-  EXPECT_EQ(At(first, 576, 16), "日 #193 [576,16,584,32] | 日 #7F80FC [584,16,592,32]");  // mean of 0x1FA and back
+  c = PaintFrame(*doc, DumpFrame{.charWidth = 8, .clientHeight = 48, .halfFromTrail = true});
+  EXPECT_EQ(At(c, 576, 16), "日 #193 [576,16,584,32] | 日 #7F80FC [584,16,592,32]");  // mean of 0x1FA and back
 }
 
 }  // namespace

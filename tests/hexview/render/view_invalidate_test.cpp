@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "hexview/render_recording.h"
+#include "support/render_recording.h"
 
 namespace {
 

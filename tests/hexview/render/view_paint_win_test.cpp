@@ -10,7 +10,7 @@
 #include "core/codepage.h"
 #include "hexview/render/view_resources_win.h"
 #include "hexview/render/view_scroll_win.h"
-#include "hexview/render_recording.h"
+#include "support/render_recording.h"
 #include "hexview/view_fixture_win.h"
 #include "support/emf_records_win.h"
 
@@ -45,8 +45,9 @@ void ExpectSameDrawing(HWND w, const RECT& update, bool erase) {
   Document& doc = *DocumentOf(w);
   const SystemColorValues& system = g_shell.colors.values;
   DumpPalette palette = PaletteFor(doc, system);
+  const bool systemMode = (doc.options & kOptSystemColors) != 0;
   RecordingCanvas rec(palette.back, palette.selBack,
-                      (doc.options & kOptSystemColors) ? system.halfHighlight : MeanColor(palette.back, palette.selBack));
+                      systemMode ? system.halfHighlight : MeanColor(palette.back, palette.selBack));
   PaintDump(rec, doc, palette, Pixels(update), erase);
   EmfRecords emf = PaintToEmf(w, update, erase);
   std::vector<TextRecord> drawn, recorded;

@@ -8,7 +8,7 @@
 #include <random>
 #include <vector>
 
-#include "hexview/render_recording.h"
+#include "support/render_recording.h"
 
 namespace {
 
