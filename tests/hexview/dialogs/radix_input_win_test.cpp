@@ -53,45 +53,41 @@ class RadixInput : public ViewTest {
   }
 };
 
-TEST_F(RadixInput, ValuesAreInsertedInTheirUnitAndByteOrder) {
+template <size_t N>
+std::string B(const char (&bytes)[N]) { return std::string(bytes, N - 1); }
+
+TEST_F(RadixInput, ValuesAreWrittenInTheirUnitAndByteOrderInsertedOrOverwriting) {
   const struct {
+    int mode;  // entry mode before the dialog
+    int32_t anchor, caret;
     int radix, unit, order;
     const char* text;
-    std::string bytes;
+    std::string after;
+    int32_t caretAfter;
   } rows[] = {
-      {0, kUnitWord, kOrderMotorola, "FF", std::string("\0\xFF", 2)},
-      {4, kUnitDword, kOrderIntel, "-1", "\xFF\xFF\xFF\xFF"},
-      {2, kUnitDword, kOrderMotorola, "100000001", std::string("\0\0\x01\x01", 4)},
+      {kEntryInsert, -1, 1, 0, kUnitWord, kOrderMotorola, "FF", B(".\0\xFF..."), 3},
+      {kEntryInsert, -1, 0, 4, kUnitDword, kOrderIntel, "-1", B("\xFF\xFF\xFF\xFF.\0\xFF..."), 4},
+      {kEntryInsert, -1, 10, 2, kUnitDword, kOrderMotorola, "100000001",
+       B("\xFF\xFF\xFF\xFF.\0\xFF...\0\0\x01\x01"), 14},
+      // Overwrite mode replaces the bytes at the caret and extends the document at its end.
+      {kEntryOverwrite, -1, 5, 0, kUnitWord, kOrderMotorola, "4142", B("\xFF\xFF\xFF\xFF.AB...\0\0\x01\x01"), 7},
+      {kEntryOverwrite, -1, 12, 0, kUnitDword, kOrderMotorola, "31323334", B("\xFF\xFF\xFF\xFF.AB...\0\0" "1234"), 16},
+      // A digit entry in progress ends first; the value is then inserted.
+      {kEntryDigit, -1, 0, 0, kUnitByte, kOrderIntel, "5A", B("Z\xFF\xFF\xFF\xFF.AB...\0\0" "1234"), 1},
+      {kEntryOverwrite, 1, 17, 0, kUnitByte, kOrderIntel, "21", "Z!", 2},  // a selection is replaced
   };
   for (const auto& row : rows) {
-    doc->caret = 1;
+    g_view.entryMode = row.mode;
+    Select(view, row.anchor, row.caret);
     EnterValue(row.radix, row.unit, row.order, row.text);
-    EXPECT_EQ(DocumentBytes(view), "." + row.bytes + "...") << row.text;
-    EXPECT_EQ(doc->caret, 1 + static_cast<int32_t>(row.bytes.size())) << row.text;
+    EXPECT_EQ(DocumentBytes(view), row.after) << row.text;
+    EXPECT_EQ(doc->caret, row.caretAfter) << row.text;
     EXPECT_EQ(g_settings.code, row.radix | (row.unit << 3) | (row.order << 5)) << row.text;
-    ASSERT_EQ(UndoOrRedo(*doc, false, EditViewOf(view)), 0);
+    EXPECT_NE(g_view.entryMode, kEntryDigit);
   }
+  for (size_t i = 0; i < std::size(rows); ++i) ASSERT_EQ(UndoOrRedo(*doc, false, EditViewOf(view)), 0);
   EXPECT_EQ(DocumentBytes(view), "....");
   EXPECT_TRUE(run.messages().texts().empty());
-}
-
-TEST_F(RadixInput, OverwriteModeReplacesTheBytesAtTheCaretAndExtendsAtTheEnd) {
-  g_view.entryMode = kEntryOverwrite;
-  doc->caret = 1;
-  EnterValue(0, kUnitWord, kOrderMotorola, "4142");
-  EXPECT_EQ(DocumentBytes(view), ".AB.");
-  doc->caret = 3;
-  EnterValue(0, kUnitDword, kOrderMotorola, "31323334");
-  EXPECT_EQ(DocumentBytes(view), ".AB1234");
-  g_view.entryMode = kEntryDigit;  // a digit entry in progress ends first; the value is then inserted
-  doc->caret = 0;
-  EnterValue(0, kUnitByte, kOrderIntel, "5A");
-  EXPECT_EQ(DocumentBytes(view), "Z.AB1234");
-  EXPECT_EQ(g_view.entryMode, kEntryInsert);
-  g_view.entryMode = kEntryOverwrite;  // with a selection the value replaces it, whatever the mode
-  Select(view, 1, 8);
-  EnterValue(0, kUnitByte, kOrderIntel, "21");
-  EXPECT_EQ(DocumentBytes(view), "Z!");
 }
 
 TEST_F(RadixInput, CombosFollowTheStoredChoicesAndTheSpinStopsAtTheLimits) {
