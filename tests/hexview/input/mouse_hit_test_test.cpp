@@ -1,32 +1,18 @@
 // Client points to cells: the three areas, the separator, the space right of
 // the UTF-16 area, the address column and the ruler; drag scrolling.
-#include <gtest/gtest.h>
-
 #include "hexview/input/mouse_hit_test.h"
 
-namespace {
+#include <gtest/gtest.h>
 
-// charWidth 8, so scrollable column k starts at x = (k + 9) * 8 and row r at y = r * 16.
-ViewMetrics Metrics(int32_t length, int digits = 2, int pageColumns = 91, int pageLines = 3) {
-  ViewMetrics m;
-  m.length = length;
-  m.digits = digits;
-  m.bytesPerLine = 16;
-  m.charWidth = 8;
-  m.clientWidth = (pageColumns + 9) * 8;
-  m.clientHeight = (pageLines + 1) * 16;
-  m.pageColumns = pageColumns;
-  m.pageLines = pageLines;
-  m.lineCount = length / 16 + 1;
-  m.totalColumns = (digits + 3) * 16 + 2;
-  return m;
-}
+#include "hexview/input/view_metrics_fixture.h"
+
+namespace {
 
 int X(int column) { return (column + 9) * 8 + 3; }
 int Y(int row) { return row * 16 + 5; }
 
-TEST(MouseHitTest, AreasAndEdges) {
-  const ViewMetrics m = Metrics(100);
+TEST(MouseHitTest, AreasEdgesScrollAndBinaryCells) {
+  const ViewMetrics m = Metrics(100, 3);
   struct Case {
     const char* name;
     int x, y;
@@ -47,20 +33,17 @@ TEST(MouseHitTest, AreasAndEdges) {
       {"below the end of data", X(20), Y(7), {100, 0, 0}},
   };
   for (const Case& c : cases) EXPECT_EQ(HitTest(m, c.x, c.y), c.hit) << c.name;
-}
-
-TEST(MouseHitTest, ScrolledViewAndBinaryCells) {
-  ViewMetrics m = Metrics(100, 2, 20);
-  m.scrollColumn = 10;
-  m.scrollLine = 2;
-  EXPECT_EQ(HitTest(m, X(0), Y(1)), (HitResult{35, 1, 0}));
-  const ViewMetrics binary = Metrics(100, 8);
+  ViewMetrics scrolled = Metrics(100, 3, 20);
+  scrolled.scrollColumn = 10;
+  scrolled.scrollLine = 2;
+  EXPECT_EQ(HitTest(scrolled, X(0), Y(1)), (HitResult{35, 1, 0}));
+  const ViewMetrics binary = Metrics(100, 3, 91, 8);
   EXPECT_EQ(HitTest(binary, X(17), Y(1)), (HitResult{1, 7, 0}));
   EXPECT_EQ(HitTest(binary, X(16 * 9), Y(1)), (HitResult{0, 0, 1}));
 }
 
 TEST(MouseHitTest, DragScrollsOneStepPerMessage) {
-  ViewMetrics m = Metrics(200, 2, 20, 3);  // 13 lines, 82 columns
+  ViewMetrics m = Metrics(200, 3, 20);  // 13 lines, 82 columns
   m.scrollColumn = 5;
   m.scrollLine = 5;
   const int inside = X(10);
@@ -73,7 +56,7 @@ TEST(MouseHitTest, DragScrollsOneStepPerMessage) {
   EXPECT_EQ(DragScroll(m, m.clientWidth + 1, Y(2)).column, 6);
   m.scrollLine = 10;  // the last possible first line
   EXPECT_EQ(DragScroll(m, inside, m.clientHeight + 1).line, 10);
-  const ViewMetrics oneLine = Metrics(200, 2, 20, 1);
+  const ViewMetrics oneLine = Metrics(200, 1, 20);
   EXPECT_EQ(DragScroll(oneLine, inside, oneLine.clientHeight + 50).line, 0);
   EXPECT_EQ(ClampToClient(m, -5, 1000).x, 0);
   EXPECT_EQ(ClampToClient(m, -5, 1000).y, m.clientHeight - 1);

@@ -1,10 +1,10 @@
 // The status line, byte for byte.
+#include "hexview/status/status_text.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "hexview/status/status_text.h"
 
 namespace {
 

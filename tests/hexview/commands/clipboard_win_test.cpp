@@ -1,0 +1,216 @@
+// Clipboard exchange under Wine: bytes between two windows, the text forms of
+// each column, text from another process, paste over, cut and undo, and data
+// that cannot be trusted.
+#include "hexview/commands/clipboard_win.h"
+
+#include <cstring>
+
+#include "core/display_types.h"
+#include "core/edit.h"
+#include "hexview/view_fixture_win.h"
+
+namespace {
+
+constexpr const char* kHelperSwitch = "--set-clipboard-from-another-process";
+
+// Started with kHelperSwitch, this binary only puts different ANSI and UTF-16
+// texts on the clipboard and ends, before any test runs, so that a test can
+// tell which one a paste took.
+const bool g_helperMode = [] {
+  if (std::strstr(GetCommandLineA(), kHelperSwitch) == nullptr) return false;
+  if (!OpenClipboard(nullptr)) ExitProcess(2);
+  EmptyClipboard();
+  bool ok = true;
+  auto put = [&ok](UINT format, const void* bytes, size_t size) {
+    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(h), bytes, size);
+    GlobalUnlock(h);
+    ok = ok && SetClipboardData(format, h) != nullptr;
+  };
+  put(CF_TEXT, "AB\x82\xA0", 5);                       // "AB" and Shift-JIS あ
+  put(CF_UNICODETEXT, L"Z\x3042", 3 * sizeof(wchar_t));  // "Zあ"
+  CloseClipboard();
+  ExitProcess(ok ? 0 : 3);
+}();
+
+// Runs the helper process and lets messages through while it runs (the frame,
+// a clipboard viewer, is told of the change by a sent message).
+DWORD RunClipboardHelper() {
+  char exe[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  std::string commandLine = "\"" + std::string(exe) + "\" " + kHelperSwitch;
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  if (!CreateProcessA(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 99;
+  DWORD start = GetTickCount();
+  while (MsgWaitForMultipleObjects(1, &pi.hProcess, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0 &&
+         GetTickCount() - start < 30000)
+    PumpMessages();
+  DWORD code = 98;
+  GetExitCodeProcess(pi.hProcess, &code);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  PumpMessages();
+  return code;
+}
+
+// The first n bytes of a clipboard format, or "<none>".
+std::string ClipboardBytes(UINT format, size_t n) {
+  std::string out = "<none>";
+  if (!OpenClipboard(nullptr)) return "<cannot open>";
+  if (HANDLE h = GetClipboardData(format)) {
+    const char* p = static_cast<const char*>(GlobalLock(h));
+    if (p != nullptr) out.assign(p, std::min<size_t>(n, GlobalSize(h)));
+    GlobalUnlock(h);
+  }
+  CloseClipboard();
+  return out;
+}
+
+std::string ClipboardText() {
+  std::string raw = ClipboardBytes(CF_TEXT, 1000);
+  return raw.substr(0, raw.find('\0'));
+}
+
+// Puts blocks of the given formats on the clipboard as another program would.
+void SetClipboardBlocks(const std::vector<std::pair<UINT, std::string>>& blocks) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  for (const auto& [format, bytes] : blocks) {
+    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    std::memcpy(GlobalLock(h), bytes.data(), bytes.size());
+    GlobalUnlock(h);
+    SetClipboardData(format, h);
+  }
+  CloseClipboard();
+  PumpMessages();
+}
+
+using Clipboard = ViewTest;
+
+TEST_F(Clipboard, BytesWithZerosTravelBetweenTwoWindows) {
+  std::vector<HWND> w = OpenFiles({{"from.bin", std::string("xx\0A\0\0B\xFFyy", 10)}, {"to.bin", "0123"}});
+  Select(w[0], 8, 2, 1);  // anchor after the caret: a backward selection
+  Command(w[0], IDM_COPY);
+  EXPECT_EQ(ClipboardBytes(g_shell.binaryClipboardFormat, 10), std::string("\x06\0\0\0\0A\0\0B\xFF", 10));
+  EXPECT_EQ(ClipboardBytes(CF_TEXT, 7), std::string("\0A\0\0B\xFF\0", 7));
+  EXPECT_TRUE(MenuItemEnabled(IDM_PASTE));
+  Select(w[1], -1, 2, 1);
+  Command(w[1], IDM_PASTE);
+  EXPECT_EQ(DocumentBytes(w[1]), std::string("01\0A\0\0B\xFF" "23", 10));
+  Document* target = DocumentOf(w[1]);
+  EXPECT_EQ(target->caret, 8);
+  EXPECT_EQ(target->anchor, -1);
+  EXPECT_EQ(target->modified, 1);
+  EXPECT_EQ(doc->modified, 0);
+  // A paste replaces the selection; undo brings the selection back, selected.
+  Select(w[1], 0, 2);
+  Command(w[1], IDM_PASTE);
+  EXPECT_EQ(DocumentBytes(w[1]), std::string("\0A\0\0B\xFF\0A\0\0B\xFF" "23", 14));
+  ASSERT_EQ(UndoOrRedo(*target, false, EditViewOf(w[1])), 0);
+  EXPECT_EQ(DocumentBytes(w[1]), std::string("01\0A\0\0B\xFF" "23", 10));
+  EXPECT_EQ(std::min(target->anchor, target->caret), 0);
+  EXPECT_EQ(std::max(target->anchor, target->caret), 2);
+  EXPECT_TRUE(run.messages().texts().empty());
+}
+
+TEST_F(Clipboard, TextFormsOfEachColumnAndNoneWithoutSelection) {
+  OpenFiles({{"text.bin", std::string("\x0A\xFF\x42\x30", 4)}});
+  const struct {
+    uint32_t radix;
+    std::string text;
+  } rows[] = {{0, "0A FF"}, {1, "012 377"}, {2, "00001010 11111111"}, {3, " 10 255"}, {4, "  10   -1"}};
+  for (const auto& row : rows) {
+    doc->options = (doc->options & ~kOptDataRadixMask) | row.radix;
+    Select(view, 0, 2);
+    Command(view, IDM_COPY);
+    EXPECT_EQ(ClipboardBytes(CF_TEXT, row.text.size() + 1), row.text + '\0') << row.radix;
+    EXPECT_EQ(ClipboardBytes(g_shell.binaryClipboardFormat, 6), std::string("\x02\0\0\0\x0A\xFF", 6));
+  }
+  // The UNICODE column: the bytes as UTF-16 ("あ" is 42 30) and an ANSI copy.
+  Select(view, 2, 4, 2);
+  Command(view, IDM_COPY);
+  EXPECT_EQ(ClipboardBytes(CF_UNICODETEXT, 4), std::string("\x42\x30\0\0", 4));
+  EXPECT_EQ(ClipboardText(), "あ");
+  SetClipboardBlocks({{CF_TEXT, std::string("keep", 5)}});
+  Select(view, -1, 1, 1);
+  EXPECT_EQ(CopySelection(view), 0);
+  EXPECT_EQ(ClipboardText(), "keep");
+  EXPECT_TRUE(run.messages().texts().empty());
+}
+
+TEST_F(Clipboard, TextFromAnotherProcessIsPastedAsItsCharacterBytes) {
+  OpenFiles({{"p.bin", ".."}});
+  SetClipboardBlocks({});
+  EXPECT_FALSE(MenuItemEnabled(IDM_PASTE));
+  ASSERT_EQ(RunClipboardHelper(), 0u);
+  EXPECT_TRUE(MenuItemEnabled(IDM_PASTE));  // the frame follows the clipboard chain
+  Select(view, -1, 1, 1);                   // the character column takes the ANSI text, no terminator
+  Command(view, IDM_PASTE);
+  EXPECT_EQ(DocumentBytes(view), ".AB\x82\xA0.");
+  Select(view, -1, 0, 0);  // the numeric column too: "41" would not become 0x41
+  Command(view, IDM_PASTE);
+  EXPECT_EQ(DocumentBytes(view), "AB\x82\xA0.AB\x82\xA0.");
+  Select(view, -1, 0, 2);  // the UNICODE column takes the UTF-16 units
+  Command(view, IDM_PASTE);
+  EXPECT_EQ(DocumentBytes(view), std::string("Z\0\x42\x30" "AB\x82\xA0.AB\x82\xA0.", 14));
+  EXPECT_TRUE(run.messages().texts().empty());
+}
+
+TEST_F(Clipboard, PasteOverOverwritesAppendsAndUndoes) {
+  OpenFiles({{"over.bin", "0123456789"}});
+  SetClipboardBlocks({{CF_TEXT, std::string("ABCDEFGHIJ", 11)}});
+  Select(view, -1, 6, 1);
+  Command(view, IDM_PASTEOVER);  // near the end: overwrites and appends
+  EXPECT_EQ(DocumentBytes(view), "012345ABCDEFGHIJ");
+  EXPECT_EQ(doc->caret, 16);
+  EXPECT_EQ(doc->anchor, -1);
+  SetClipboardBlocks({{CF_TEXT, std::string("xy", 3)}});
+  Select(view, -1, 1, 1);
+  Command(view, IDM_PASTEOVER);  // inside the data: as many bytes as it brings
+  EXPECT_EQ(DocumentBytes(view), "0xy345ABCDEFGHIJ");
+  Select(view, 0, 3, 1);
+  Command(view, IDM_PASTEOVER);  // with a selection: replaces it, as paste does
+  EXPECT_EQ(DocumentBytes(view), "xy345ABCDEFGHIJ");
+  for (int i = 0; i < 3; ++i) UndoOrRedo(*doc, false, EditViewOf(view));
+  EXPECT_EQ(DocumentBytes(view), "0123456789");
+}
+
+TEST_F(Clipboard, CutThenUndoRestoresTheBytesSelected) {
+  OpenFiles({{"cut.bin", "abcdefgh"}});
+  Select(view, 2, 5, 1);
+  Command(view, IDM_CUT);
+  EXPECT_EQ(DocumentBytes(view), "abfgh");
+  EXPECT_EQ(ClipboardText(), "cde");
+  EXPECT_EQ(doc->caret, 2);
+  EXPECT_EQ(doc->anchor, -1);
+  Command(view, IDM_UNDO);
+  EXPECT_EQ(DocumentBytes(view), "abcdefgh");
+  EXPECT_EQ(doc->anchor, 2);
+  EXPECT_EQ(doc->caret, 5);
+  Select(view, -1, 8, 1);
+  Command(view, IDM_PASTE);
+  EXPECT_EQ(DocumentBytes(view), "abcdefghcde");
+}
+
+TEST_F(Clipboard, UntrustworthyOrEmptyDataChangesNothing) {
+  OpenFiles({{"bad.bin", "--"}});
+  // Why: another program's payload claiming more bytes than its block holds
+  // must not make the paste read past the block: the text is taken instead.
+  SetClipboardBlocks({{g_shell.binaryClipboardFormat, std::string("\xFF\xFF\x00\x00" "ab", 6)},
+                      {CF_TEXT, std::string("txt", 4)}});
+  Select(view, -1, 1, 1);
+  Command(view, IDM_PASTE);
+  EXPECT_EQ(DocumentBytes(view), "-txt-");
+  UndoStep* before = doc->undoList;
+  SetClipboardBlocks({{g_shell.binaryClipboardFormat, std::string("\x10\x00\x00\x00" "ab", 6)}});
+  Command(view, IDM_PASTE);  // only the damaged payload: nothing is pasted
+  SetClipboardBlocks({{CF_TEXT, std::string("\0", 1)}});
+  Command(view, IDM_PASTE);  // empty text without a selection
+  EXPECT_EQ(DocumentBytes(view), "-txt-");
+  EXPECT_EQ(doc->undoList, before);
+  EXPECT_TRUE(run.messages().texts().empty());
+}
+
+}  // namespace

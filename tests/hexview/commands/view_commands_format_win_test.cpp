@@ -1,0 +1,51 @@
+// Format commands on a real document window: the Ctrl+1 / Ctrl+2 cycles with
+// their menu checks, what a format change ends, and the top byte kept.
+#include "hexview/commands/view_commands_format_win.h"
+
+#include "core/display_types.h"
+#include "hexview/view_fixture_win.h"
+#include "hexview/view_state_win.h"
+
+namespace {
+
+using ViewFormat = ViewTest;
+
+TEST_F(ViewFormat, CyclesCheckTheirItemsAndAChangeEndsDigitEntryAndTheSelection) {
+  Open(std::string(20, 'f'), 0, kEntryInsert);
+  const UINT items[] = {IDM_RADIX_OCT, IDM_RADIX_BIN, IDM_RADIX_UDEC, IDM_RADIX_SDEC, IDM_RADIX_HEX};
+  for (int i = 0; i < 5; ++i) {
+    Command(IDM_NEXTRADIX);
+    EXPECT_EQ(DataRadixOf(doc->options), (i + 1) % 5);
+    EXPECT_TRUE(MenuItemChecked(items[i]));
+  }
+  for (int i = 0; i < 3; ++i) Command(IDM_NEXTADDRESS);
+  EXPECT_EQ(doc->options, kOptSystemColors);
+  EXPECT_TRUE(MenuItemChecked(IDM_ADDR_HEX));
+  Char(view, 'c');
+  ASSERT_EQ(g_view.entryMode, kEntryDigit);
+  Command(IDM_RADIX_UDEC);
+  EXPECT_EQ(g_view.entryMode, kEntryInsert);
+  EXPECT_EQ(doc->digitIndex, 0);
+  Key(view, VK_RIGHT, true, true);
+  Command(IDM_RADIX_OCT);
+  EXPECT_EQ(doc->anchor, -1);
+  EXPECT_FALSE(MenuItemEnabled(IDM_COPY));
+  Key(view, VK_INSERT);
+  Command(IDM_RADIX_HEX);
+  EXPECT_EQ(g_view.entryMode, kEntryOverwrite);  // overwrite mode survives a format change
+}
+
+TEST_F(ViewFormat, AddressRadixChangeKeepsTheTopByte) {
+  Open(std::string(16 * 100, 'f'), 0, kEntryOverwrite, 760, 200);
+  for (int i = 0; i < 10; ++i) SendMessageA(view, WM_VSCROLL, SB_LINEDOWN, 0);
+  ASSERT_EQ(doc->scrollLine, 10);  // byte 160 begins the top line
+  Command(IDM_NEXTADDRESS);        // decimal: 10 bytes per line
+  EXPECT_EQ(doc->scrollLine, 16);
+  Command(IDM_NEXTADDRESS);  // octal: 16 per line again
+  EXPECT_EQ(doc->scrollLine, 10);
+  for (int i = 0; i < 3; ++i) SendMessageA(view, WM_VSCROLL, SB_LINEUP, 0);
+  Command(IDM_ADDR_DEC);
+  EXPECT_EQ(doc->scrollLine, 11);  // 110-119 holds byte 112
+}
+
+}  // namespace

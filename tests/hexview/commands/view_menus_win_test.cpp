@@ -1,0 +1,55 @@
+// The frame's menus following a real document window, maximised or not, and
+// the window's context menu.
+#include "hexview/commands/view_menus_win.h"
+
+#include "shell/menu_bar_win.h"
+#include "hexview/view_fixture_win.h"
+
+namespace {
+
+using ViewMenus = ViewTest;
+
+TEST_F(ViewMenus, MaximisedWindowHasTheSameItems) {
+  Open("abcdef");
+  Key(view, VK_RIGHT, true, true);
+  const UINT ids[] = {IDM_CLOSE, IDM_SAVE, IDM_UNDO, IDM_REDO, IDM_CUT, IDM_COPY, IDM_DELETE, IDM_RADIX_HEX};
+  std::vector<bool> normal, maximised;
+  for (UINT id : ids) normal.push_back(MenuItemEnabled(id));
+  SendMessageA(g_shell.mdiClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(view), 0);
+  ASSERT_EQ(MenuBarShift(g_shell.frame), 1);  // the child's system menu stands first
+  Command(IDM_ORDER_MOTOROLA);                // refreshes the state through the shifted bar
+  for (UINT id : ids) maximised.push_back(MenuItemEnabled(id));
+  EXPECT_EQ(maximised, normal);
+  EXPECT_TRUE(MenuItemChecked(IDM_ORDER_MOTOROLA));
+  EXPECT_EQ(GetMenuState(GetSubMenu(GetMenu(g_shell.frame), 4), 4, MF_BYPOSITION) & MF_GRAYED, 0u);  // 基数
+  EXPECT_EQ(GetMenuState(GetMenu(g_shell.frame), 2, MF_BYPOSITION) & MF_GRAYED, 0u);  // 編集
+}
+
+// Ends the context menu's modal loop once it is open, noting the item states.
+std::vector<bool> g_grayed;
+void CALLBACK NoteAndClose(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  g_grayed.clear();
+  for (UINT item : {IDM_UNDO, IDM_CUT, IDM_PASTE, IDM_SELECTALL})
+    g_grayed.push_back((GetMenuState(g_shell.editPopupMenu, item, MF_BYCOMMAND) & MF_GRAYED) != 0);
+  EndMenu();
+}
+
+TEST_F(ViewMenus, ContextMenuItemsFollowTheDocument) {
+  Open("abcdef");
+  g_shell.pasteAvailable = false;
+  SetTimer(nullptr, 0, 50, NoteAndClose);
+  Command(IDM_CONTEXTMENU);
+  EXPECT_EQ(g_grayed, (std::vector<bool>{true, true, true, false}));  // undo, cut, paste, select all
+  Char(view, '5');
+  Key(view, VK_RIGHT, true, true);
+  g_shell.pasteAvailable = true;
+  SetTimer(nullptr, 0, 50, NoteAndClose);
+  POINT at{20, 20};
+  ClientToScreen(view, &at);
+  SendMessageA(view, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view), MAKELPARAM(at.x, at.y));
+  EXPECT_EQ(g_grayed, (std::vector<bool>{false, false, false, false}));
+  EXPECT_TRUE(run.messages().texts().empty());
+}
+
+}  // namespace

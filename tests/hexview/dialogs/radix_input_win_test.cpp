@@ -1,0 +1,190 @@
+// The radix input dialog under Wine, answered from the test: values written in
+// their unit and order, overwrite, the combos, the spin, and typed digits.
+#include "hexview/dialogs/radix_input_win.h"
+
+#include "shell/process_state.h"
+#include "core/display_types.h"
+#include "core/edit.h"
+#include "hexview/dialogs/radix_value.h"
+#include "hexview/view_fixture_win.h"
+#include "hexview/view_state_win.h"
+
+namespace {
+
+void Choose(HWND dialog, int combo, int index) {
+  SendDlgItemMessageA(dialog, combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, combo)));
+}
+
+int Chosen(HWND dialog, int combo) { return static_cast<int>(SendDlgItemMessageA(dialog, combo, CB_GETCURSEL, 0, 0)); }
+
+std::vector<std::string> ComboTexts(HWND dialog, int combo) {
+  std::vector<std::string> out(static_cast<size_t>(SendDlgItemMessageA(dialog, combo, CB_GETCOUNT, 0, 0)));
+  for (size_t i = 0; i < out.size(); ++i) {
+    char text[64] = {};
+    SendDlgItemMessageA(dialog, combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    out[i] = text;
+  }
+  return out;
+}
+
+bool OkEnabled(HWND dialog) { return IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE; }
+
+class RadixInput : public ViewTest {
+ protected:
+  void SetUp() override {
+    OpenFiles({{"r.bin", "...."}});
+    g_view.entryMode = kEntryInsert;
+  }
+  // One value through the dialog: radix, unit and order chosen, text typed, OK.
+  void EnterValue(int radix, int unit, int order, const char* text) {
+    DialogDriver dialogs;
+    dialogs.Then([=](HWND dialog) {
+      Choose(dialog, IDC_RADIX_RADIX, radix);
+      Choose(dialog, IDC_RADIX_UNIT, unit);
+      Choose(dialog, IDC_RADIX_ORDER, order);
+      DialogDriver::SetText(dialog, IDC_RADIX_VALUE, text);
+      EXPECT_TRUE(OkEnabled(dialog)) << text;
+      DialogDriver::Press(dialog, IDOK);
+    });
+    Command(view, IDM_RADIXINPUT);
+    EXPECT_EQ(dialogs.dialogsSeen(), 1);
+  }
+};
+
+template <size_t N>
+std::string B(const char (&bytes)[N]) { return std::string(bytes, N - 1); }
+
+TEST_F(RadixInput, ValuesAreWrittenInTheirUnitAndByteOrderInsertedOrOverwriting) {
+  const struct {
+    int mode;  // entry mode before the dialog
+    int32_t anchor, caret;
+    int radix, unit, order;
+    const char* text;
+    std::string after;
+    int32_t caretAfter;
+  } rows[] = {
+      {kEntryInsert, -1, 1, 0, kUnitWord, kOrderMotorola, "FF", B(".\0\xFF..."), 3},
+      {kEntryInsert, -1, 0, 4, kUnitDword, kOrderIntel, "-1", B("\xFF\xFF\xFF\xFF.\0\xFF..."), 4},
+      {kEntryInsert, -1, 10, 2, kUnitDword, kOrderMotorola, "100000001",
+       B("\xFF\xFF\xFF\xFF.\0\xFF...\0\0\x01\x01"), 14},
+      // Overwrite mode replaces the bytes at the caret and extends the document at its end.
+      {kEntryOverwrite, -1, 5, 0, kUnitWord, kOrderMotorola, "4142", B("\xFF\xFF\xFF\xFF.AB...\0\0\x01\x01"), 7},
+      {kEntryOverwrite, -1, 12, 0, kUnitDword, kOrderMotorola, "31323334", B("\xFF\xFF\xFF\xFF.AB...\0\0" "1234"), 16},
+      // A digit entry in progress ends first; the value is then inserted.
+      {kEntryDigit, -1, 0, 0, kUnitByte, kOrderIntel, "5A", B("Z\xFF\xFF\xFF\xFF.AB...\0\0" "1234"), 1},
+      {kEntryOverwrite, 1, 17, 0, kUnitByte, kOrderIntel, "21", "Z!", 2},  // a selection is replaced
+  };
+  for (const auto& row : rows) {
+    g_view.entryMode = row.mode;
+    Select(view, row.anchor, row.caret);
+    EnterValue(row.radix, row.unit, row.order, row.text);
+    EXPECT_EQ(DocumentBytes(view), row.after) << row.text;
+    EXPECT_EQ(doc->caret, row.caretAfter) << row.text;
+    EXPECT_EQ(g_settings.code, row.radix | (row.unit << 3) | (row.order << 5)) << row.text;
+    EXPECT_NE(g_view.entryMode, kEntryDigit);
+  }
+  for (size_t i = 0; i < std::size(rows); ++i) ASSERT_EQ(UndoOrRedo(*doc, false, EditViewOf(view)), 0);
+  EXPECT_EQ(DocumentBytes(view), "....");
+  EXPECT_TRUE(run.messages().texts().empty());
+}
+
+TEST_F(RadixInput, CombosFollowTheStoredChoicesAndTheSpinStopsAtTheLimits) {
+  g_settings.code = 0x2C;  // signed decimal, WORD, Motorola
+  DialogDriver dialogs;
+  dialogs.Then([](HWND dialog) {
+    EXPECT_EQ(ComboTexts(dialog, IDC_RADIX_RADIX),
+              (std::vector<std::string>{"16進数", "8進数", "2進数", "符号なし10進数", "符号付き10進数"}));
+    EXPECT_EQ(ComboTexts(dialog, IDC_RADIX_UNIT), (std::vector<std::string>{"BYTE", "WORD", "DWORD"}));
+    EXPECT_EQ(ComboTexts(dialog, IDC_RADIX_ORDER), (std::vector<std::string>{"ｲﾝﾃﾙ", "ﾓﾄﾛｰﾗｰ"}));
+    EXPECT_EQ(Chosen(dialog, IDC_RADIX_RADIX) * 100 + Chosen(dialog, IDC_RADIX_UNIT) * 10 +
+                  Chosen(dialog, IDC_RADIX_ORDER), 411);
+    EXPECT_EQ(DialogDriver::Text(dialog, IDC_RADIX_VALUE), "");
+    EXPECT_FALSE(OkEnabled(dialog));
+    const struct {
+      int radix;
+      const char* text;
+      int code;
+      const char* after;
+    } rows[] = {{3, "4294967294", SB_LINEUP, "4294967295"}, {3, "4294967295", SB_LINEUP, "4294967295"},
+                {4, "-2147483647", SB_LINEDOWN, "-2147483648"}, {0, "FF", SB_LINEUP, "100"}};
+    for (const auto& row : rows) {
+      Choose(dialog, IDC_RADIX_RADIX, row.radix);
+      DialogDriver::SetText(dialog, IDC_RADIX_VALUE, row.text);
+      SendMessageA(dialog, WM_VSCROLL, static_cast<WPARAM>(row.code),
+                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_RADIX_SPIN)));
+      EXPECT_EQ(DialogDriver::Text(dialog, IDC_RADIX_VALUE), row.after) << row.text;
+      EXPECT_TRUE(OkEnabled(dialog)) << row.text;
+    }
+    // Changing the radix reads the same text again; it is not converted.
+    Choose(dialog, IDC_RADIX_RADIX, 2);
+    DialogDriver::SetText(dialog, IDC_RADIX_VALUE, "7");
+    EXPECT_FALSE(OkEnabled(dialog));
+    Choose(dialog, IDC_RADIX_RADIX, 1);
+    EXPECT_TRUE(OkEnabled(dialog));
+    EXPECT_EQ(DialogDriver::Text(dialog, IDC_RADIX_VALUE), "7");
+    DialogDriver::Press(dialog, IDCANCEL);
+  });
+  Command(view, IDM_RADIXINPUT);
+  EXPECT_EQ(dialogs.dialogsSeen(), 1);
+  EXPECT_EQ(DocumentBytes(view), "....");  // cancelled
+  EXPECT_EQ(g_settings.code, 0x29);          // the last choices stay: octal, WORD, Motorola
+}
+
+TEST_F(RadixInput, DialogOpensWithAGivenDigitAndItsPositionIsRemembered) {
+  g_settings.code = 1;  // octal, BYTE, Intel
+  std::string shown;
+  DialogDriver dialogs;
+  dialogs.Then([&](HWND dialog) {
+    shown = DialogDriver::Text(dialog, IDC_RADIX_VALUE);
+    EXPECT_TRUE(OkEnabled(dialog));
+    SetWindowPos(dialog, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    DialogDriver::Press(dialog, IDOK);
+  });
+  RECT second = {};
+  dialogs.Then([&](HWND dialog) {
+    GetWindowRect(dialog, &second);
+    DialogDriver::Press(dialog, IDCANCEL);
+  });
+  doc->caret = 4;
+  RunRadixInput(view, '7');
+  EXPECT_EQ(shown, "7");
+  EXPECT_EQ(DocumentBytes(view), "....\x07");
+  RunRadixInput(view, 0);
+  EXPECT_EQ(dialogs.dialogsSeen(), 2);
+  EXPECT_EQ(second.left * 1000 + second.top, 123077);
+}
+
+TEST_F(RadixInput, DigitsTypedInOctalOrDecimalDumpsGoThroughTheDialogInTheirRadix) {
+  g_view.entryMode = kEntryOverwrite;
+  Command(view, IDM_RADIX_OCT);
+  std::string shown;
+  int shownRadix = -1;
+  DialogDriver dialogs;
+  dialogs.Then([&](HWND dialog) {
+    shown = DialogDriver::Text(dialog, IDC_RADIX_VALUE);
+    shownRadix = Chosen(dialog, IDC_RADIX_RADIX);
+    DialogDriver::Press(dialog, IDOK);
+  });
+  SendMessageA(view, WM_CHAR, '7', 0);
+  EXPECT_EQ(shown + std::to_string(shownRadix), "71");
+  EXPECT_EQ(DocumentBytes(view), "\x07...");  // overwritten
+  EXPECT_EQ(doc->caret, 1);
+  g_settings.code = 0;  // the dialog was last used in hexadecimal
+  g_view.entryMode = kEntryInsert;
+  Command(view, IDM_RADIX_UDEC);
+  Key(view, VK_HOME, true);
+  dialogs.Then([&](HWND dialog) {
+    shownRadix = Chosen(dialog, IDC_RADIX_RADIX);
+    HWND edit = GetDlgItem(dialog, IDC_RADIX_VALUE);
+    SendMessageA(edit, WM_CHAR, '0', 0);  // typing goes on after the first digit
+    SendMessageA(edit, WM_CHAR, '0', 0);
+    DialogDriver::Press(dialog, IDOK);
+  });
+  SendMessageA(view, WM_CHAR, '2', 0);
+  EXPECT_EQ(shownRadix, 3);
+  EXPECT_EQ(DocumentBytes(view), "\xC8\x07...");  // 200, inserted
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+// Typing into a real document window through WM_CHAR: digit entry with its undo
+// steps, a digit refused at the size limit, binary digits, octal digits that
+// open the dialog, and Shift-JIS characters arriving as two messages.
+#include "hexview/input/char_input_win.h"
+
+#include "hexview/view_fixture_win.h"
+#include "hexview/view_state_win.h"
+
+namespace {
+
+using CharInput = ViewTest;
+
+void Type(HWND view, const std::string& text) {
+  for (char c : text) Char(view, static_cast<unsigned char>(c));
+}
+
+TEST_F(CharInput, FourThenOneInsertsOneByteWithTwoUndoSteps) {
+  Open("XYZ", 0, kEntryInsert);
+  ASSERT_FALSE(MenuItemEnabled(IDM_UNDO));
+  Char(view, '4');
+  EXPECT_EQ(DocumentBytes(view), "\x40XYZ");
+  EXPECT_EQ(Where(doc), "caret 0 digit 1 area 0 anchor -1");
+  EXPECT_EQ(g_view.entryMode, kEntryDigit);
+  EXPECT_TRUE(MenuItemEnabled(IDM_UNDO));
+  EXPECT_EQ(StatusText(), "ｱﾄﾞﾚｽ=00000000,WORD=5840,DWORD=5A595840");
+  Char(view, '1');  // overwrites the low nibble instead of inserting
+  EXPECT_EQ(DocumentBytes(view), "AXYZ");
+  EXPECT_EQ(Where(doc), "caret 1 digit 0 area 0 anchor -1");
+  EXPECT_EQ(g_view.entryMode, kEntryInsert);
+  EXPECT_EQ(UndoSteps(doc), 2);
+  EXPECT_EQ(doc->modified, 1);
+  Command(IDM_UNDO);
+  EXPECT_EQ(DocumentBytes(view), "\x40XYZ");
+  Command(IDM_UNDO);
+  EXPECT_EQ(DocumentBytes(view), "XYZ");
+  EXPECT_FALSE(MenuItemEnabled(IDM_UNDO));
+  Command(IDM_REDO);
+  Command(IDM_REDO);
+  EXPECT_EQ(DocumentBytes(view), "AXYZ");
+  Key(view, VK_END, true);
+  Key(view, VK_INSERT);
+  Type(view, "7g9");  // nothing to overwrite at the end of data: a new byte; g is no digit
+  EXPECT_EQ(DocumentBytes(view), "AXYZ\x79");
+  EXPECT_EQ(Where(doc), "caret 5 digit 0 area 0 anchor -1");
+  EXPECT_TRUE(run.messages().texts().empty());
+}
+
+// Why: the refused digit used to switch digit entry on before its edit and not
+// back, so the next digit silently overwrote a byte (0x50 became 0x70).
+TEST_F(CharInput, ADigitRefusedAtTheSizeLimitChangesNothing) {
+  Open("PQ", 0, kEntryInsert);
+  // The size check comes before any byte is touched, so a document that claims
+  // the largest size stands in for one that holds it.
+  const int32_t realLength = doc->length;
+  doc->length = INT32_MAX;
+  Type(view, "67");
+  doc->length = realLength;
+  EXPECT_EQ(run.messages().texts(), (std::vector<std::string>{"ﾒﾓﾘを確保できません。", "ﾒﾓﾘを確保できません。"}));
+  EXPECT_EQ(DocumentBytes(view), "PQ");
+  EXPECT_EQ(Where(doc), "caret 0 digit 0 area 0 anchor -1");
+  EXPECT_EQ(g_view.entryMode, kEntryInsert);
+  EXPECT_EQ(UndoSteps(doc) + doc->modified, 0);
+}
+
+TEST_F(CharInput, BinaryDigitsFillBitsAndOctalOnesGoToTheDialog) {
+  Open("", 2 /* binary data */, kEntryInsert);
+  Type(view, "71");  // 7 is no binary digit
+  EXPECT_EQ(DocumentBytes(view), "\x80");
+  EXPECT_EQ(doc->digitIndex, 1);
+  Type(view, "0000001");
+  EXPECT_EQ(DocumentBytes(view), "\x81");
+  EXPECT_EQ(doc->caret, 1);
+  EXPECT_EQ(g_view.entryMode, kEntryInsert);
+  EXPECT_EQ(UndoSteps(doc), 8);
+  Command(IDM_RADIX_OCT);
+  DialogDriver dialogs;  // cancels the radix input dialog
+  Type(view, "78");      // 8 is no octal digit: no dialog
+  EXPECT_EQ(dialogs.dialogsSeen(), 1);
+  EXPECT_EQ(DocumentBytes(view), "\x81");
+}
+
+TEST_F(CharInput, ShiftJisCharacterAsTwoMessages) {
+  Open("xyz", 0, kEntryOverwrite);
+  Key(view, VK_TAB);
+  TypeAnsi(view, "\x82\xA0");  // as the system delivers an ANSI sender's pair
+  EXPECT_EQ(DocumentBytes(view), "\x82\xA0z");
+  EXPECT_EQ(doc->caret, 2);
+  Key(view, VK_HOME);  // the ANSI-window path: nothing is written after the lead byte alone
+  OnViewChar(view, 0x8A, false);
+  EXPECT_EQ(DocumentBytes(view), "\x82\xA0z");
+  OnViewChar(view, 0xBF, false);
+  EXPECT_EQ(DocumentBytes(view), "\x8A\xBFz");
+  Key(view, VK_TAB);  // UTF-16 area: 漢 is U+6F22
+  Key(view, VK_HOME);
+  OnViewChar(view, 0x8A, false);
+  OnViewChar(view, 0xBF, false);
+  EXPECT_EQ(DocumentBytes(view), "\x22\x6Fz");
+}
+
+}  // namespace
