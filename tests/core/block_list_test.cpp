@@ -77,6 +77,7 @@ TEST(DeleteBytes, BlockLayoutsAndCursor) {
       {"emptying the last block moves the cursor back", {43690, 43690}, 0, 43690, 43690, {43690}, 0},
       {"short last block merges into its predecessor", {43690, 43690, 30000}, 0, 87380, 10000, {43690, 63690}, 1},
       {"short last block merges while the cursor is on the first", {43690, 30000}, 0, 50000, 9000, {64690}, 0},
+      {"a block of exactly 21,845 bytes is not short", {43690, 43690}, 0, 65535, 21845, {43690, 21845}, 1},
       {"short last block balances with a long predecessor", {43690, 50000, 30000}, 0, 93690, 10000,
        {43690, 35000, 35000}, 1},
       {"balancing gives the first block the smaller half", {43690, 50001, 30000}, 0, 93691, 10000,

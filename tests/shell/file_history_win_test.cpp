@@ -29,12 +29,14 @@ TEST(FileHistory, NewestFirstReopenedEntriesMoveToTheFrontAndTheListIsCut) {
   HMENU file = GetSubMenu(GetMenu(g_shell.frame), 0);
   EXPECT_EQ(GetMenuItemID(file, 10), 200u);
   EXPECT_EQ(GetMenuItemID(file, 12), 202u);
-  SendMessageA(g_shell.frame, WM_COMMAND, 202, 0);  // the oldest, opened again
-  EXPECT_EQ(entries(), (std::vector<std::string>{"&1 " + full[0], "&2 " + full[2], "&3 " + full[1]}));
+  SendMessageA(g_shell.frame, WM_COMMAND, 201, 0);  // the middle one, opened again
+  EXPECT_EQ(entries(), (std::vector<std::string>{"&1 " + full[1], "&2 " + full[2], "&3 " + full[0]}));
+  SendMessageA(g_shell.frame, WM_COMMAND, 202, 0);  // the oldest
+  EXPECT_EQ(entries(), (std::vector<std::string>{"&1 " + full[0], "&2 " + full[1], "&3 " + full[2]}));
   // A fourth file pushes the oldest out.
   SendMessageA(g_shell.frame, WM_USER, GlobalAddAtomA(p[3].c_str()), 0);
   std::vector<std::string> last = entries();
-  EXPECT_EQ(last[1] + last[2], "&2 " + full[0] + "&3 " + full[2]);
+  EXPECT_EQ(last[1] + last[2], "&2 " + full[0] + "&3 " + full[1]);
 }
 
 }  // namespace
