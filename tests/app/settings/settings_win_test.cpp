@@ -34,13 +34,20 @@ struct Search {
 
 BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
   auto* s = reinterpret_cast<Search*>(param);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
   char name[64] = {};
   GetClassNameA(window, name, sizeof name);
-  if (process != s->process || std::string(name) != s->className || !IsWindowVisible(window)) return TRUE;
+  if (owner != s->process || std::string(name) != s->className || !IsWindowVisible(window)) return TRUE;
   s->found = window;
   return FALSE;
+}
+
+// The visible top-level window of a class in a process, or null.
+HWND FindWindowOf(DWORD process, const char* className) {
+  Search search{process, className, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 BOOL CALLBACK LongestStatic(HWND child, LPARAM param) {
@@ -52,61 +59,42 @@ BOOL CALLBACK LongestStatic(HWND child, LPARAM param) {
   return TRUE;
 }
 
-// One run of the program; ended by the destructor if still alive.
-class ProgramRun {
- public:
-  explicit ProgramRun(const std::string& arguments) {
-    std::string line = "\"" + HostPath() + "\" " + arguments;
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    started_ = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_) != 0;
-  }
-  ~ProgramRun() {
-    if (!started_) return;
-    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 1);
-    CloseHandle(info_.hProcess);
-    CloseHandle(info_.hThread);
-  }
-  // The rectangle of the program's frame once it shows; its window is then closed.
-  RECT CloseFrame() {
-    RECT r = {-1, -1, -1, -1};
-    for (DWORD waited = 0; waited < kWaitMs && started_; waited += 50) {
-      Search s{info_.dwProcessId, kFrameClass, nullptr};
-      EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&s));
-      if (s.found != nullptr) {
-        GetWindowRect(s.found, &r);
-        PostMessageA(s.found, WM_CLOSE, 0, 0);
-        break;
-      }
-      if (WaitForSingleObject(info_.hProcess, 50) == WAIT_OBJECT_0) break;
-    }
-    return r;
-  }
-  // Waits for the end of the process (exit code 0); the text of a message box
-  // shown meanwhile goes to *boxText, answered with answer.
-  bool WaitForExit(int answer, std::string* boxText) {
-    for (DWORD waited = 0; waited < kWaitMs; waited += 50) {
-      DWORD code = 1;
-      if (WaitForSingleObject(info_.hProcess, 50) == WAIT_OBJECT_0) {
-        return GetExitCodeProcess(info_.hProcess, &code) && code == 0;
-      }
-      Search s{info_.dwProcessId, "#32770", nullptr};
-      EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&s));
-      if (s.found == nullptr) continue;
-      std::string text;
-      EnumChildWindows(s.found, LongestStatic, reinterpret_cast<LPARAM>(&text));
-      if (boxText->empty()) *boxText = text;
-      PostMessageA(s.found, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(GetDlgItem(s.found, answer)));
+struct ProgramRun {
+  std::vector<int32_t> frame;  // left, top, right, bottom of the frame when it showed
+  std::string box;             // the text of the message box shown on the way out
+  bool exited = false;         // the program ended by itself with exit code 0
+};
+
+// Runs the program with arguments until its frame shows, closes the frame and
+// answers a message box shown on the way out with answer.
+ProgramRun RunProgram(const std::string& arguments, int answer) {
+  ProgramRun run;
+  std::string line = "\"" + HostPath() + "\" " + arguments;
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION info = {};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info)) return run;
+  for (DWORD waited = 0; waited < kWaitMs && WaitForSingleObject(info.hProcess, 50) == WAIT_TIMEOUT; waited += 50) {
+    HWND frame = run.frame.empty() ? FindWindowOf(info.dwProcessId, kFrameClass) : nullptr;
+    HWND box = run.frame.empty() ? nullptr : FindWindowOf(info.dwProcessId, "#32770");
+    RECT r;
+    if (frame != nullptr && GetWindowRect(frame, &r)) {
+      run.frame = {r.left, r.top, r.right, r.bottom};
+      PostMessageA(frame, WM_CLOSE, 0, 0);
+    } else if (box != nullptr) {
+      if (run.box.empty()) EnumChildWindows(box, LongestStatic, reinterpret_cast<LPARAM>(&run.box));
+      PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
       Sleep(200);
     }
-    return false;
   }
-
- private:
-  PROCESS_INFORMATION info_ = {};
-  bool started_ = false;
-};
+  DWORD code = 1;
+  run.exited = WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0 && GetExitCodeProcess(info.hProcess, &code) &&
+               code == 0;
+  if (!run.exited) TerminateProcess(info.hProcess, 1);
+  CloseHandle(info.hProcess);
+  CloseHandle(info.hThread);
+  return run;
+}
 
 class SaveProgramSettings : public ::testing::Test {
  protected:
@@ -122,20 +110,16 @@ class SaveProgramSettings : public ::testing::Test {
   std::vector<uint8_t> Raw(const std::string& name, const std::string& subkey = "") {
     return key_.Get(kProgramKey + (subkey.empty() ? "" : "\\" + subkey), name).value_or(MemoryValue{{}, {0xEE}}).data;
   }
-  static std::vector<int32_t> Sides(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
   TestRegistryKey key_;
   std::string noIni_;
 };
 
 TEST_F(SaveProgramSettings, TheFirstRunCreatesTheKeyAndTheSecondReadsItBack) {
-  {
-    ProgramRun run("/W100,120,500,400 /H7 " + noIni_);
-    EXPECT_EQ(Sides(run.CloseFrame()), (std::vector<int32_t>{100, 120, 600, 520}));
-    std::string question;
-    ASSERT_TRUE(run.WaitForExit(IDOK, &question));
-    EXPECT_EQ(question, kQuestion);
-  }
+  ProgramRun first = RunProgram("/W100,120,500,400 /H7 " + noIni_, IDOK);
+  EXPECT_EQ(first.frame, (std::vector<int32_t>{100, 120, 600, 520}));
+  EXPECT_EQ(first.box, kQuestion);
+  ASSERT_TRUE(first.exited);
   ASSERT_TRUE(key_.Exists(kProgramKey));
   EXPECT_EQ(Raw("rect"), Le32s({100, 120, 600, 520}));
   EXPECT_EQ(Raw("history"), Le32s({7}));
@@ -149,13 +133,10 @@ TEST_F(SaveProgramSettings, TheFirstRunCreatesTheKeyAndTheSecondReadsItBack) {
   key_.Put(kProgramKey, "rect", ValueType::Binary, Le32s({50, 60, 450, 360}));
   key_.Put(kProgramKey, "margin", ValueType::Dword, Le32s({300}));
   key_.Put(kProgramKey, "newfile", ValueType::Dword, Le32s({0}));
-  {
-    ProgramRun run(noIni_);
-    EXPECT_EQ(Sides(run.CloseFrame()), (std::vector<int32_t>{50, 60, 450, 360}));
-    std::string message;
-    ASSERT_TRUE(run.WaitForExit(IDCANCEL, &message));
-    EXPECT_EQ(message, "");  // the key exists: nothing is asked
-  }
+  ProgramRun second = RunProgram(noIni_, IDCANCEL);
+  EXPECT_EQ(second.frame, (std::vector<int32_t>{50, 60, 450, 360}));
+  EXPECT_EQ(second.box, "");  // the key exists: nothing is asked
+  ASSERT_TRUE(second.exited);
   EXPECT_EQ(Raw("rect"), Le32s({50, 60, 450, 360}));
   EXPECT_EQ(Raw("history"), Le32s({7}));
   EXPECT_EQ(Raw("margin"), Le32s({300}));
@@ -164,11 +145,10 @@ TEST_F(SaveProgramSettings, TheFirstRunCreatesTheKeyAndTheSecondReadsItBack) {
 }
 
 TEST_F(SaveProgramSettings, CancellingTheQuestionLeavesNoKey) {
-  ProgramRun run(noIni_);
-  EXPECT_NE(Sides(run.CloseFrame())[0], -1);
-  std::string question;
-  ASSERT_TRUE(run.WaitForExit(IDCANCEL, &question));
-  EXPECT_EQ(question, kQuestion);
+  ProgramRun run = RunProgram(noIni_, IDCANCEL);
+  EXPECT_EQ(run.frame.size(), 4u);
+  EXPECT_EQ(run.box, kQuestion);
+  EXPECT_TRUE(run.exited);
   EXPECT_FALSE(key_.Exists(kProgramKey));
 }
 
