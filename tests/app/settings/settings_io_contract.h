@@ -325,6 +325,7 @@ TEST_P(SettingsIoContract, SavingAsksBeforeCreatingTheKeyAsTheFlagsSay) {
       {"/Q1 reads only", 1, true, MessageAnswer::Ok, false, false},
       {"/Q2 asks, OK creates", 2, false, MessageAnswer::Ok, true, true},
       {"/Q3 asks, Cancel leaves the registry untouched", 3, false, MessageAnswer::Cancel, true, false},
+      {"/Q3 asks, OK creates", 3, false, MessageAnswer::Ok, true, true},
       {"/Q3 with the key present asks nothing", 3, true, MessageAnswer::Cancel, false, true},
       {"/Q7 creates without asking", 7, false, MessageAnswer::Cancel, false, true},
       {"/Q alone sets every bit", 0x7FFFFFFF, false, MessageAnswer::Cancel, false, true},

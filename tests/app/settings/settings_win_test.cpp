@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "support/settings_memory_store.h"
@@ -65,9 +66,9 @@ struct ProgramRun {
   bool exited = false;         // the program ended by itself with exit code 0
 };
 
-// Runs the program with arguments until its frame shows, closes the frame and
-// answers a message box shown on the way out with answer.
-ProgramRun RunProgram(const std::string& arguments, int answer) {
+// Runs the program with arguments until its frame shows, calls shown, closes
+// the frame and answers a message box shown on the way out with answer.
+ProgramRun RunProgram(const std::string& arguments, int answer, const std::function<void()>& shown = [] {}) {
   ProgramRun run;
   std::string line = "\"" + HostPath() + "\" " + arguments;
   STARTUPINFOA si = {};
@@ -80,6 +81,7 @@ ProgramRun RunProgram(const std::string& arguments, int answer) {
     RECT r;
     if (frame != nullptr && GetWindowRect(frame, &r)) {
       run.frame = {r.left, r.top, r.right, r.bottom};
+      shown();
       PostMessageA(frame, WM_CLOSE, 0, 0);
     } else if (box != nullptr) {
       if (run.box.empty()) EnumChildWindows(box, LongestStatic, reinterpret_cast<LPARAM>(&run.box));
@@ -116,7 +118,9 @@ class SaveProgramSettings : public ::testing::Test {
 };
 
 TEST_F(SaveProgramSettings, TheFirstRunCreatesTheKeyAndTheSecondReadsItBack) {
-  ProgramRun first = RunProgram("/W100,120,500,400 /H7 " + noIni_, IDOK);
+  ProgramRun first = RunProgram("/W100,120,500,400 /H7 " + noIni_, IDOK, [&] {
+    EXPECT_FALSE(key_.Exists(kProgramKey));  // nothing is written before the end
+  });
   EXPECT_EQ(first.frame, (std::vector<int32_t>{100, 120, 600, 520}));
   EXPECT_EQ(first.box, kQuestion);
   ASSERT_TRUE(first.exited);
