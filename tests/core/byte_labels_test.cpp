@@ -22,29 +22,19 @@ TEST(ByteLabels, OneEntryOfEveryGroup) {
   for (const Case& c : cases) EXPECT_EQ(std::string(ByteLabels[c.value]), c.label) << int(c.value);
 }
 
-TEST(ByteLabels, LengthsByGroupAndWhoMayBeTyped) {
+// Printable characters and half-width kana are themselves; the arrows are one
+// double-byte character; "？", "漢" and two digits mark what cannot be drawn alone.
+TEST(ByteLabels, LengthsAndShapesByGroup) {
   for (int v = 0; v < 256; ++v) {
     auto b = static_cast<uint8_t>(v);
+    const auto* label = reinterpret_cast<const unsigned char*>(ByteLabels[v]);
     int expected = (v >= 0x20 && v <= 0x7E) || (v >= 0xA0 && v <= 0xDF) ? 1
                    : v == 0x80 || v >= 0xFD || IsLeadByte(b)        ? 4
                                                                     : 2;
     EXPECT_EQ(ByteLabelLength(b), expected) << v;
     EXPECT_EQ(IsPlainByteLabel(b), expected == 1) << v;
-  }
-}
-
-// Every two-byte label is either one double-byte character (the arrows) or two
-// single-byte letters; every four-byte one is a double-byte character and two digits.
-TEST(ByteLabels, ShapesMatchHowTheyAreDrawn) {
-  for (int v = 0; v < 256; ++v) {
-    const auto* label = reinterpret_cast<const unsigned char*>(ByteLabels[v]);
-    int n = ByteLabelLength(static_cast<uint8_t>(v));
-    if (n == 2) {
-      EXPECT_EQ(IsLeadByte(label[0]), v >= 0x1C && v <= 0x1F) << v;
-    } else if (n == 4) {
-      EXPECT_TRUE(IsLeadByte(label[0])) << v;
-      EXPECT_FALSE(IsLeadByte(label[2])) << v;
-    }
+    EXPECT_EQ(IsLeadByte(label[0]), expected == 4 || (v >= 0x1C && v <= 0x1F)) << v;
+    EXPECT_TRUE(expected != 4 || !IsLeadByte(label[2])) << v;
   }
 }
 

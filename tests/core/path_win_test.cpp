@@ -10,6 +10,9 @@
 
 namespace {
 
+// A folder "<temp>\VarnelPath<pid>" holding SubDir\MixedCase.Txt, SubDir\表ソ.Dat
+// ("表ソ" is 95 5C 83 5C: a byte-wise split would cut it in two) and a long name;
+// the current directory is SubDir during each test.
 class CanonicalPathTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -20,104 +23,75 @@ class CanonicalPathTest : public ::testing::Test {
     base_ += "\\VarnelPath" + std::to_string(GetCurrentProcessId());
     ASSERT_TRUE(CreateDirectoryA(base_.c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryA((base_ + "\\SubDir").c_str(), nullptr));
-    MakeFile(base_ + "\\SubDir\\MixedCase.Txt");
-    GetCurrentDirectoryA(sizeof savedDirectory_, savedDirectory_);
+    for (const char* name : {"MixedCase.Txt", "\x95\x5C\x83\x5C.Dat", "A Rather Long Name.binary"}) {
+      made_.push_back(base_ + "\\SubDir\\" + name);
+      HANDLE h =
+          CreateFileA(made_.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+      ASSERT_NE(h, INVALID_HANDLE_VALUE) << made_.back();
+      CloseHandle(h);
+    }
+    GetCurrentDirectoryA(sizeof saved_, saved_);
+    ASSERT_TRUE(SetCurrentDirectoryA((base_ + "\\SubDir").c_str()));
   }
-
   void TearDown() override {
-    SetCurrentDirectoryA(savedDirectory_);
+    SetCurrentDirectoryA(saved_);
     for (const std::string& f : made_) DeleteFileA(f.c_str());
     RemoveDirectoryA((base_ + "\\SubDir").c_str());
     RemoveDirectoryA(base_.c_str());
   }
-
-  void MakeFile(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
-    CloseHandle(h);
-    made_.push_back(path);
-  }
-
-  static std::string Lower(std::string s) {
-    for (char& c : s) {
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 0x20);
-    }
-    return s;
+  // text with each "%" replaced by the folder's canonical path.
+  std::string At(const std::string& text) const {
+    std::string out;
+    for (char c : text) out += c == '%' ? base_ : std::string(1, c);
+    return out;
   }
 
   std::string base_;
   std::vector<std::string> made_;
-  char savedDirectory_[MAX_PATH] = {};
+  char saved_[MAX_PATH] = {};
 };
 
-TEST_F(CanonicalPathTest, CorrectsTheCaseOfEveryExistingComponent) {
-  std::string typed = base_ + "\\subdir\\MIXEDCASE.txt";
-  EXPECT_EQ(CanonicalPath(typed.c_str()), base_ + "\\SubDir\\MixedCase.Txt");
-  // The whole path typed in lower case, drive letter included.
-  EXPECT_EQ(CanonicalPath(Lower(typed).c_str()), base_ + "\\SubDir\\MixedCase.Txt");
-}
-
-TEST_F(CanonicalPathTest, DriveLetterIsUpperCased) {
-  ASSERT_EQ(base_[1], ':');
-  std::string typed = base_;
-  typed[0] = static_cast<char>(typed[0] | 0x20);
-  EXPECT_EQ(CanonicalPath(typed.c_str()), base_);
-}
-
-TEST_F(CanonicalPathTest, MissingComponentsKeepTheTypedForm) {
-  std::string typed = base_ + "\\subdir\\NoSuch\\fRed.Bin";
-  EXPECT_EQ(CanonicalPath(typed.c_str()), base_ + "\\SubDir\\NoSuch\\fRed.Bin");
-}
-
-TEST_F(CanonicalPathTest, RelativePathsBecomeFull) {
-  ASSERT_TRUE(SetCurrentDirectoryA((base_ + "\\SubDir").c_str()));
-  EXPECT_EQ(CanonicalPath("mixedcase.txt"), base_ + "\\SubDir\\MixedCase.Txt");
-  EXPECT_EQ(CanonicalPath("..\\subdir\\.\\mixedcase.txt"), base_ + "\\SubDir\\MixedCase.Txt");
-  EXPECT_EQ(CanonicalPath("new.bin"), base_ + "\\SubDir\\new.bin");
-}
-
-TEST_F(CanonicalPathTest, TrailingSeparatorIsKept) {
-  EXPECT_EQ(CanonicalPath((base_ + "\\subdir\\").c_str()), base_ + "\\SubDir\\");
-}
-
-TEST_F(CanonicalPathTest, DoubleByteNamesWithTrailBackslash) {
-  // "表ソ" is 95 5C 83 5C: a byte-wise split would cut the name in two.
-  MakeFile(base_ + "\\SubDir\\\x95\x5C\x83\x5C.Dat");
-  std::string typed = base_ + "\\subdir\\\x95\x5C\x83\x5C.dAT";
-  EXPECT_EQ(CanonicalPath(typed.c_str()), base_ + "\\SubDir\\\x95\x5C\x83\x5C.Dat");
+TEST_F(CanonicalPathTest, SpellsExistingComponentsAsStoredAndKeepsTheRest) {
+  std::string lowerDrive = base_;
+  lowerDrive[0] = static_cast<char>(lowerDrive[0] | 0x20);
+  std::string lowerAll = At("%\\subdir\\MIXEDCASE.txt");
+  for (char& c : lowerAll) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
+  const std::string overlong = At("%\\") + std::string(4000, 'x');
+  const struct {
+    const char* why;
+    std::string typed, canonical;
+  } rows[] = {
+      {"case of every existing component", At("%\\subdir\\MIXEDCASE.txt"), At("%\\SubDir\\MixedCase.Txt")},
+      {"all typed in lower case, drive included", lowerAll, At("%\\SubDir\\MixedCase.Txt")},
+      {"drive letter upper-cased", lowerDrive, base_},
+      {"missing components keep the typed form", At("%\\subdir\\NoSuch\\fRed.Bin"), At("%\\SubDir\\NoSuch\\fRed.Bin")},
+      {"relative name", "mixedcase.txt", At("%\\SubDir\\MixedCase.Txt")},
+      {"relative with dots", "..\\subdir\\.\\mixedcase.txt", At("%\\SubDir\\MixedCase.Txt")},
+      {"relative new name", "new.bin", At("%\\SubDir\\new.bin")},
+      {"trailing separator kept", At("%\\subdir\\"), At("%\\SubDir\\")},
+      {"double-byte name with trail backslashes", At("%\\subdir\\\x95\x5C\x83\x5C.dAT"),
+       At("%\\SubDir\\\x95\x5C\x83\x5C.Dat")},
+      // Looking up "mixed*" would answer with MixedCase.Txt, a different name.
+      {"wildcards are not looked up", At("%\\subdir\\mixed*.txt"), At("%\\SubDir\\mixed*.txt")},
+      {"UNC server kept as typed", "\\\\NoServer\\Share\\Dir\\f.txt", "\\\\NoServer\\Share\\Dir\\f.txt"},
+      {"overlong input comes back unchanged", overlong, overlong},
+  };
+  for (const auto& r : rows) EXPECT_EQ(CanonicalPath(r.typed.c_str()), r.canonical) << r.why;
 }
 
 TEST_F(CanonicalPathTest, ShortNamesBecomeLongNames) {
-  std::string longName = base_ + "\\SubDir\\A Rather Long Name.binary";
-  MakeFile(longName);
+  std::string longName = made_[2];
   char shortName[MAX_PATH];
   DWORD n = GetShortPathNameA(longName.c_str(), shortName, sizeof shortName);
   if (n == 0 || n >= sizeof shortName || longName == shortName) GTEST_SKIP() << "no short names here";
   EXPECT_EQ(CanonicalPath(shortName), longName);
 }
 
-TEST_F(CanonicalPathTest, WildcardComponentsAreNotLookedUp) {
-  // Looking up "mixed*" would answer with MixedCase.Txt, a different name.
-  std::string typed = base_ + "\\subdir\\mixed*.txt";
-  EXPECT_EQ(CanonicalPath(typed.c_str()), base_ + "\\SubDir\\mixed*.txt");
-}
-
-TEST_F(CanonicalPathTest, UncServerIsKeptAsTyped) {
-  EXPECT_EQ(CanonicalPath("\\\\NoServer\\Share\\Dir\\f.txt"), "\\\\NoServer\\Share\\Dir\\f.txt");
-}
-
-TEST_F(CanonicalPathTest, OverlongInputComesBackUnchanged) {
-  std::string typed = base_ + "\\" + std::string(4000, 'x');
-  EXPECT_EQ(CanonicalPath(typed.c_str()), typed);
-}
-
 TEST_F(CanonicalPathTest, FileExistsFindsFilesFoldersAndPatterns) {
-  EXPECT_TRUE(FileExists((base_ + "\\SubDir\\MixedCase.Txt").c_str()));
-  EXPECT_TRUE(FileExists((base_ + "\\subdir\\mixedcase.txt").c_str()));
-  EXPECT_TRUE(FileExists((base_ + "\\SubDir").c_str()));
-  EXPECT_TRUE(FileExists((base_ + "\\SubDir\\mixed*").c_str()));
-  EXPECT_FALSE(FileExists((base_ + "\\SubDir\\nothing.bin").c_str()));
-  EXPECT_FALSE(FileExists((base_ + "\\NoSuch\\MixedCase.Txt").c_str()));
+  for (const char* path : {"%\\SubDir\\MixedCase.Txt", "%\\subdir\\mixedcase.txt", "%\\SubDir", "%\\SubDir\\mixed*"})
+    EXPECT_TRUE(FileExists(At(path).c_str())) << path;
+  for (const char* path : {"%\\SubDir\\nothing.bin", "%\\NoSuch\\MixedCase.Txt"})
+    EXPECT_FALSE(FileExists(At(path).c_str())) << path;
 }
 
 }  // namespace

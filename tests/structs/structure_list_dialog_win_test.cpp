@@ -179,14 +179,11 @@ TEST(StructureDetailDialog, CancelLeavesTheTemplateExactlyAsItWas) {
   }
 }
 
-// varnel.exe beside the tests folder, started with arguments; ended if still running.
+// The test host started with arguments; ended if still running.
 class Program {
  public:
   explicit Program(const std::string& arguments) {
-    char self[MAX_PATH];
-    std::string dir(self, GetModuleFileNameA(nullptr, self, sizeof self));
-    dir = dir.substr(0, dir.rfind('\\'));
-    std::string line = "\"" + dir.substr(0, dir.rfind('\\')) + "\\varnel.exe\" " + arguments;
+    std::string line = "\"" + TestHostPath() + "\" " + arguments;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     started_ = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_) != 0;
@@ -230,12 +227,16 @@ std::string ChildText(HWND window, int id, const std::string& expected) {
   return text;
 }
 
-class StructurePersistence : public ProgramKeyTest {};
-
-TEST_F(StructurePersistence, ATemplateMadeInTheDialogsIsShownByTheNextRun) {
+TEST(StructurePersistence, ATemplateMadeInTheDialogsIsShownByTheNextRun) {
+  TestRegistryKey key;
+  const std::string programKey = "Software\\Halvorsk\\Varnel";
+  auto raw = [&](const std::string& subkey, const std::string& name) {
+    return key.Get(programKey + (subkey.empty() ? "" : "\\" + subkey), name).value_or(MemoryValue{}).data;
+  };
   ScratchFolder folder;
   const std::string noIni = "/I" + folder.File("none.ini");
   {
+    CurrentUserOverride currentUser(key);
     ShellRun run;
     ASSERT_TRUE(run.Start("/Q7 " + noIni));
     DialogDriver dialogs;
@@ -255,9 +256,9 @@ TEST_F(StructurePersistence, ATemplateMadeInTheDialogsIsShownByTheNextRun) {
     Command(IDM_STRUCTURES);
     EXPECT_EQ(dialogs.dialogsSeen(), 2);
   }
-  EXPECT_EQ(GetRawValue("", "imnum").data, (std::vector<BYTE>{5, 0, 0, 0}));
-  EXPECT_EQ(GetRawValue("INFOMATION4", "infoview0000").data, (std::vector<BYTE>{0xC1, 0, 0, 0}));
-  EXPECT_EQ(GetRawValue("INFOMATION4", "infonum0001").data, (std::vector<BYTE>{6, 0, 0, 0}));
+  EXPECT_EQ(raw("", "imnum"), (std::vector<uint8_t>{5, 0, 0, 0}));
+  EXPECT_EQ(raw("INFOMATION4", "infoview0000"), (std::vector<uint8_t>{0xC1, 0, 0, 0}));
+  EXPECT_EQ(raw("INFOMATION4", "infonum0001"), (std::vector<uint8_t>{6, 0, 0, 0}));
 
   Program program(noIni + " " + Quote(folder.Write("rec.bin", "\xFF\xFEVarnel and more bytes after the record")));
   HWND frame = program.Window("Varnel Main Window Class");

@@ -185,20 +185,6 @@ const MemoryValue* MemoryRegistry::Find(const std::string& path, const std::stri
   return it == node->values.end() ? nullptr : &it->second;
 }
 
-int64_t MemoryRegistry::Dword(const std::string& path, const std::string& name) const {
-  const MemoryValue* v = Find(path, name);
-  if (v == nullptr || v->data.size() != 4) return -1;
-  return static_cast<int64_t>(static_cast<uint32_t>(v->data[0] | (v->data[1] << 8) | (v->data[2] << 16)) |
-                              (static_cast<uint32_t>(v->data[3]) << 24));
-}
-
-std::string MemoryRegistry::Text(const std::string& path, const std::string& name) const {
-  const MemoryValue* v = Find(path, name);
-  if (v == nullptr) return "<missing>";
-  std::string s(v->data.begin(), v->data.end());
-  return s.substr(0, s.find('\0'));
-}
-
 void MemoryIni::Load(const std::string& text) {
   std::istringstream in(text);
   std::string line;

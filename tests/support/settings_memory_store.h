@@ -41,7 +41,6 @@ class MemoryRegistry : public RegistryStore {
   bool CloseKey(StoreKey key) override;
 
   // Test side: building and inspecting the tree.
-  bool HasProgramKey() const { return root_ != nullptr; }
   bool HasKey(const std::string& path) const;
   MemoryKeyNode& Key(const std::string& path);  // creates the program key and the path
   void SetDword(const std::string& path, const std::string& name, uint32_t value);
@@ -50,14 +49,10 @@ class MemoryRegistry : public RegistryStore {
   void RemoveValue(const std::string& path, const std::string& name);
   void RemoveKey(const std::string& path);
   const MemoryValue* Find(const std::string& path, const std::string& name) const;
-  // The value as a number (exactly 4 bytes) / text (up to its NUL); -1 / "<missing>" otherwise.
-  int64_t Dword(const std::string& path, const std::string& name) const;
-  std::string Text(const std::string& path, const std::string& name) const;
 
   int openKeys() const { return static_cast<int>(open_.size()); }
   // "write <path>:<name>", "create <path>", "delete <path>", in order.
   const std::vector<std::string>& log() const { return log_; }
-  void ClearLog() { log_.clear(); }
 
   // Failure injection: writes of these "<path>:<name>" values, creation of these
   // key paths ("" for the program key), closes of these key paths, deletion of

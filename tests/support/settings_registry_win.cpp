@@ -1,7 +1,9 @@
-// Raw registry access to the program key for the Windows tests.
+// Raw registry access to the tests' own key.
 #include "support/settings_registry_win.h"
 
-#include "app/settings/registry_store.h"
+#include <windows.h>
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -9,63 +11,92 @@ void DeleteTree(HKEY parent, const char* name) {
   HKEY key;
   if (RegOpenKeyExA(parent, name, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
   char child[256];
-  for (;;) {
-    DWORD length = sizeof child;
-    if (RegEnumKeyExA(key, 0, child, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+  DWORD length = sizeof child;
+  while (RegEnumKeyExA(key, 0, child, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
     DeleteTree(key, child);
+    length = sizeof child;
   }
   RegCloseKey(key);
   RegDeleteKeyA(parent, name);
 }
 
-std::string PathOf(const std::string& subkey) {
-  return subkey.empty() ? std::string(kProgramKeyPath) : std::string(kProgramKeyPath) + "\\" + subkey;
-}
-
 }  // namespace
 
-void DeleteProgramKeyTree() { DeleteTree(HKEY_CURRENT_USER, kProgramKeyPath); }
+std::string TestRegistryKey::Full(const std::string& subkey) const {
+  return subkey.empty() ? path_ : path_ + "\\" + subkey;
+}
 
-bool ProgramKeyExists() {
+TestRegistryKey::TestRegistryKey() : path_(PathFor(GetCurrentProcessId())) {
+  DeleteTree(HKEY_CURRENT_USER, path_.c_str());
+}
+
+TestRegistryKey::~TestRegistryKey() {
+  DeleteTree(HKEY_CURRENT_USER, path_.c_str());
+  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halvorsk\\VarnelTests");  // only when no other run has its key there
+}
+
+bool TestRegistryKey::Exists(const std::string& subkey) const {
   HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kProgramKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, Full(subkey).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    return false;
+  }
   RegCloseKey(key);
   return true;
 }
 
-void PutRawValue(const std::string& subkey, const std::string& name, DWORD type, const std::vector<BYTE>& data) {
+void TestRegistryKey::Put(const std::string& subkey, const std::string& name, ValueType type,
+                          const std::vector<uint8_t>& data) const {
+  const DWORD types[] = {REG_DWORD, REG_SZ, REG_BINARY, REG_MULTI_SZ};
   HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, PathOf(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr),
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, Full(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &key, nullptr),
             ERROR_SUCCESS);
-  ASSERT_EQ(RegSetValueExA(key, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size())), ERROR_SUCCESS);
+  EXPECT_EQ(RegSetValueExA(key, name.c_str(), 0, types[static_cast<int>(type)], data.data(),
+                           static_cast<DWORD>(data.size())),
+            ERROR_SUCCESS);
   RegCloseKey(key);
 }
 
-void PutRawDword(const std::string& subkey, const std::string& name, DWORD value) {
-  PutRawValue(subkey, name, REG_DWORD,
-              {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8), static_cast<BYTE>(value >> 16),
-               static_cast<BYTE>(value >> 24)});
-}
-
-void PutRawString(const std::string& subkey, const std::string& name, const std::string& text) {
-  std::vector<BYTE> data(text.begin(), text.end());
-  data.push_back(0);
-  PutRawValue(subkey, name, REG_SZ, data);
-}
-
-RawValue GetRawValue(const std::string& subkey, const std::string& name) {
-  RawValue v;
+void TestRegistryKey::Delete(const std::string& subkey, const std::string& name) const {
+  if (name.empty()) return DeleteTree(HKEY_CURRENT_USER, Full(subkey).c_str());
   HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, PathOf(subkey).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return v;
-  DWORD size = 0;
-  if (RegQueryValueExA(key, name.c_str(), nullptr, &v.type, nullptr, &size) == ERROR_SUCCESS) {
-    v.data.resize(size);
-    if (RegQueryValueExA(key, name.c_str(), nullptr, &v.type, v.data.data(), &size) == ERROR_SUCCESS) {
-      v.found = true;
-      v.data.resize(size);
-    }
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, Full(subkey).c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
+  RegDeleteValueA(key, name.c_str());
+  RegCloseKey(key);
+}
+
+std::optional<MemoryValue> TestRegistryKey::Get(const std::string& subkey, const std::string& name) const {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, Full(subkey).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  DWORD type = 0, size = 0;
+  std::optional<MemoryValue> v;
+  if (RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+    v.emplace();
+    v->data.resize(size);
+    RegQueryValueExA(key, name.c_str(), nullptr, &type, v->data.data(), &size);
+    v->data.resize(size);
+    v->type = type == REG_DWORD ? ValueType::Dword : type == REG_SZ ? ValueType::String
+              : type == REG_BINARY ? ValueType::Binary : ValueType::Other;
   }
   RegCloseKey(key);
   return v;
+}
+
+CurrentUserOverride::CurrentUserOverride(const TestRegistryKey& key) {
+  HKEY root = nullptr;
+  EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.path().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root,
+                            nullptr),
+            ERROR_SUCCESS);
+  EXPECT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, root), ERROR_SUCCESS);
+  RegCloseKey(root);
+}
+
+CurrentUserOverride::~CurrentUserOverride() { RegOverridePredefKey(HKEY_CURRENT_USER, nullptr); }
+
+std::string TestHostPath() {
+  char path[MAX_PATH];
+  std::string self(path, GetModuleFileNameA(nullptr, path, sizeof path));
+  return self.substr(0, self.rfind('\\')) + "\\varnel_test_host.exe";
 }

@@ -1,32 +1,52 @@
-// Direct access to the program's registry key for the Windows tests: cleaning
-// it, and planting or inspecting raw values behind the store's back.
+// The Windows tests' own registry key, standing in for the program key (whose
+// settings belong to the user and are never touched): values planted and read
+// behind the settings store's back.
 #pragma once
 
-#include <gtest/gtest.h>
-#include <windows.h>
-
+#include <optional>
 #include <string>
 #include <vector>
 
-// Deletes HKEY_CURRENT_USER\Software\Halvorsk\Varnel with everything below it.
-void DeleteProgramKeyTree();
-bool ProgramKeyExists();
+#include "support/settings_memory_store.h"
 
-// subkey is relative to the program key ("" for the key itself); created as needed.
-void PutRawValue(const std::string& subkey, const std::string& name, DWORD type, const std::vector<BYTE>& data);
-void PutRawDword(const std::string& subkey, const std::string& name, DWORD value);
-void PutRawString(const std::string& subkey, const std::string& name, const std::string& text);
+// HKEY_CURRENT_USER\Software\Halvorsk\VarnelTests\<process id>: deleted with
+// everything below it when the object is made and when it goes. Subkeys are
+// relative to it ("" is the key itself).
+class TestRegistryKey {
+ public:
+  TestRegistryKey();
+  ~TestRegistryKey();
+  TestRegistryKey(const TestRegistryKey&) = delete;
+  TestRegistryKey& operator=(const TestRegistryKey&) = delete;
 
-struct RawValue {
-  bool found = false;
-  DWORD type = 0;
-  std::vector<BYTE> data;
+  // The path below HKEY_CURRENT_USER (for WindowsRegistryStore) of the key of a process.
+  static std::string PathFor(unsigned long processId) {
+    return "Software\\Halvorsk\\VarnelTests\\" + std::to_string(processId);
+  }
+  const std::string& path() const { return path_; }
+
+  bool Exists(const std::string& subkey) const;
+  // Writes a value (a list of texts for ValueType::Other), creating the keys on the way.
+  void Put(const std::string& subkey, const std::string& name, ValueType type, const std::vector<uint8_t>& data) const;
+  // Deletes a value, or with name "" the subkey with everything below it.
+  void Delete(const std::string& subkey, const std::string& name) const;
+  std::optional<MemoryValue> Get(const std::string& subkey, const std::string& name) const;
+
+ private:
+  std::string Full(const std::string& subkey) const;
+  std::string path_;
 };
-RawValue GetRawValue(const std::string& subkey, const std::string& name);
 
-// Deletes the program key before and after each test.
-class ProgramKeyTest : public ::testing::Test {
- protected:
-  void SetUp() override { DeleteProgramKeyTree(); }
-  void TearDown() override { DeleteProgramKeyTree(); }
+// While it lives, HKEY_CURRENT_USER of this process is the key: the shell run
+// in-process reads and writes its settings there.
+class CurrentUserOverride {
+ public:
+  explicit CurrentUserOverride(const TestRegistryKey& key);
+  ~CurrentUserOverride();
+  CurrentUserOverride(const CurrentUserOverride&) = delete;
+  CurrentUserOverride& operator=(const CurrentUserOverride&) = delete;
 };
+
+// The test host (varnel.exe whose HKEY_CURRENT_USER is the key of the test
+// process that starts it), beside the test binaries.
+std::string TestHostPath();

@@ -126,3 +126,52 @@ void ExpectSameStructures(const StructureList& expected, const StructureList& ac
     }
   }
 }
+
+SettingsEnvironment TestScreen() {
+  SettingsEnvironment e;
+  e.colors = {0x000001, 0xFFFFFE, 0x808081, 0xFFFFFD, 0x800002};
+  e.screenWidth = 1024;
+  e.screenHeight = 768;
+  return e;
+}
+
+SettingsRecords LoadRecords(RegistryStore& registry, IniReader& ini, SettingsRecords start, bool histories) {
+  SettingsRecords& r = start;
+  r.status = LoadSettings(registry, ini, TestScreen(), r.options, r.settings, r.fileTypes, r.structures);
+  if (histories && r.status == 0) r.status = LoadHistories(registry, ini, r.options, r.settings);
+  return start;
+}
+
+int SaveRecords(RegistryStore& registry, const SettingsRecords& r) {
+  return SaveSettings(registry, r.options, r.settings, r.fileTypes, r.structures, r.rect, r.fileHistory);
+}
+
+SettingsRecords SmallRecords() {
+  SettingsRecords r;
+  AppSettings& s = r.settings;
+  s.code = 1;
+  s.filter = 2;
+  s.findstat = 3;
+  s.history = 4;
+  s.margin = 5;
+  s.zoomed = 1;
+  s.openpath = "C:\\in";
+  s.findHistory = {{1, 2}};
+  r.fileTypes.types.resize(1);
+  r.fileTypes.types[0].text = "t";
+  r.structures.structures.resize(1);
+  r.structures.structures[0].name = "s";
+  r.structures.structures[0].members.resize(1);
+  r.structures.count = 1;
+  r.structures.lastUsed = 0;
+  r.fileHistory = {"C:\\a.bin"};
+  return r;
+}
+
+std::vector<uint8_t> Le32s(std::initializer_list<int32_t> values) {
+  std::vector<uint8_t> out;
+  for (int32_t v : values) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
+  }
+  return out;
+}

@@ -11,6 +11,9 @@ inline constexpr char kProgramKeyPath[] = "Software\\Halvorsk\\Varnel";
 // Keys are HKEYs opened with KEY_ALL_ACCESS; built for Windows only.
 class WindowsRegistryStore : public RegistryStore {
  public:
+  // programKeyPath is the key below HKEY_CURRENT_USER that stands for the
+  // program key: the program keeps kProgramKeyPath, tests pass a key of their
+  // own so that the user's settings are never touched.
   explicit WindowsRegistryStore(std::string programKeyPath = kProgramKeyPath) : path_(std::move(programKeyPath)) {}
 
   StoreKey OpenProgramKey() override;

@@ -1,19 +1,29 @@
-// Command line: splitting, every option form, and the INI path.
+// Command line: splitting, every option form and the INI path, with
+// randomised runs of the splitter and the option parser on hostile bytes.
 #include "app/startup/command_line.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstdlib>
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "core/text_limits.h"
+
 namespace {
 
-std::vector<std::string> Split(const char* line) {
+using Strings = std::vector<std::string>;
+
+// The arguments of line; an empty line gives no array at all.
+Strings Split(const std::string& line) {
   ArgumentVector arguments;
-  EXPECT_EQ(SplitCommandLine(line, &arguments), 0) << line;
-  std::vector<std::string> out(arguments.args, arguments.args + arguments.count);
+  arguments.count = 5;
+  EXPECT_EQ(SplitCommandLine(line.c_str(), &arguments), 0) << line;
+  EXPECT_EQ(arguments.count == 0, arguments.args == nullptr);
+  Strings out(arguments.args, arguments.args + arguments.count);
   FreeArguments(arguments.count, arguments.args);
   return out;
 }
@@ -21,38 +31,22 @@ std::vector<std::string> Split(const char* line) {
 struct SplitCase {
   const char* why;
   const char* line;
-  std::vector<std::string> args;
+  Strings args;
 };
 
 const SplitCase kSplitCases[] = {
-    {"empty", "", {}},
-    {"spaces only", "   ", {}},
-    {"plain words", " a b  c ", {"a", "b", "c"}},
+    {"empty", "", {}}, {"spaces only", "   ", {}}, {"plain words", " a b  c ", {"a", "b", "c"}},
     {"quoted path then name", "\"C:\\My Files\\a.bin\" b.bin", {"C:\\My Files\\a.bin", "b.bin"}},
     {"letter right after the closing quote", "\"abc\"d", {"abc", "d"}},
-    {"two quoted words touching", "\"a b\"\"c d\"", {"a b", "c d"}},
-    {"empty quotes stay", "\"\"", {"\"\""}},
-    {"empty quotes then a word", "\"\" x", {"\"\"", "x"}},
-    {"unclosed quote", "x \"word", {"x", "\"word"}},
-    {"unclosed quote keeps spaces", "\"a b ", {"\"a b "}},
-    {"lone quote", "\"", {"\""}},
-    {"tabs do not separate", "a\tb c", {"a\tb", "c"}},
-    {"quotes inside a word stay", "ab\"cd ef\"", {"ab\"cd", "ef\""}},
-    {"quoted option", "\"/H7\" f", {"/H7", "f"}},
-    {"double-byte names", "\x95\x5C \x83\x5C", {"\x95\x5C", "\x83\x5C"}},
+    {"two quoted words touching", "\"a b\"\"c d\"", {"a b", "c d"}}, {"empty quotes stay", "\"\"", {"\"\""}},
+    {"empty quotes then a word", "\"\" x", {"\"\"", "x"}}, {"unclosed quote", "x \"word", {"x", "\"word"}},
+    {"unclosed quote keeps spaces", "\"a b ", {"\"a b "}}, {"lone quote", "\"", {"\""}},
+    {"tabs do not separate", "a\tb c", {"a\tb", "c"}}, {"quotes inside a word stay", "ab\"cd ef\"", {"ab\"cd", "ef\""}},
+    {"quoted option", "\"/H7\" f", {"/H7", "f"}}, {"double-byte names", "\x95\x5C \x83\x5C", {"\x95\x5C", "\x83\x5C"}},
 };
 
 TEST(SplitCommandLine, Table) {
   for (const SplitCase& c : kSplitCases) EXPECT_EQ(Split(c.line), c.args) << c.why;
-}
-
-TEST(SplitCommandLine, EmptyLineGivesNoArray) {
-  ArgumentVector arguments;
-  arguments.count = 5;
-  ASSERT_EQ(SplitCommandLine("  ", &arguments), 0);
-  EXPECT_EQ(arguments.count, 0);
-  EXPECT_EQ(arguments.args, nullptr);
-  FreeArguments(0, nullptr);
 }
 
 // Why: the runtime's own split takes every byte above 0x7F for a space, turning
@@ -62,15 +56,10 @@ TEST(ArgumentsAfterProgramName, ShiftJisNamesStayWhole) {
     const char* line;
     const char* rest;
   } cases[] = {
-      {"varnel.exe テスト表.bin", "テスト表.bin"},
-      {"C:\\ツール\\varnel.exe", ""},
-      {"C:\\ツール\\varnel.exe テスト表.bin /H7", "テスト表.bin /H7"},
-      {"\"C:\\My ツール\\varnel.exe\" \"a b.bin\"", "\"a b.bin\""},
-      {"\"C:\\表\\varnel.exe\"テスト.bin", "テスト.bin"},
-      {"varnel.exe\t \t x", "x"},
-      {"\"unclosed name", ""},
-      {"varnel.exe", ""},
-      {"", ""},
+      {"varnel.exe テスト表.bin", "テスト表.bin"}, {"C:\\ツール\\varnel.exe", ""},
+      {"C:\\ツール\\varnel.exe テスト表.bin /H7", "テスト表.bin /H7"}, {"\"C:\\My ツール\\varnel.exe\" \"a b.bin\"", "\"a b.bin\""},
+      {"\"C:\\表\\varnel.exe\"テスト.bin", "テスト.bin"}, {"varnel.exe\t \t x", "x"}, {"\"unclosed name", ""},
+      {"varnel.exe", ""}, {"", ""},
   };
   for (const Case& c : cases) EXPECT_STREQ(ArgumentsAfterProgramName(c.line), c.rest) << c.line;
   EXPECT_STREQ(ArgumentsAfterProgramName(nullptr), "");
@@ -105,151 +94,104 @@ struct Parsed {
   int status = 0;
   StartupOptions options;
   AppSettings settings;
-  std::vector<std::string> files;
+  Strings files;
 };
 
-Parsed Parse(const char* line) {
+Parsed Parse(const std::string& line) {
   Parsed p;
   ArgumentVector arguments;
-  EXPECT_EQ(SplitCommandLine(line, &arguments), 0);
+  EXPECT_EQ(SplitCommandLine(line.c_str(), &arguments), 0);
   p.status = ParseOptions(arguments, &p.options, &p.settings, &p.files);
   FreeArguments(arguments.count, arguments.args);
   return p;
 }
 
-// One option row: the command line and where its value lands.
-struct CountCase {
-  const char* line;
-  int32_t expected;
-};
-
-void ExpectCounts(const char* field, int32_t (*read)(const Parsed&), std::initializer_list<CountCase> cases) {
-  for (const CountCase& c : cases) {
-    Parsed p = Parse(c.line);
-    EXPECT_EQ(p.status, 0) << c.line;
-    EXPECT_EQ(read(p), c.expected) << field << " from " << c.line;
+// Rows of a command line and the value it leaves in one field.
+void ExpectField(const char* field, int32_t (*read)(const Parsed&),
+                 std::initializer_list<std::pair<const char*, int32_t>> rows) {
+  for (const auto& [line, value] : rows) {
+    Parsed p = Parse(line);
+    EXPECT_EQ(p.status, 0) << line;
+    EXPECT_EQ(read(p), value) << field << " from " << line;
   }
 }
 
+// No value, one digit, or anything else (a fixed value); each field is first set
+// to something else so that "unset" is seen being written; later options win.
 TEST(ParseOptions, SingleValueOptions) {
-  // Each row starts from another value so that "unset" is seen being written.
-  ExpectCounts("code", [](const Parsed& p) { return p.settings.code; },
-               {{"/C5", 5}, {"/C5 /C", kUnset}, {"/C12", 0}, {"/Cx", 0}, {"-c3", 3}});
-  ExpectCounts("filter", [](const Parsed& p) { return p.settings.filter; },
-               {{"/F3", 3}, {"/F3 /F", kUnset}, {"/F33", 0}, {"-f9", 9}});
-  ExpectCounts("history", [](const Parsed& p) { return p.settings.history; },
-               {{"/H7", 7}, {"/H12", 4}, {"/Hx", 4}, {"/H7 /H", kUnset}, {"-h7", 7}, {"/H0", 0}});
-  ExpectCounts("newfile", [](const Parsed& p) { return p.options.newfile; },
-               {{"/N1", 1}, {"/N1 /N", kUnset}, {"/Nyes", 0}, {"-n1", 1}});
-  ExpectCounts("registryFlags", [](const Parsed& p) { return p.options.registryFlags; },
-               {{"/Q0", 0}, {"/Q", 0x7FFFFFFF}, {"/Q2", 2}, {"/Q7", 7}, {"/Q10", 3}, {"/Q0 /Qz", 3}, {"-q1", 1}});
-  ExpectCounts("findstat", [](const Parsed& p) { return p.settings.findstat; },
-               {{"/S5", 5}, {"/Sx", 27}, {"/S5 /S", kUnset}, {"-s0", 0}});
-  ExpectCounts("prev", [](const Parsed& p) { return p.options.prev; },
-               {{"/X1", 1}, {"/X1 /X", kUnset}, {"/X11", 0}, {"-x1", 1}});
-  ExpectCounts("zoomed", [](const Parsed& p) { return p.settings.zoomed; },
-               {{"/Z1", 1}, {"/Z1 /Z", kUnset}, {"/Zz", 0}, {"-z1", 1}});
+  ExpectField("code", [](const Parsed& p) { return p.settings.code; },
+              {{"/C5", 5}, {"/C5 /C", kUnset}, {"/C12", 0}, {"/Cx", 0}, {"-c3", 3}});
+  ExpectField("filter", [](const Parsed& p) { return p.settings.filter; },
+              {{"/F3", 3}, {"/F3 /F", kUnset}, {"/F33", 0}, {"-f9", 9}});
+  ExpectField("history", [](const Parsed& p) { return p.settings.history; },
+              {{"/H7", 7}, {"/H12", 4}, {"/Hx", 4}, {"/H7 /H", kUnset}, {"-h7", 7}, {"/H0", 0}, {"/H7 -h3", 3},
+               {"/H\x82\x4F", 4}});  // a full-width "０" is no digit
+  ExpectField("newfile", [](const Parsed& p) { return p.options.newfile; },
+              {{"/N1", 1}, {"/N1 /N", kUnset}, {"/Nyes", 0}, {"-n1", 1}});
+  ExpectField("registryFlags", [](const Parsed& p) { return p.options.registryFlags; },
+              {{"/Q0", 0}, {"/Q", 0x7FFFFFFF}, {"/Q0 /Q2", 2}, {"/Q7", 7}, {"/Q10", 3}, {"/Q0 /Qz", 3}, {"-q1", 1}});
+  ExpectField("findstat", [](const Parsed& p) { return p.settings.findstat; },
+              {{"/S5", 5}, {"/Sx", 27}, {"/S5 /S", kUnset}, {"-s0", 0}});
+  ExpectField("prev", [](const Parsed& p) { return p.options.prev; },
+              {{"/X1", 1}, {"/X1 /X", kUnset}, {"/X11", 0}, {"-x1", 1}});
+  ExpectField("zoomed", [](const Parsed& p) { return p.settings.zoomed; },
+              {{"/Z1", 1}, {"/Z1 /Z", kUnset}, {"/Zz", 0}, {"-z1", 1}});
 }
-
-TEST(ParseOptions, ADoubleByteCharacterIsNotADigit) {
-  EXPECT_EQ(Parse("/H\x82\x4F").settings.history, 4);  // full-width "０"
-}
-
-TEST(ParseOptions, LaterOptionsOverrideEarlierOnes) {
-  Parsed p = Parse("/H7 -h3 /Q0 /Q2");
-  EXPECT_EQ(p.settings.history, 3);
-  EXPECT_EQ(p.options.registryFlags, 2);
-}
-
-TEST(ParseOptions, OtherArgumentsAreFilesInOrder) {
-  Parsed p = Parse("a.bin /H7 \"b c.bin\" \x95\x5C.dat");
-  ASSERT_EQ(p.status, 0);
-  EXPECT_EQ(p.files, (std::vector<std::string>{"a.bin", "b c.bin", "\x95\x5C.dat"}));
-}
-
-struct IniCase {
-  const char* line;
-  std::string path;
-  int32_t flags;
-};
 
 TEST(ParseOptions, IniOption) {
-  const IniCase cases[] = {
+  const struct {
+    std::string line, path;
+    int32_t flags;
+  } rows[] = {
       {"/Ibm.ini", "bm.ini", 3},
-      {"/Ix/0 /I", "", 3},  // /I alone empties the path and re-enables INI reading
+      {"/Ix/0 /I", "", 3},  // /I alone empties the path and turns INI reading back on
       {"/IC:\\cfg\\x/0", "C:\\cfg\\x", 0},
-      {"/Ix/0 /Ia/", "a", 0},  // nothing after "/": flags keep their value
-      {"/Ia/5x", "a", 5},
-      {"/Ia/x", "a", 0},
-      {"/Ia/-2", "a", -2},
-      {"\"/Ia/ 6\"", "a", 6},
-      {"/Ia/99999999999", "a", INT_MAX},
-      {"/Ia/-99999999999", "a", INT_MIN},
-      {"/I/1", "", 1},
-      {"/Ia/b/c", "a", 0},
-      {"-ibm", "bm", 3},
+      {"/Ix/0 /Ia/", "a", 0},  // nothing after "/": the flags keep their value
+      {"/Ia/5x", "a", 5}, {"/Ia/x", "a", 0}, {"/Ia/-2", "a", -2}, {"\"/Ia/ 6\"", "a", 6},
+      {"/Ia/99999999999", "a", INT_MAX}, {"/Ia/-99999999999", "a", INT_MIN}, {"/I/1", "", 1}, {"/Ia/b/c", "a", 0},
+      {"-ibm", "bm", 3}, {"/I" + std::string(4000, 'a') + "/0", std::string(3074, 'a'), 0},
   };
-  for (const IniCase& c : cases) {
-    Parsed p = Parse(c.line);
-    EXPECT_EQ(p.status, 0) << c.line;
-    EXPECT_EQ(p.options.iniPath, c.path) << c.line;
-    EXPECT_EQ(p.options.iniFlags, c.flags) << c.line;
+  for (const auto& r : rows) {
+    Parsed p = Parse(r.line);
+    EXPECT_EQ(p.status, 0) << r.line;
+    EXPECT_EQ(p.options.iniPath, r.path) << r.line;
+    EXPECT_EQ(p.options.iniFlags, r.flags) << r.line;
   }
 }
-
-TEST(ParseOptions, IniPathIsCutAt3074Bytes) {
-  std::string line = "/I" + std::string(4000, 'a') + "/0";
-  Parsed p = Parse(line.c_str());
-  EXPECT_EQ(p.options.iniPath, std::string(3074, 'a'));
-  EXPECT_EQ(p.options.iniFlags, 0);
-}
-
-struct PlacementCase {
-  const char* line;
-  int32_t x, y, width, height;
-};
 
 TEST(ParseOptions, PlacementOption) {
   const int32_t U = kUnset;
   const int32_t D = kUseDefault;
-  const PlacementCase cases[] = {
-      {"/W10,20,640,480", 10, 20, 640, 480},
-      {"/W10,20", 10, 20, U, U},
-      {"/W/,/,640,480", D, D, 640, 480},
-      {"/W10.20.30.40", 10, 20, 30, 40},
-      {"/W1,2.3,4", 1, 2, 3, 4},
-      {"/W123456789,1", 12345678, 1, U, U},  // only eight digits are read
-      {"/W00000000009", 0, U, U, U},
-      {"/W1,2,3,4,5", 1, 2, 3, 4},
-      {"/W,,5", U, U, 5, U},
-      {"/W12px,x34", 12, U, U, U},
-      {"/W-5,6", U, 6, U, U},  // no negative numbers
-      {"/W/5", D, U, U, U},
-      {"/W1,2,3,4 /W", U, U, U, U},
-      {"/W1,2,3,4 /W9,,/", 9, 2, D, 4},
-      {"-w5", 5, U, U, U},
+  const struct {
+    const char* line;
+    std::vector<int32_t> placement;
+  } rows[] = {
+      {"/W10,20,640,480", {10, 20, 640, 480}}, {"/W10,20", {10, 20, U, U}}, {"/W/,/,640,480", {D, D, 640, 480}},
+      {"/W10.20.30.40", {10, 20, 30, 40}},     {"/W1,2.3,4", {1, 2, 3, 4}},
+      {"/W123456789,1", {12345678, 1, U, U}},  // only eight digits are read
+      {"/W00000000009", {0, U, U, U}},         {"/W1,2,3,4,5", {1, 2, 3, 4}}, {"/W,,5", {U, U, 5, U}},
+      {"/W12px,x34", {12, U, U, U}},
+      {"/W-5,6", {U, 6, U, U}},  // no negative numbers
+      
+      {"/W/5", {D, U, U, U}},  {"/W1,2,3,4 /W", {U, U, U, U}}, {"/W1,2,3,4 /W9,,/", {9, 2, D, 4}},
+      {"-w5", {5, U, U, U}},
   };
-  for (const PlacementCase& c : cases) {
-    Parsed p = Parse(c.line);
-    EXPECT_EQ(p.status, 0) << c.line;
-    EXPECT_EQ(p.options.x, c.x) << c.line;
-    EXPECT_EQ(p.options.y, c.y) << c.line;
-    EXPECT_EQ(p.options.width, c.width) << c.line;
-    EXPECT_EQ(p.options.height, c.height) << c.line;
+  for (const auto& r : rows) {
+    Parsed p = Parse(r.line);
+    EXPECT_EQ(p.status, 0) << r.line;
+    EXPECT_EQ((std::vector<int32_t>{p.options.x, p.options.y, p.options.width, p.options.height}), r.placement)
+        << r.line;
   }
 }
 
-TEST(ParseOptions, UnknownLettersFail) {
+TEST(ParseOptions, OtherArgumentsAreFilesInOrderAndAnUnknownLetterStops) {
+  EXPECT_EQ(Parse("a.bin /H7 \"b c.bin\" \x95\x5C.dat").files, (Strings{"a.bin", "b c.bin", "\x95\x5C.dat"}));
   for (const char* line : {"/K", "-k", "/", "-", "/1", "/\x95\x5C", "a.bin /A", "/H7 /Y"}) {
     EXPECT_EQ(Parse(line).status, -1) << line;
   }
-}
-
-TEST(ParseOptions, ParsingStopsAtTheBadOption) {
-  Parsed p = Parse("/H7 /K /Z1 b.bin");
+  Parsed p = Parse("/H7 /K /Z1 b.bin");  // what came before the bad option is applied
   EXPECT_EQ(p.status, -1);
-  EXPECT_EQ(p.settings.history, 7);
-  EXPECT_EQ(p.settings.zoomed, kUnset);
+  EXPECT_EQ((std::vector<int32_t>{p.settings.history, p.settings.zoomed}), (std::vector<int32_t>{7, kUnset}));
   EXPECT_TRUE(p.files.empty());
 }
 
@@ -284,14 +226,118 @@ TEST(DeriveIniPath, UnusableInputs) {
   EXPECT_EQ(Derived("bm\x95", "D:\\tools\\edit.exe"), "");
 }
 
-TEST(DeriveIniPath, ThroughTheWholeOptionParse) {
-  Parsed p = Parse("/IC:\\cfg\\x/0");
-  DeriveIniPath(&p.options, "D:\\tools\\edit.exe");
-  EXPECT_EQ(p.options.iniPath, "C:\\cfg\\x.INI");
-  EXPECT_EQ(p.options.iniFlags, 0);
-  p = Parse("/Ibm.ini");
-  DeriveIniPath(&p.options, "D:\\tools\\edit.exe");
-  EXPECT_EQ(p.options.iniPath, "D:\\tools\\bm.ini");
+// Random bytes biased towards those the parsers care about.
+std::string HostileText(std::mt19937& rng, int maxLength) {
+  static const char kInteresting[] = " \"\\:./,-*?<>|\t0123456789aAfFzZ";
+  std::string s(rng() % 10 == 0 ? rng() % static_cast<unsigned>(maxLength + 1) : rng() % 24, ' ');
+  for (char& c : s) {
+    unsigned pick = rng() % 3;
+    c = static_cast<char>(pick == 0 ? kInteresting[rng() % (sizeof kInteresting - 1)]
+                          : pick == 1 ? "\x81\x83\x95\x9F\xE0\xFC\x5C\x7C\xA0"[rng() % 9] : 1 + rng() % 255);
+  }
+  return s;
+}
+
+TEST(SplitCommandLine, RandomLinesSplitBackIntoTheArgumentsTheyWereBuiltFrom) {
+  std::mt19937 rng(0x5EED0001);
+  for (int run = 0; run < 3000; ++run) {
+    Strings expected;
+    std::string line;
+    bool afterCloseQuote = false;
+    for (int a = static_cast<int>(rng() % 8); a > 0; --a) {
+      // A closing quote may be followed directly by the next argument.
+      if (!afterCloseQuote || rng() % 2) line.append(1 + rng() % 3, ' ');
+      afterCloseQuote = false;
+      std::string word;
+      for (unsigned k = 1 + rng() % 6; k > 0; --k) {
+        auto c = static_cast<char>(1 + rng() % 255);
+        if (c != ' ' && c != '"') word.push_back(c);
+      }
+      if (word.empty()) word = "w";
+      switch (rng() % 4) {
+        case 0:  // quoted, may hold spaces
+          expected.push_back(word + (rng() % 2 ? " x" : ""));
+          line += "\"" + expected.back() + "\"";
+          afterCloseQuote = true;
+          break;
+        case 1:  // an empty pair stays as two quotes
+          expected.push_back("\"\"");
+          line += "\"\"";
+          afterCloseQuote = true;
+          break;
+        case 2:  // quotes inside an unquoted word stay
+          expected.push_back(word + "\"" + word);
+          line += expected.back();
+          break;
+        default:
+          expected.push_back(word);
+          line += word;
+      }
+    }
+    if (rng() % 4 == 0) {  // an unclosed quote takes the rest
+      line += " \"" + std::string(rng() % 2 ? "a b " : "");
+      expected.push_back(line.substr(line.rfind('"')));
+    }
+    EXPECT_EQ(Split(line), expected) << "run " << run << " line [" << line << "]";
+  }
+}
+
+TEST(SplitCommandLine, HostileBytesGiveNonEmptyPiecesOfTheLine) {
+  std::mt19937 rng(0x5EED0002);
+  for (int run = 0; run < 4000; ++run) {
+    std::string line = HostileText(rng, 6000);
+    size_t total = 0;
+    for (const std::string& a : Split(line)) {
+      EXPECT_FALSE(a.empty());
+      EXPECT_NE(line.find(a), std::string::npos) << "run " << run;
+      total += a.size();
+    }
+    EXPECT_LE(total, line.size());
+  }
+}
+
+TEST(ParseOptions, RandomArgumentsKeepEveryValueInItsRange) {
+  std::mt19937 rng(0x5EED0003);
+  static const char kLetters[] = "CFHNQSXZIWcfhnqsxziwKk1/\x95";
+  for (int run = 0; run < 4000; ++run) {
+    Strings args, files;
+    int expectedStatus = 0;
+    for (unsigned k = rng() % 6; k > 0; --k) {
+      std::string a;
+      if (rng() % 4 == 0) {
+        a = "f" + HostileText(rng, 40);
+      } else {
+        a = rng() % 2 ? "/" : "-";
+        if (rng() % 20) a.push_back(kLetters[rng() % (sizeof kLetters - 1)]);
+        a += HostileText(rng, 5000);
+      }
+      bool option = a[0] == '-' || a[0] == '/';
+      if (expectedStatus == 0 && !option) files.push_back(a);
+      if (expectedStatus == 0 && option && (a.size() < 2 || !std::strchr("CFHNQSXZIWcfhnqsxziw", a[1]))) {
+        expectedStatus = -1;
+      }
+      args.push_back(a);
+    }
+    std::vector<char*> pointers;
+    for (std::string& a : args) pointers.push_back(a.data());
+    StartupOptions options;
+    AppSettings settings;
+    Strings parsedFiles;
+    ASSERT_EQ(ParseOptions({static_cast<int>(pointers.size()), pointers.data()}, &options, &settings, &parsedFiles),
+              expectedStatus)
+        << "run " << run;
+    EXPECT_TRUE(expectedStatus != 0 || parsedFiles == files) << "run " << run;
+    for (int32_t v : {options.x, options.y, options.width, options.height}) {
+      EXPECT_TRUE(v == kUnset || v == kUseDefault || (v >= 0 && v <= 99999999)) << v;
+    }
+    for (int32_t v : {settings.code, settings.filter, settings.history, settings.findstat, settings.zoomed,
+                      options.newfile, options.prev, options.registryFlags}) {
+      EXPECT_TRUE(v == kUnset || (v >= 0 && v <= 27)) << v;
+    }
+    EXPECT_LE(options.iniPath.size(), static_cast<size_t>(kMaxTextLength));
+    DeriveIniPath(&options, "D:\\tools\\edit.exe");
+    EXPECT_LE(options.iniPath.size(), static_cast<size_t>(kMaxTextLength));
+  }
 }
 
 }  // namespace

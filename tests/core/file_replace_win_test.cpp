@@ -1,5 +1,5 @@
-// WriteFile with the Windows file system: the recycle bin, file attributes,
-// files in use and Shift-JIS names.
+// Saving with the Windows file system: the recycle bin, file attributes and
+// access, files in use, long paths and Shift-JIS names.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -21,7 +21,6 @@
 namespace {
 
 using Names = std::vector<std::string>;
-using Texts = std::vector<std::string>;
 
 int64_t RecycledItems() {
   SHQUERYRBINFO info = {};
@@ -48,7 +47,19 @@ std::string WineTrashFolder() {
   return home.substr(4) + "\\.local\\share\\Trash";
 }
 
-TEST(DocumentWriteFileWin, RecycleOptionMovesTheOldFileToTheRecycleBin) {
+// Writes a document of blocks over path with the options given; no message is expected.
+void Save(const std::string& path, const std::vector<int32_t>& blocks, uint32_t options = 0) {
+  Document doc;
+  SetBlocks(doc, blocks);
+  doc.options = options;
+  NoProgress progress;
+  MessageRecorder messages;
+  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
+  EXPECT_TRUE(messages.texts().empty());
+  EXPECT_TRUE(ReadWholeFile(path) == Contents(doc));
+}
+
+TEST(MoveToRecycleBin, TheOldFileGoesToTheRecycleBinANewOneNothing) {
   TempFolder folder;
   char name[64];
   wsprintfA(name, "varnel-recycled-%lu-%lu.bin", GetCurrentProcessId(), GetTickCount());
@@ -57,18 +68,10 @@ TEST(DocumentWriteFileWin, RecycleOptionMovesTheOldFileToTheRecycleBin) {
   ASSERT_TRUE(WriteWholeFile(path, old));
   int64_t before = RecycledItems();
   ASSERT_GE(before, 0);
-
-  Document doc;
-  SetBlocks(doc, {43690, 100});
-  doc.options = kOptRecycleBin;
-  NoProgress progress;
-  MessageRecorder messages;
-  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
-  EXPECT_TRUE(messages.texts().empty());
-  EXPECT_TRUE(ReadWholeFile(path) == PatternRange(0, 43790));
-  EXPECT_EQ(folder.Names(), Names{name});
+  Save(path, {43690, 100}, kOptRecycleBin);
+  Save(folder.File("new.bin"), {10}, kOptRecycleBin);
+  EXPECT_EQ(folder.Names(), (Names{"new.bin", name}));
   EXPECT_EQ(RecycledItems(), before + 1);
-
   std::string trash = WineTrashFolder();
   if (!trash.empty()) {
     // The recycled file holds the old bytes; then it is taken out of the trash again.
@@ -79,34 +82,17 @@ TEST(DocumentWriteFileWin, RecycleOptionMovesTheOldFileToTheRecycleBin) {
   }
 }
 
-TEST(DocumentWriteFileWin, RecycleOptionOnANewFileRecyclesNothing) {
-  TempFolder folder;
-  std::string path = folder.File("new.bin");
-  int64_t before = RecycledItems();
-  Document doc;
-  SetBlocks(doc, {10});
-  doc.options = kOptRecycleBin;
-  NoProgress progress;
-  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
-  EXPECT_TRUE(ReadWholeFile(path) == PatternRange(0, 10));
-  EXPECT_EQ(RecycledItems(), before);
-}
-
-TEST(DocumentWriteFileWin, ReplacedFileKeepsItsHiddenAttribute) {
+TEST(ReplaceWithTemp, ReplacedFileKeepsItsHiddenAttribute) {
   TempFolder folder;
   std::string path = folder.File("hidden.bin");
   ASSERT_TRUE(WriteWholeFile(path, RandomBytes(100, 2)));
   ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
-  Document doc;
-  SetBlocks(doc, {20});
-  NoProgress progress;
-  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
-  EXPECT_TRUE(ReadWholeFile(path) == PatternRange(0, 20));
+  Save(path, {20});
   EXPECT_TRUE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
 }
 
 // Another program holding the file open without sharing it: nothing is written.
-TEST(DocumentWriteFileWin, FileInUseCannotBeOpenedAndStaysAsItWas) {
+TEST(ProbeTarget, AFileInUseCannotBeOpenedAndStaysAsItWas) {
   TempFolder folder;
   std::string path = folder.File("busy.bin");
   std::vector<uint8_t> old = RandomBytes(100, 3);
@@ -118,7 +104,7 @@ TEST(DocumentWriteFileWin, FileInUseCannotBeOpenedAndStaysAsItWas) {
   ScriptedProgress progress;
   MessageRecorder messages;
   EXPECT_EQ(WriteFile(path.c_str(), doc, progress), -1);
-  EXPECT_EQ(messages.texts(), Texts{"ﾌｧｲﾙをｵｰﾌﾟﾝできません"});
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"ﾌｧｲﾙをｵｰﾌﾟﾝできません"});
   EXPECT_EQ(progress.begins, 0);
   CloseHandle(busy);
   EXPECT_TRUE(ReadWholeFile(path) == old);
@@ -132,10 +118,11 @@ std::string AccessOf(const std::string& path) {
   DWORD need = 0;
   GetFileSecurityA(path.c_str(), what, nullptr, 0, &need);
   std::vector<char> sd(need);
-  if (need == 0 || !GetFileSecurityA(path.c_str(), what, sd.data(), need, &need)) return "<unreadable>";
   LPSTR text = nullptr;
-  if (!ConvertSecurityDescriptorToStringSecurityDescriptorA(sd.data(), SDDL_REVISION_1, what, &text, nullptr))
-    return "<unconvertible>";
+  if (need == 0 || !GetFileSecurityA(path.c_str(), what, sd.data(), need, &need) ||
+      !ConvertSecurityDescriptorToStringSecurityDescriptorA(sd.data(), SDDL_REVISION_1, what, &text, nullptr)) {
+    return "<unreadable>";
+  }
   std::string result = text;
   LocalFree(text);
   return result;
@@ -143,11 +130,11 @@ std::string AccessOf(const std::string& path) {
 
 // Why: the new file took the folder's security instead of the file's, and
 // replaced one name of a file that has two.
-TEST(DocumentWriteFileWin, KeepsTheFilesAccessAndItsOtherNames) {
+TEST(CarriesTargetAccess, TheFilesAccessAndItsOtherNamesStay) {
   TempFolder folder;
   std::string path = folder.File("private.bin");
-  ASSERT_TRUE(WriteWholeFile(path, RandomBytes(3000, 4)));
   std::string other = folder.File("other.bin");
+  ASSERT_TRUE(WriteWholeFile(path, RandomBytes(3000, 4)));
   ASSERT_TRUE(CreateHardLinkA(other.c_str(), path.c_str(), nullptr));
   // Everyone's entry goes: the file becomes private to its owner (and the system).
   std::string dacl = AccessOf(path);
@@ -163,21 +150,14 @@ TEST(DocumentWriteFileWin, KeepsTheFilesAccessAndItsOtherNames) {
   LocalFree(privateOnly);
   const std::string access = AccessOf(path);
   EXPECT_EQ(access.find(";WD)"), std::string::npos) << access;
-
-  Document doc;
-  SetBlocks(doc, {43690, 5});
-  ScriptedProgress progress;
-  MessageRecorder messages;
-  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
-  EXPECT_TRUE(messages.texts().empty());
-  EXPECT_TRUE(ReadWholeFile(path) == Contents(doc));
-  EXPECT_TRUE(ReadWholeFile(other) == Contents(doc));
+  Save(path, {43690, 5});
+  EXPECT_TRUE(ReadWholeFile(other) == PatternRange(0, 43695));
   EXPECT_EQ(AccessOf(path), access);
   EXPECT_EQ(folder.Names(), (Names{"other.bin", "private.bin"}));
 }
 
 // Why: a path of 261 characters or more opened but could never be saved.
-TEST(DocumentWriteFileWin, PathsBeyondMaxPathLoadAndSave) {
+TEST(OpenForReading, PathsBeyondMaxPathLoadAndSave) {
   TempFolder folder;
   std::string dir = folder.path();
   for (int i = 0; i < 5; ++i) {
@@ -186,44 +166,25 @@ TEST(DocumentWriteFileWin, PathsBeyondMaxPathLoadAndSave) {
   }
   std::string path = dir + "\\長い名前.bin";
   ASSERT_GT(path.size(), 300u);
-  Document doc;
-  SetBlocks(doc, {50000});
-  NoProgress progress;
-  MessageRecorder messages;
-  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
-  EXPECT_TRUE(messages.texts().empty());
-  // Found, saved again over itself, then read back as a document.
+  Save(path, {50000});
   EXPECT_TRUE(FileExists(path.c_str()));
-  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
+  Save(path, {50000});  // over itself
   Document loaded;
   std::strncpy(loaded.path, path.c_str(), sizeof loaded.path - 1);
+  NoProgress progress;
   ASSERT_EQ(LoadFile(loaded, progress), 0);
-  EXPECT_TRUE(Contents(loaded) == Contents(doc));
-  EXPECT_TRUE(messages.texts().empty());
+  EXPECT_TRUE(Contents(loaded) == PatternRange(0, 50000));
 }
 
 // 表 is 0x95 0x5C in Shift-JIS: its trail byte is a backslash that does not end a folder.
-TEST(DocumentWriteFileWin, ShiftJisNameWithABackslashTrailByte) {
+TEST(CreateTempBeside, AShiftJisNameWithABackslashTrailByte) {
   TempFolder folder;
   std::string dir = folder.File("表");
   ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr));
   std::string path = dir + "\\表.bin";
-  Document doc;
-  SetBlocks(doc, {70000});
-  NoProgress progress;
-  ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
-  EXPECT_TRUE(ReadWholeFile(path) == PatternRange(0, 70000));
-  WIN32_FIND_DATAA data;
-  HANDLE h = FindFirstFileA((dir + "\\*.*").c_str(), &data);
-  ASSERT_NE(h, INVALID_HANDLE_VALUE);
-  Names names;
-  do {
-    if (data.cFileName[0] != '.') names.push_back(data.cFileName);
-  } while (FindNextFileA(h, &data));
-  FindClose(h);
-  EXPECT_EQ(names, Names{"表.bin"});
-  DeleteFileA(path.c_str());
-  RemoveDirectoryA(dir.c_str());
+  Save(path, {70000});
+  ASSERT_TRUE(DeleteFileA(path.c_str()));
+  EXPECT_TRUE(RemoveDirectoryA(dir.c_str()));  // nothing else was left in the folder
 }
 
 }  // namespace

@@ -1,0 +1,196 @@
+// Loading the settings from the INI file and the defaults, keys that will not
+// close, and the INI lines of the histories. What the registry branch reads is
+// checked over both stores in settings_io_contract.h.
+#include <gtest/gtest.h>
+
+#include "app/settings/settings_io.h"
+#include "support/message_recorder.h"
+#include "support/settings_memory_store.h"
+#include "support/settings_samples.h"
+
+namespace {
+
+using Ints = std::vector<int32_t>;
+using Entries = std::vector<std::vector<uint8_t>>;
+const int32_t D = kUseDefault;
+
+Ints Placement(const SettingsRecords& r) { return {r.options.x, r.options.y, r.options.width, r.options.height}; }
+
+SettingsRecords LoadIni(const std::string& text, SettingsRecords start = {}) {
+  MemoryRegistry registry;  // no program key: the INI file is read
+  MemoryIni ini;
+  ini.Load(text);
+  return LoadRecords(registry, ini, std::move(start));
+}
+
+const char kIniText[] =
+    "[Varnel]\ncodedef=12\ncode=40\nfilter=515\nfindstat=5\nhistory=6\nmargin=300\nnewfile=1\nprev=1\nzoomed=1\n"
+    "openpath=C:\\data\nsavepath=C:\\out\nwpos0=30\nwpos1=40\nwpos2=700\nfindnum=2\nrepnum=1\nftnum=3\nimnum=2\n"
+    "[Varnel 0]\ntext=画像\next=*.BMP;*.DIB\nview=33\nlfHeight=-16\nlfWeight=700\nlfItalic=257\nlfCharSet=0\n"
+    "lfFaceName=Courier New\ncolor00=255\ncolor04=65280\ncolor41h=16711680\ncolorFFh=1\n"
+    "[Varnel 1]\nview=0\nlfFaceName=ＭＳ 明朝ＭＳ 明朝ＭＳ 明朝 ＭＳ ゴシック\n";
+
+TEST(LoadSettings, IniSectionAndFileTypesWithTheirDefaults) {
+  SettingsRecords l = LoadIni(kIniText);
+  ASSERT_EQ(l.status, 0);
+  const AppSettings& s = l.settings;
+  // "codedef", not "code"; "newfile" is never read from the INI file.
+  EXPECT_EQ((Ints{s.code, s.filter, s.findstat, s.history, s.margin, s.zoomed}), (Ints{12, 515, 5, 6, 300, 1}));
+  EXPECT_EQ((Ints{l.options.newfile, l.options.prev, s.findnum, s.repnum}), (Ints{0, 1, 2, 1}));
+  EXPECT_EQ(s.openpath + "|" + s.savepath, "C:\\data|C:\\out");
+  EXPECT_EQ(Placement(l), (Ints{30, 40, 700, D}));
+  EXPECT_EQ((Ints{l.structures.count, l.structures.lastUsed}), (Ints{kStructureCountUnset, kUnset}));
+  ASSERT_EQ(l.fileTypes.types.size(), 2u);  // three announced, two sections present
+  const SampledColors& c = TestScreen().colors;
+  const FileType& a = l.fileTypes.types[0];
+  const LogFont& f = a.logfont;
+  EXPECT_EQ(a.text + "|" + a.ext, "画像|*.BMP;*.DIB");
+  EXPECT_EQ(a.view, 33u);
+  // lfItalic is the low byte of 257.
+  EXPECT_EQ((Ints{f.lfHeight, f.lfWidth, f.lfWeight, f.lfItalic, f.lfCharSet, f.lfOutPrecision, f.lfQuality,
+                  f.lfPitchAndFamily}),
+            (Ints{-16, 0, 700, 1, 0, 4, 1, 49}));
+  EXPECT_STREQ(f.lfFaceName, "Courier New");
+  EXPECT_EQ((std::vector<ColorRef>{a.color[0], a.color[1], a.color[2], a.color[3], a.color[4], a.color[5 + 0x40],
+                                   a.color[5 + 0x41], a.color[5 + 0xFF]}),
+            (std::vector<ColorRef>{255, c.window, c.grayText, c.highlightText, 65280, c.windowText, 16711680, 1}));
+  const FileType& b = l.fileTypes.types[1];
+  EXPECT_EQ(b.text + "|" + b.ext, "不明|*.*");
+  EXPECT_EQ((Ints{static_cast<int32_t>(b.view), b.logfont.lfHeight, b.logfont.lfWeight, b.logfont.lfCharSet}),
+            (Ints{0, -13, 400, 128}));
+  // 43 bytes of face name: cut to at most 31 bytes, not inside a double-byte character.
+  EXPECT_STREQ(b.logfont.lfFaceName, "ＭＳ 明朝ＭＳ 明朝ＭＳ 明朝 Ｍ");
+  EXPECT_EQ((std::vector<ColorRef>{b.color[0], b.color[4], b.color[260]}),
+            (std::vector<ColorRef>{c.windowText, c.highlight, c.windowText}));
+}
+
+TEST(LoadSettings, IniDefaultFaceNameAndAbsurdValues) {
+  // A path longer than a path buffer is ignored.
+  SettingsRecords l = LoadIni("[Varnel]\nftnum=2000000000\nopenpath=" + std::string(5000, 'p') +
+                              "\n[Varnel 0]\ntext=" + std::string(3075, 't') + "\n");
+  ASSERT_EQ(l.fileTypes.types.size(), 1u);
+  EXPECT_EQ(l.settings.openpath, "");
+  EXPECT_EQ(l.fileTypes.types[0].text, "不明");
+  EXPECT_STREQ(l.fileTypes.types[0].logfont.lfFaceName, "ＭＳ ゴシック");
+}
+
+TEST(LoadSettings, IniValuesGiveWayToCommandLineValuesInRange) {
+  SettingsRecords start;
+  start.settings.history = 1;
+  start.settings.zoomed = 0;
+  start.options.prev = 0;
+  start.options.x = D;  // /W/ : the system places the frame
+  SettingsRecords l = LoadIni(kIniText, start);
+  EXPECT_EQ((Ints{l.settings.history, l.settings.zoomed, l.options.prev}), (Ints{1, 0, 0}));
+  EXPECT_EQ(Placement(l), (Ints{D, 40, 700, D}));
+}
+
+// Why: "wpos" values far off the screen put the frame where no one could reach it
+// for the whole session; they are kept on the 1024 x 768 screen as the registry's
+// rectangle is, and /W values stay the user's own.
+TEST(LoadSettings, IniFramePlacementStaysOnTheScreen) {
+  const struct {
+    const char* why;
+    Ints wpos, placement;
+  } rows[] = {
+      {"inside", {10, 20, 300, 200}, {10, 20, 300, 200}},
+      {"far up and left", {-99999, -99999, 300, 200}, {D, D, D, D}},
+      {"far down and right", {99999999, 99999999, 300, 200}, {D, D, D, D}},
+      {"partly left: cut", {-100, 50, 300, 200}, {0, 50, 200, 200}},
+      {"wider than the screen", {100, 0, 99999999, 200}, {100, 0, 924, 200}},
+      {"position only, off screen", {5000, 10, D, D}, {D, D, D, D}},
+      {"position only, on screen", {50, 10, D, D}, {50, 10, D, D}},
+      {"no size", {10, 10, 0, 100}, {D, D, D, D}},
+      {"negative size", {10, 10, -5, 100}, {D, D, D, D}},
+      {"system chooses", {D, D, D, D}, {D, D, D, D}},
+  };
+  for (const auto& r : rows) {
+    std::string text = "[Varnel]\n";
+    for (int i = 0; i < 4; ++i) text += "wpos" + std::to_string(i) + "=" + std::to_string(r.wpos[i]) + "\n";
+    EXPECT_EQ(Placement(LoadIni(text)), r.placement) << r.why;
+  }
+  SettingsRecords start;  // /W99999,5 is not the INI file's to correct
+  start.options.x = 99999;
+  start.options.y = 5;
+  EXPECT_EQ(Placement(LoadIni("[Varnel]\nwpos2=300\nwpos3=200\n", start)), (Ints{99999, 5, 300, 200}));
+}
+
+TEST(LoadSettings, DefaultsWithoutRegistryAndIni) {
+  MemoryRegistry registry;
+  registry.SetDword("", "history", 8);
+  MemoryIni ini;
+  ini.Load(kIniText);
+  SettingsRecords start;
+  start.options.registryFlags = 0;  // /Q0
+  start.options.iniFlags = 2;       // bit 0 clear
+  start.settings.code = 5;
+  start.settings.filter = -1;
+  start.options.newfile = 1;
+  start.options.prev = 7;
+  start.fileTypes.types.resize(3);
+  SettingsRecords l = LoadRecords(registry, ini, start);
+  ASSERT_EQ(l.status, 0);
+  const AppSettings& s = l.settings;
+  EXPECT_EQ((Ints{s.code, s.filter, s.findstat, s.history, s.margin, s.zoomed, s.findnum}),
+            (Ints{5, 0, 27, 4, 171, 0, 0}));
+  EXPECT_EQ((Ints{l.options.newfile, l.options.prev}), (Ints{1, 0}));
+  EXPECT_EQ(s.openpath, "");
+  EXPECT_TRUE(l.fileTypes.types.empty());
+  EXPECT_EQ((Ints{l.structures.count, l.structures.lastUsed}), (Ints{kStructureCountUnset, kUnset}));
+  EXPECT_EQ(Placement(l), (Ints{D, D, D, D}));
+}
+
+TEST(LoadSettings, KeysThatWillNotCloseStopStartUp) {
+  for (const char* path : {"", "FILETYPE0", "replace"}) {
+    MemoryRegistry registry;
+    MemoryIni ini;
+    registry.SetDword("", "ftnum", 3);
+    for (int i = 0; i < 3; ++i) registry.SetString("FILETYPE" + std::to_string(i), "text", "T");
+    registry.SetValue("replace", "repstr00", ValueType::Binary, {1});
+    registry.failCloses.insert(path);
+    MessageRecorder messages;
+    SettingsRecords start;
+    start.settings.repnum = 1;
+    EXPECT_EQ(LoadRecords(registry, ini, start, true).status, -1) << path;
+    ASSERT_EQ(messages.texts(), std::vector<std::string>{"ﾚｼﾞｽﾄﾘのｷｰをｸﾛｰｽﾞできません"}) << path;
+    EXPECT_EQ(messages.messages()[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(registry.openKeys(), 0);
+  }
+}
+
+TEST(LoadHistories, IniLinesWhenTheSubkeyIsMissing) {
+  MemoryRegistry registry;
+  registry.Key("");  // the key opens but has no "find" subkey
+  MemoryIni ini;
+  ini.Load("[Varnel find]\nfindstr00=41 42,43.44\nfindstr01=ff\nfindstr02=1 100 2\nfindstr03=5\nrepstr00=0,  0\n");
+  StartupOptions options;
+  options.iniFlags = 0;  // not consulted for the histories
+  AppSettings settings;
+  settings.findnum = 4;
+  settings.repnum = 2;
+  ASSERT_EQ(LoadHistories(registry, ini, options, settings), 0);
+  // "1 100 2" holds a value beyond a byte and ends the history.
+  EXPECT_EQ(settings.findHistory, (Entries{{0x41, 0x42, 0x43, 0x44}, {0xFF}}));
+  EXPECT_EQ(settings.replaceHistory, (Entries{{0, 0}}));
+  EXPECT_EQ((Ints{settings.findnum, settings.repnum}), (Ints{2, 1}));
+}
+
+TEST(LoadHistories, IniLinesAreReadWholeAndLimitedTo128Bytes) {
+  auto line = [](int bytes, const char* separator) {
+    std::string s = "7F";
+    for (int i = 1; i < bytes; ++i) s += separator + std::string("7F");
+    return s;
+  };
+  MemoryRegistry registry;
+  MemoryIni ini;
+  ini.Set("Varnel find", "findstr00", line(128, ", "));  // 510 characters, one full entry
+  ini.Set("Varnel find", "findstr01", line(129, " "));   // one byte too many
+  StartupOptions options;
+  options.registryFlags = 0;
+  AppSettings settings;
+  settings.findnum = 2;
+  ASSERT_EQ(LoadHistories(registry, ini, options, settings), 0);
+  EXPECT_EQ(settings.findHistory, Entries{std::vector<uint8_t>(128, 0x7F)});
+}
+
+}  // namespace

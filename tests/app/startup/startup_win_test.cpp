@@ -1,0 +1,83 @@
+// Start-up under Wine: a bad option, the files named on the command line and new
+// documents.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/document.h"
+#include "hexview/hex_view_win.h"
+#include "resources/resource_ids.h"
+#include "shell/shell.h"
+#include "support/shell_fixture_win.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// Titles of the document windows, sorted so that z-order does not matter.
+Strings SortedTitles() {
+  Strings titles;
+  for (HWND w : DocumentWindows()) titles.push_back(TitleOf(w));
+  std::sort(titles.begin(), titles.end());
+  return titles;
+}
+
+TEST(StartShell, AnInvalidOptionStopsWithItsMessageAndNoWindow) {
+  ShellRun run;
+  EXPECT_FALSE(run.Start("/Q0 /K"));
+  EXPECT_EQ(run.messages().texts(), Strings{"ｵﾌﾟｼｮﾝが不正です"});
+  EXPECT_EQ(run.messages().messages()[0].icon, MessageIcon::Stop);
+  EXPECT_EQ(g_shell.frame, nullptr);
+}
+
+TEST(StartShell, OpensNamedFilesWithTheirBytesAndFileTypes) {
+  ScratchFolder folder;
+  std::string a = folder.Write("alpha.bin", std::string("\x00\x01\x02", 3));
+  std::string b = folder.Write("beta.exe", "MZ");
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 " + Quote(a) + " " + Quote(b)));
+  EXPECT_TRUE(run.messages().texts().empty());
+  EXPECT_EQ(SortedTitles(), (Strings{"alpha.bin", "beta.exe"}));
+  HWND active = ActiveDocumentWindow();
+  ASSERT_NE(active, nullptr);
+  EXPECT_EQ(TitleOf(active), "beta.exe");  // the last opened is active
+  EXPECT_EQ(DocumentBytes(active), "MZ");
+  EXPECT_EQ(DocumentOf(active)->options, 0u);  // the executable file type
+  EXPECT_EQ(DocumentBytes(DocumentWindows().back()), std::string("\x00\x01\x02", 3));
+  EXPECT_EQ(DocumentOf(DocumentWindows().back())->options, 128u);  // all files
+}
+
+TEST(StartShell, BadFilesAreReportedAndTheOthersStillOpen) {
+  ScratchFolder folder;
+  std::string dir = folder.Make("folder");
+  std::string good = folder.Write("good.bin", "G");
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 " + Quote(dir) + " " + Quote(good) + " " + Quote(folder.File("missing.bin"))));
+  EXPECT_EQ(run.messages().texts(), Strings{"ﾌｧｲﾙをｵｰﾌﾟﾝできません"});
+  // A name that does not exist yet opens as an empty document under that name.
+  EXPECT_EQ(SortedTitles(), (Strings{"good.bin", "missing.bin"}));
+}
+
+TEST(StartShell, NewDocumentsAreNumberedWithTheFirstTypesExtension) {
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 /N1"));
+  EXPECT_EQ(SortedTitles(), Strings{"新規0.EXE"});
+  SendMessageA(g_shell.frame, WM_COMMAND, IDM_NEW, 0);
+  EXPECT_EQ(TitleOf(ActiveDocumentWindow()), "新規1.EXE");
+  Document* doc = DocumentOf(ActiveDocumentWindow());
+  EXPECT_EQ(doc->untitled, 1);
+  EXPECT_EQ(doc->length, 0);
+  EXPECT_EQ(FileMenuTexts().size(), 11u);  // new documents stay out of the history
+}
+
+TEST(StartShell, NoNewDocumentWhenAFileWasNamedEvenIfItFailed) {
+  ScratchFolder folder;
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0 /N1 " + Quote(folder.Make("adir"))));
+  EXPECT_EQ(run.messages().texts(), Strings{"ﾌｧｲﾙをｵｰﾌﾟﾝできません"});
+  EXPECT_TRUE(DocumentWindows().empty());
+}
+
+}  // namespace

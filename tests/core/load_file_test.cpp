@@ -1,0 +1,143 @@
+// LoadFile: block layout of loaded files, aborts, and failures with their messages.
+#include "core/load_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "support/doc_builders.h"
+#include "support/doc_files.h"
+#include "support/doc_progress.h"
+#include "support/message_recorder.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+using Lens = std::vector<int32_t>;
+using Texts = std::vector<std::string>;
+
+class LoadFileTest : public ::testing::Test {
+ protected:
+  // Writes bytes to the file "in.bin" and returns them.
+  Bytes Write(const Bytes& bytes) {
+    EXPECT_TRUE(WriteWholeFile(path_, bytes));
+    return bytes;
+  }
+  int Load(Document& doc, Progress& progress) {
+    std::strncpy(doc.path, path_.c_str(), sizeof doc.path - 1);
+    return LoadFile(doc, progress);
+  }
+
+  TempFolder folder_;
+  std::string path_ = folder_.File("in.bin");
+  MessageRecorder messages_;
+};
+
+TEST_F(LoadFileTest, CutsFilesIntoBlocks) {
+  const struct {
+    int32_t size;
+    Lens blocks;
+    int pumps;  // one before each chunk of 43,690 bytes
+  } rows[] = {
+      {0, {0}, 0},
+      {100, {100}, 1},
+      {43690, {43690}, 1},
+      {43690 + 100, {43790}, 2},
+      {43690 + 21844, {65534}, 2},  // a last chunk shorter than 21,845 merges into its predecessor
+      {43690 + 21845, {43690, 21845}, 2},
+      {3 * 43690 + 5, {43690, 43690, 43695}, 4},
+      {4 * 43690, {43690, 43690, 43690, 43690}, 4},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.size);
+    Bytes bytes = Write(RandomBytes(r.size, static_cast<uint32_t>(r.size)));
+    Document doc;
+    SetBlocks(doc, {43690, 43690});  // earlier content goes
+    doc.caret = 5;
+    doc.anchor = 2;
+    ScriptedProgress progress;
+    ASSERT_EQ(Load(doc, progress), 0);
+    EXPECT_EQ(BlockLens(doc), r.blocks);
+    EXPECT_TRUE(Contents(doc) == bytes);
+    EXPECT_EQ(CheckDocument(doc), "");
+    EXPECT_EQ(doc.caret, 0);
+    EXPECT_EQ(doc.anchor, -1);
+    EXPECT_EQ(doc.partial, 0);
+    EXPECT_EQ(doc.cursorBlock, doc.firstBlock);
+    EXPECT_EQ(doc.firstBlock->data == nullptr, r.size == 0);
+    EXPECT_EQ(progress.text, "ﾌｧｲﾙを読み込み中");
+    EXPECT_EQ((std::vector<int>{progress.begins, progress.pumps, progress.ends}), (std::vector<int>{1, r.pumps, 1}));
+  }
+  EXPECT_TRUE(messages_.texts().empty());
+}
+
+// An abort keeps the bytes read so far and marks the document as a part of its file.
+TEST_F(LoadFileTest, AbortKeepsTheBytesReadSoFar) {
+  const struct {
+    const char* why;
+    int32_t size;
+    int abortAtPump;
+    Lens blocks;
+  } rows[] = {
+      {"after two chunks", 5 * 43690, 3, {43690, 43690}},
+      {"before the first chunk", 5 * 43690, 1, {0}},
+      {"before a short last chunk", 2 * 43690 + 100, 3, {43690, 43690}},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.why);
+    Bytes bytes = Write(RandomBytes(r.size, 3));
+    Document doc;
+    ScriptedProgress progress;
+    progress.abortAtPump = r.abortAtPump;
+    ASSERT_EQ(Load(doc, progress), 0);
+    EXPECT_EQ(BlockLens(doc), r.blocks);
+    EXPECT_TRUE(Contents(doc) == Bytes(bytes.begin(), bytes.begin() + doc.length));
+    EXPECT_EQ(CheckDocument(doc), "");
+    EXPECT_EQ(doc.partial, 1);
+    EXPECT_EQ(progress.ends, 1);
+  }
+  EXPECT_TRUE(messages_.texts().empty());
+}
+
+TEST_F(LoadFileTest, FailuresWarnAndLeaveNoBlock) {
+  const struct {
+    const char* why;
+    void (*prepare)(const std::string& path, ScriptedProgress& progress);
+    const char* message;
+    int begins, ends;
+  } rows[] = {
+      {"missing file", [](const std::string& path, ScriptedProgress&) { std::remove(path.c_str()); },
+       "ﾌｧｲﾙをｵｰﾌﾟﾝできません", 0, 0},
+      // Offsets are 32-bit: 2 GiB cannot be held (the file is sparse).
+      {"2 GiB", [](const std::string& path, ScriptedProgress&) { ASSERT_TRUE(TruncateFile(path, int64_t{1} << 31)); },
+       "ﾒﾓﾘを確保できません", 0, 0},
+      {"the dialog cannot be created", [](const std::string&, ScriptedProgress& p) { p.beginSucceeds = false; },
+       "ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを作成できません", 1, 0},
+      {"the dialog cannot be destroyed", [](const std::string&, ScriptedProgress& p) { p.endSucceeds = false; },
+       "ｳｲﾝﾄﾞｳを破棄できません", 1, 1},
+      // The size is taken before reading; a file cut meanwhile reads short.
+      {"the file shrinks while read",
+       [](const std::string& path, ScriptedProgress& p) {
+         p.onPump = [path](int pump) { ASSERT_TRUE(pump != 2 || TruncateFile(path, 50000)); };
+       },
+       "読み込みできません", 1, 1},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.why);
+    Write(RandomBytes(3 * 43690 + 100, 5));
+    Document doc;
+    ScriptedProgress progress;
+    r.prepare(path_, progress);
+    messages_.Clear();
+    EXPECT_EQ(Load(doc, progress), -1);
+    EXPECT_EQ(messages_.texts(), Texts{r.message});
+    EXPECT_EQ(messages_.messages().at(0).icon, MessageIcon::Warning);
+    EXPECT_EQ((std::vector<int>{progress.begins, progress.ends}), (std::vector<int>{r.begins, r.ends}));
+    EXPECT_EQ(doc.firstBlock, nullptr);
+    EXPECT_EQ(doc.cursorBlock, nullptr);
+    EXPECT_EQ(doc.length, 0);
+  }
+}
+
+}  // namespace
