@@ -163,7 +163,12 @@ void BM_MemcpyWholeBuffer(benchmark::State& state) {
 }
 
 BENCHMARK(BM_TypeByte)->Arg(kMiB)->Arg(kGiB)->UseManualTime()->Repetitions(kRepetitions)->Unit(benchmark::kNanosecond);
-BENCHMARK(BM_DeleteByte)->Arg(kMiB)->Arg(kGiB)->UseManualTime()->Repetitions(kRepetitions)->Unit(benchmark::kNanosecond);
+BENCHMARK(BM_DeleteByte)
+    ->Arg(kMiB)
+    ->Arg(kGiB)
+    ->UseManualTime()
+    ->Repetitions(kRepetitions)
+    ->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_InsertDeletePrimitives)->Arg(kMiB)->Arg(kGiB)->Repetitions(kRepetitions)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_JumpReadEnds)->Arg(kGiB)->Repetitions(kRepetitions)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_JumpEditEnd)->Arg(kGiB)->Repetitions(kRepetitions)->Unit(benchmark::kMicrosecond);
@@ -190,10 +195,9 @@ int main(int argc, char** argv) {
     ok &= PrintGoal(std::string(op + 3) + " median, 1 GiB / 1 MiB", big / small, true, 2, "x");
   }
   std::printf("\nJumping across 1 GiB:\n");
-  ok &= PrintGoal("read at 0, then read at the end", table.Time(Name("BM_JumpReadEnds", kGiB)) * 1e6, true, 5000,
-                  " us");
-  ok &= PrintGoal("read at 0, then edit at the end", table.Time(Name("BM_JumpEditEnd", kGiB)) * 1e6, true, 5000,
-                  " us");
+  ok &=
+      PrintGoal("read at 0, then read at the end", table.Time(Name("BM_JumpReadEnds", kGiB)) * 1e6, true, 5000, " us");
+  ok &= PrintGoal("read at 0, then edit at the end", table.Time(Name("BM_JumpEditEnd", kGiB)) * 1e6, true, 5000, " us");
   std::printf("  %-58s %10.3f us  (no goal: the middle is farthest from every known block)\n",
               "read at 0, then read in the middle", table.Time(Name("BM_JumpReadMiddle", kGiB)) * 1e6);
   std::printf("\nSequential reading of 1 GiB:\n");

@@ -34,8 +34,8 @@ void FreadWholeFileInto(uint8_t* buffer) {
   FILE* f = std::fopen(g_path.c_str(), "rb");
   int64_t total = 0;
   size_t n;
-  while ((n = std::fread(buffer + total, 1, static_cast<size_t>(std::min<int64_t>(kBlockFill, kFileSize - total)),
-                         f)) > 0) {
+  while ((n = std::fread(buffer + total, 1, static_cast<size_t>(std::min<int64_t>(kBlockFill, kFileSize - total)), f)) >
+         0) {
     total += static_cast<int64_t>(n);
   }
   std::fclose(f);
@@ -97,7 +97,11 @@ void BM_LoadFileWarm(benchmark::State& state) {
 BENCHMARK(BM_FreadReusedBuffer)->Iterations(1)->Repetitions(kRepetitions)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_FreadWholeFile)->Iterations(1)->Repetitions(kRepetitions)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LoadFile)->Iterations(1)->Repetitions(kRepetitions)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_FreadWholeFileWarm)->Iterations(1)->Repetitions(kRepetitions)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FreadWholeFileWarm)
+    ->Iterations(1)
+    ->Repetitions(kRepetitions)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_LoadFileWarm)->Iterations(1)->Repetitions(kRepetitions)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
@@ -116,8 +120,8 @@ int main(int argc, char** argv) {
   // takes 0.2 s or 3 s), so the fastest of the interleaved runs are compared.
   double load = table.BestTime("BM_LoadFile");
   std::printf("\nLoading a 1 GiB file (best of %d interleaved runs each):\n", kRepetitions);
-  bool ok = PrintGoal("LoadFile / fread loop into a new file-sized buffer",
-                      load / table.BestTime("BM_FreadWholeFile"), true, 1.3, "x");
+  bool ok = PrintGoal("LoadFile / fread loop into a new file-sized buffer", load / table.BestTime("BM_FreadWholeFile"),
+                      true, 1.3, "x");
   ok &= PrintGoal("LoadFile / the same with memory already owned",
                   table.BestTime("BM_LoadFileWarm") / table.BestTime("BM_FreadWholeFileWarm"), true, 1.3, "x");
   std::printf("  %-58s %10.3fx  (no goal: the floor is the fread loop into owned memory, %.3fx)\n",

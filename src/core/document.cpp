@@ -130,6 +130,7 @@ std::string CheckDocument(const Document& doc) {
   if (cursorStart != doc.cursorBase) return Violation("cursorBase", doc.cursorBase, cursorStart);
   if (total != doc.length) return Violation("length", doc.length, total);
   if (doc.caret < 0 || doc.caret > doc.length) return Violation("caret outside the document", doc.caret, doc.length);
-  if (doc.anchor < -1 || doc.anchor > doc.length) return Violation("anchor outside the document", doc.anchor, doc.length);
+  if (doc.anchor < -1 || doc.anchor > doc.length)
+    return Violation("anchor outside the document", doc.anchor, doc.length);
   return "";
 }

@@ -12,8 +12,7 @@
 
 namespace {
 
-constexpr const char* kOverwriteQuestion =
-    kMsgOverwriteInPlaceQuestion;
+constexpr const char* kOverwriteQuestion = kMsgOverwriteInPlaceQuestion;
 
 int Warn(const char* text, void* owner = nullptr) {
   ShowMessage(text, MessageIcon::Warning, MessageButtons::Ok, owner);
@@ -72,8 +71,8 @@ int OverwriteInPlace(const std::string& path, Document& doc, Progress& progress,
 // No temporary file can be made beside the file: asks whether to write into the
 // file itself, which is not safe against a failure half-way.
 bool AskToOverwriteInPlace(const std::string& path, TempOutcome why, void* owner) {
-  std::string question = path + "\n" + (why == TempOutcome::NoRoom ? kMsgNoRoomForTemp : kMsgNoTempInFolder) +
-                         kOverwriteQuestion;
+  std::string question =
+      path + "\n" + (why == TempOutcome::NoRoom ? kMsgNoRoomForTemp : kMsgNoTempInFolder) + kOverwriteQuestion;
   return ShowMessage(question.c_str(), MessageIcon::Warning, MessageButtons::YesNo, owner) == MessageAnswer::Yes;
 }
 
@@ -86,7 +85,8 @@ int WriteFile(const char* path, Document& doc, Progress& progress, void* owner) 
   std::string temp;
   const TempOutcome made = CreateTempBeside(target, doc.length, &file, &temp);
   if (made != TempOutcome::Made) {
-    if (made == TempOutcome::NoFolder || !target.exists) return Warn(made == TempOutcome::NoRoom ? kMsgCannotWriteFile : kMsgCannotOpenFile);
+    if (made == TempOutcome::NoFolder || !target.exists)
+      return Warn(made == TempOutcome::NoRoom ? kMsgCannotWriteFile : kMsgCannotOpenFile);
     if (!AskToOverwriteInPlace(target.realPath, made, owner)) return -1;
     if (!progress.Begin(kMsgWritingFile)) return Warn(kMsgCannotCreateProgress);
     return OverwriteInPlace(target.realPath, doc, progress, "");

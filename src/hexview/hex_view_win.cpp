@@ -8,24 +8,22 @@
 
 #include <new>
 
-#include "shell/process_state.h"
-#include "shell/shell.h"
-#include "hexview/window_titles_win.h"
 #include "core/document.h"
-#include "shell/menu_bar_win.h"
 #include "core/user_message.h"
-#include "hexview/render/view_scroll_win.h"
+#include "hexview/commands/save_win.h"
+#include "hexview/commands/view_commands_win.h"
+#include "hexview/commands/view_menus_win.h"
 #include "hexview/input/caret_win.h"
 #include "hexview/input/char_input_win.h"
 #include "hexview/input/key_input_win.h"
-#include "hexview/commands/view_menus_win.h"
 #include "hexview/input/mouse_input_win.h"
-#include "hexview/commands/save_win.h"
-#include "hexview/render/view_resources_win.h"
-#include "hexview/commands/view_menus_win.h"
-#include "hexview/commands/view_commands_win.h"
 #include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_resources_win.h"
+#include "hexview/render/view_scroll_win.h"
+#include "hexview/window_titles_win.h"
+#include "shell/menu_bar_win.h"
+#include "shell/process_state.h"
+#include "shell/shell.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 #include <string>
 
 #include "hexview/window_titles_win.h"
-#include "core/messages.h"
-#include "shell/shell.h"
 #include "core/document.h"
+#include "core/messages.h"
 #include "core/path.h"
 #include "core/user_message.h"
 #include "hexview/hex_view_win.h"
+#include "shell/shell.h"
 
 namespace {
 

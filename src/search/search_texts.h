@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/number_text.h"
 #include "core/messages.h"
+#include "core/number_text.h"
 #include "search/pattern_forms.h"
 #include "search/replace_loop.h"
 

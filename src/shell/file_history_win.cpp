@@ -3,14 +3,14 @@
 
 #include <commctrl.h>
 
-#include "shell/process_state.h"
-#include "shell/file_history.h"
-#include "shell/menu_bar_win.h"
-#include "shell/shell.h"
 #include "core/codepage.h"
 #include "core/text_limits.h"
 #include "core/user_message.h"
 #include "resources/resource_ids.h"
+#include "shell/file_history.h"
+#include "shell/menu_bar_win.h"
+#include "shell/process_state.h"
+#include "shell/shell.h"
 
 namespace {
 

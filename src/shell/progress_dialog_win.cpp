@@ -5,9 +5,9 @@
 
 #include <utility>
 
-#include "shell/shell.h"
 #include "core/user_message.h"
 #include "resources/resource_ids.h"
+#include "shell/shell.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <new>
 #include <utility>
 
-#include "core/user_message.h"
 #include "core/stored_text.h"
+#include "core/user_message.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 
 #include <string>
 
-#include "filetypes/file_type.h"
-#include "shell/process_state.h"
-#include "filetypes/filter_list.h"
 #include "app/documents/open_document_win.h"
-#include "shell/shell.h"
 #include "core/text_limits.h"
+#include "filetypes/file_type.h"
+#include "filetypes/filter_list.h"
+#include "shell/process_state.h"
+#include "shell/shell.h"
 
 void RunOpenDialog() {
   std::string filters = BuildFilterList(g_fileTypes);

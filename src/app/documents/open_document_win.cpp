@@ -8,18 +8,18 @@
 #include <cstring>
 #include <string>
 
-#include "shell/process_state.h"
-#include "shell/file_history_win.h"
 #include "app/documents/new_document_name.h"
-#include "shell/progress_dialog_win.h"
-#include "shell/shell.h"
-#include "hexview/window_titles_win.h"
 #include "core/codepage.h"
 #include "core/document.h"
 #include "core/load_file.h"
 #include "core/path.h"
 #include "core/user_message.h"
 #include "filetypes/file_type.h"
+#include "hexview/window_titles_win.h"
+#include "shell/file_history_win.h"
+#include "shell/process_state.h"
+#include "shell/progress_dialog_win.h"
+#include "shell/shell.h"
 
 namespace {
 

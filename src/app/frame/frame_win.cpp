@@ -10,18 +10,13 @@
 #include <utility>
 #include <vector>
 
-#include "app/frame/about_dialog_win.h"
-#include "shell/process_state.h"
-#include "app/frame/history_commands_win.h"
-#include "shell/file_history_win.h"
-#include "app/frame/menus_win.h"
-#include "shell/menu_bar_win.h"
 #include "app/documents/open_dialog_win.h"
 #include "app/documents/open_document_win.h"
-#include "shell/progress_dialog_win.h"
-#include "app/settings/settings_win.h"
-#include "shell/shell.h"
+#include "app/frame/about_dialog_win.h"
+#include "app/frame/history_commands_win.h"
+#include "app/frame/menus_win.h"
 #include "app/frame/toolbar_win.h"
+#include "app/settings/settings_win.h"
 #include "app/startup/window_classes_win.h"
 #include "core/text_limits.h"
 #include "core/user_message.h"
@@ -29,6 +24,11 @@
 #include "hexview/hex_view_win.h"
 #include "imageview/image_view_win.h"
 #include "resources/resource_ids.h"
+#include "shell/file_history_win.h"
+#include "shell/menu_bar_win.h"
+#include "shell/process_state.h"
+#include "shell/progress_dialog_win.h"
+#include "shell/shell.h"
 #include "structs/structure_commands_win.h"
 
 namespace {
@@ -62,14 +62,14 @@ LRESULT OnCreate(HWND frame) {
   CLIENTCREATESTRUCT ccs = {};
   ccs.hWindowMenu = GetSubMenu(GetMenu(frame), kWindowMenuPosition);
   ccs.idFirstChild = IDM_WINDOW_FIRST;
-  g_shell.mdiClient = CreateWindowExA(0, "MDICLIENT", nullptr,
-                                      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0,
-                                      frame, reinterpret_cast<HMENU>(kMdiClientId), g_shell.instance, &ccs);
+  g_shell.mdiClient =
+      CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0,
+                      0, 0, frame, reinterpret_cast<HMENU>(kMdiClientId), g_shell.instance, &ccs);
   if (g_shell.mdiClient == nullptr) return FailCreate(frame, kMsgCannotCreateWindow);
 
-  g_shell.infoView = CreateWindowExA(0, kInfoViewClassName, "",
-                                     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX, 0, 0, 0, 0,
-                                     frame, nullptr, g_shell.instance, nullptr);
+  g_shell.infoView =
+      CreateWindowExA(0, kInfoViewClassName, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX, 0,
+                      0, 0, 0, frame, nullptr, g_shell.instance, nullptr);
   const SIZE image = ImageViewWindowSize();
   g_shell.imageView = CreateWindowExA(0, kImageViewClassName, "", kImageViewStyle, 0, 0, image.cx, image.cy, frame,
                                       nullptr, g_shell.instance, nullptr);
@@ -156,8 +156,7 @@ LRESULT OnClose(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT OnDestroy(HWND frame) {
   SaveProgramSettings(frame, FileHistoryPaths(frame));
   ChangeClipboardChain(frame, g_shell.nextClipboardViewer);
-  if (!DeleteMenuBitmaps())
-    ShowMessage(kMsgCannotDeleteBitmap, MessageIcon::Warning, MessageButtons::Ok, frame);
+  if (!DeleteMenuBitmaps()) ShowMessage(kMsgCannotDeleteBitmap, MessageIcon::Warning, MessageButtons::Ok, frame);
   if (!DeleteSystemBrushes()) ShowMessage(kMsgCannotDeleteBrush, MessageIcon::Warning, MessageButtons::Ok, frame);
   if (g_shell.editPopupMenu != nullptr && !DestroyMenu(g_shell.editPopupMenu))
     ShowMessage(kMsgCannotDestroyMenu, MessageIcon::Warning, MessageButtons::Ok, frame);
@@ -259,12 +258,8 @@ LRESULT OnRunQueuedWork(HWND frame) {
       case QueuedWork::Open:
         if (OpenDocument(work[i].path.c_str()) != 0) return 0;
         break;
-      case QueuedWork::Command:
-        SendMessageA(frame, WM_COMMAND, work[i].command, 0);
-        break;
-      case QueuedWork::Close:
-        PostMessageA(frame, WM_CLOSE, 0, 0);
-        break;
+      case QueuedWork::Command: SendMessageA(frame, WM_COMMAND, work[i].command, 0); break;
+      case QueuedWork::Close: PostMessageA(frame, WM_CLOSE, 0, 0); break;
     }
   }
   return 0;
@@ -320,7 +315,8 @@ LRESULT CALLBACK FrameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case WM_DROPFILES: return OnDropFiles(frame, reinterpret_cast<HDROP>(wParam));
     case WM_USER: return OnHandOver(static_cast<ATOM>(wParam));
     case kMsgRunQueuedWork: return OnRunQueuedWork(frame);
-    case WM_CHANGECBCHAIN: return OnChangeClipboardChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam), lParam);
+    case WM_CHANGECBCHAIN:
+      return OnChangeClipboardChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam), lParam);
     case WM_DRAWCLIPBOARD: return OnDrawClipboard(frame, wParam, lParam);
     case WM_NOTIFY: return OnNotify(frame, wParam, lParam);
     case WM_MENUSELECT: ShowMenuHelp(frame, wParam, lParam); return 0;

@@ -6,12 +6,12 @@
 
 #include <string>
 
-#include "shell/menu_bar_win.h"
-#include "shell/shell.h"
 #include "app/frame/toolbar_win.h"
 #include "core/codepage.h"
 #include "core/user_message.h"
 #include "resources/resource_ids.h"
+#include "shell/menu_bar_win.h"
+#include "shell/shell.h"
 
 HMENU CreateEditPopupMenu() {
   HMENU menu = CreatePopupMenu();
@@ -24,12 +24,18 @@ HMENU CreateEditPopupMenu() {
     const char* text;
   };
   const Item items[] = {
-      {IDM_UNDO, "元に戻す(&U)"}, {0, nullptr},           {IDM_CUT, "切り取り(&T)"},
-      {IDM_COPY, "ｺﾋﾟｰ(&C)"},     {IDM_PASTE, "貼り付け(&P)"}, {IDM_DELETE, "削除(&L)"},
-      {0, nullptr},               {IDM_SELECTALL, "すべて選択(&A)"},
+      {IDM_UNDO, "元に戻す(&U)"},
+      {0, nullptr},
+      {IDM_CUT, "切り取り(&T)"},
+      {IDM_COPY, "ｺﾋﾟｰ(&C)"},
+      {IDM_PASTE, "貼り付け(&P)"},
+      {IDM_DELETE, "削除(&L)"},
+      {0, nullptr},
+      {IDM_SELECTALL, "すべて選択(&A)"},
   };
   for (const Item& item : items) {
-    BOOL ok = item.text ? AppendMenuA(menu, MF_STRING, item.id, item.text) : AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    BOOL ok =
+        item.text ? AppendMenuA(menu, MF_STRING, item.id, item.text) : AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     if (!ok) {
       DestroyMenu(menu);
       FailAndDestroyFrame(kMsgCannotAppendMenuItem);
@@ -59,8 +65,8 @@ int AttachMenuBitmaps(HWND frame) {
   // (that name is an image-list index, 0, not a resource).
   constexpr int kStandardSmallColorBitmap = 120;
   HBITMAP standard = CreateMappedBitmap(comctl, kStandardSmallColorBitmap, 0, &map, 1);
-  HBITMAP own = static_cast<HBITMAP>(
-      LoadImageA(g_shell.instance, MAKEINTRESOURCEA(IDB_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_MONOCHROME | LR_LOADMAP3DCOLORS));
+  HBITMAP own = static_cast<HBITMAP>(LoadImageA(g_shell.instance, MAKEINTRESOURCEA(IDB_TOOLBAR), IMAGE_BITMAP, 0, 0,
+                                                LR_MONOCHROME | LR_LOADMAP3DCOLORS));
   if (standard == nullptr || own == nullptr) {
     if (standard) DeleteObject(standard);
     if (own) DeleteObject(own);
@@ -164,10 +170,7 @@ bool HandleToolTipNotify(NMHDR* header) {
       ShowSimpleStatus(ResourceText(command).c_str());
       return false;
     }
-    case TTN_POP:
-      LeaveSimpleStatus();
-      return false;
-    default:
-      return false;
+    case TTN_POP: LeaveSimpleStatus(); return false;
+    default: return false;
   }
 }

@@ -4,9 +4,9 @@
 
 #include <commctrl.h>
 
-#include "shell/shell.h"
 #include "core/user_message.h"
 #include "resources/resource_ids.h"
+#include "shell/shell.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/settings.h"
 #include "app/settings/settings_store.h"
+#include "shell/settings.h"
 
 // The stored paths, most recent first: from the registry when registryFlags
 // bit 0 is set and the program key opens, else from the INI file when iniFlags

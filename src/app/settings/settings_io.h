@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "shell/settings.h"
 #include "app/settings/settings_store.h"
 #include "core/display_types.h"
 #include "filetypes/file_type.h"
+#include "shell/settings.h"
 #include "structs/structure.h"
 
 // What the settings load needs from the system.

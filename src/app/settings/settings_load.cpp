@@ -5,13 +5,13 @@
 #include <new>
 
 #include "app/settings/settings_io.h"
-#include "core/messages.h"
 #include "app/settings/settings_values.h"
+#include "app/settings/structure_store.h"
 #include "core/codepage.h"
+#include "core/messages.h"
 #include "core/number_text.h"
 #include "core/text_limits.h"
 #include "core/user_message.h"
-#include "app/settings/structure_store.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Writing every setting, history, file type and structure template to the
 // registry when the program ends.
 #include "app/settings/settings_io.h"
-#include "core/messages.h"
 #include "app/settings/settings_values.h"
-#include "core/user_message.h"
 #include "app/settings/structure_store.h"
+#include "core/messages.h"
+#include "core/user_message.h"
 
 namespace {
 
@@ -18,7 +18,8 @@ int32_t SizeOf(size_t n) { return static_cast<int32_t>(n); }
 // Writes the DWORD and text values of the program key in their fixed order.
 bool WriteProgramValues(RegistryStore& registry, StoreKey key, const AppSettings& settings,
                         const FileTypeList& fileTypes, const StructureList& structures, const FrameBounds& normal) {
-  int32_t imnum = structures.count == kStructureCountUnset ? kStructureCountUnset : SizeOf(structures.structures.size());
+  int32_t imnum =
+      structures.count == kStructureCountUnset ? kStructureCountUnset : SizeOf(structures.structures.size());
   const struct {
     const char* name;
     int32_t value;

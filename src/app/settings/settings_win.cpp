@@ -1,14 +1,14 @@
 // The running program's settings against the real registry, INI file and system.
 #include "app/settings/settings_win.h"
 
-#include "filetypes/file_type.h"
-#include "structs/structure.h"
-#include "shell/process_state.h"
 #include "app/settings/ini_file.h"
 #include "app/settings/registry_store.h"
 #include "app/settings/settings_io.h"
 #include "core/messages.h"
 #include "core/user_message.h"
+#include "filetypes/file_type.h"
+#include "shell/process_state.h"
+#include "structs/structure.h"
 
 int LoadProgramSettings() {
   WindowsRegistryStore registry;

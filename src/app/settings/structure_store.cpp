@@ -4,8 +4,8 @@
 #include <new>
 #include <string>
 
-#include "core/messages.h"
 #include "app/settings/settings_values.h"
+#include "core/messages.h"
 #include "core/user_message.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <initializer_list>
 
 #include "app/frame/frame_win.h"
-#include "shell/shell.h"
 #include "hexview/hex_view_win.h"
 #include "imageview/image_view_win.h"
+#include "shell/shell.h"
 #include "structs/info_view_win.h"
 
 namespace {

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/shell.h"
 #include "core/clipboard_paste.h"
 #include "core/clipboard_payload.h"
 #include "core/clipboard_text.h"
@@ -16,6 +15,7 @@
 #include "core/user_message.h"
 #include "hexview/commands/edit_view_win.h"
 #include "hexview/hex_view_win.h"
+#include "shell/shell.h"
 
 namespace {
 

@@ -4,17 +4,17 @@
 
 #include <algorithm>
 
-#include "shell/shell.h"
 #include "core/edit.h"
+#include "hexview/commands/view_menus_win.h"
+#include "hexview/hex_view_win.h"
 #include "hexview/input/caret_entry_mode.h"
 #include "hexview/input/caret_geometry.h"
 #include "hexview/input/caret_win.h"
-#include "hexview/hex_view_win.h"
-#include "hexview/commands/view_menus_win.h"
-#include "hexview/status/status_line_win.h"
 #include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_resources_win.h"
 #include "hexview/render/view_scroll_win.h"
+#include "hexview/status/status_line_win.h"
+#include "shell/shell.h"
 
 namespace {
 

@@ -7,21 +7,21 @@
 #include <cstring>
 #include <string>
 
-#include "filetypes/file_type.h"
-#include "shell/process_state.h"
-#include "shell/file_history_win.h"
-#include "filetypes/filter_list.h"
-#include "shell/progress_dialog_win.h"
-#include "shell/shell.h"
-#include "hexview/window_titles_win.h"
 #include "core/document.h"
 #include "core/path.h"
 #include "core/undo.h"
 #include "core/user_message.h"
 #include "core/write_file.h"
-#include "hexview/hex_view_win.h"
+#include "filetypes/file_type.h"
+#include "filetypes/filter_list.h"
 #include "hexview/commands/view_menus_win.h"
+#include "hexview/hex_view_win.h"
 #include "hexview/render/view_resources_win.h"
+#include "hexview/window_titles_win.h"
+#include "shell/file_history_win.h"
+#include "shell/process_state.h"
+#include "shell/progress_dialog_win.h"
+#include "shell/shell.h"
 
 namespace {
 

@@ -2,15 +2,15 @@
 #include "hexview/commands/view_commands_format_win.h"
 
 #include "core/document.h"
+#include "hexview/commands/view_commands_format.h"
+#include "hexview/commands/view_menus_win.h"
+#include "hexview/hex_view_win.h"
 #include "hexview/input/caret_win.h"
 #include "hexview/render/dump_layout.h"
-#include "hexview/hex_view_win.h"
-#include "hexview/status/ime_win.h"
-#include "hexview/commands/view_menus_win.h"
-#include "hexview/status/status_line_win.h"
-#include "hexview/commands/view_commands_format.h"
 #include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_scroll_win.h"
+#include "hexview/status/ime_win.h"
+#include "hexview/status/status_line_win.h"
 
 int ChangeViewFormat(HWND view, uint32_t options) {
   Document* doc = DocumentOf(view);

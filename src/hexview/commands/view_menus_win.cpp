@@ -6,19 +6,19 @@
 
 #include <initializer_list>
 
-#include "shell/menu_bar_win.h"
-#include "shell/shell.h"
 #include "core/document.h"
 #include "core/number_text.h"
-#include "core/user_message.h"
 #include "core/undo.h"
+#include "core/user_message.h"
 #include "hexview/commands/view_command_table_win.h"
-#include "hexview/input/caret_win.h"
 #include "hexview/hex_view_win.h"
+#include "hexview/input/caret_motion.h"
+#include "hexview/input/caret_win.h"
 #include "hexview/status/ime_win.h"
 #include "hexview/status/status_line_win.h"
 #include "resources/resource_ids.h"
-#include "hexview/input/caret_motion.h"
+#include "shell/menu_bar_win.h"
+#include "shell/shell.h"
 
 namespace {
 

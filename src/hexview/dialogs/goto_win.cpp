@@ -4,15 +4,15 @@
 
 #include <string>
 
-#include "shell/dialog_win.h"
 #include "core/display_types.h"
 #include "core/document.h"
 #include "core/edit.h"
-#include "hexview/input/caret_entry_mode.h"
 #include "hexview/commands/edit_view_win.h"
 #include "hexview/dialogs/goto_address.h"
 #include "hexview/hex_view_win.h"
+#include "hexview/input/caret_entry_mode.h"
 #include "resources/resource_ids.h"
+#include "shell/dialog_win.h"
 
 namespace {
 

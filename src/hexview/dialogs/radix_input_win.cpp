@@ -6,19 +6,19 @@
 #include <climits>
 #include <string>
 
-#include "shell/process_state.h"
-#include "shell/dialog_win.h"
 #include "core/clipboard_paste.h"
 #include "core/display_types.h"
 #include "core/document.h"
 #include "core/edit.h"
 #include "core/number_text.h"
 #include "core/user_message.h"
-#include "hexview/input/caret_entry_mode.h"
 #include "hexview/commands/edit_view_win.h"
-#include "hexview/hex_view_win.h"
 #include "hexview/dialogs/radix_value.h"
+#include "hexview/hex_view_win.h"
+#include "hexview/input/caret_entry_mode.h"
 #include "resources/resource_ids.h"
+#include "shell/dialog_win.h"
+#include "shell/process_state.h"
 
 namespace {
 

@@ -3,14 +3,14 @@
 #include "hexview/view_state_win.h"
 
 #include "core/document.h"
-#include "hexview/input/caret_entry_mode.h"
-#include "hexview/hex_view_win.h"
-#include "hexview/status/ime_win.h"
 #include "hexview/commands/view_menus_win.h"
-#include "hexview/status/status_line_win.h"
+#include "hexview/hex_view_win.h"
+#include "hexview/input/caret_entry_mode.h"
 #include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_resources_win.h"
 #include "hexview/render/view_scroll_win.h"
+#include "hexview/status/ime_win.h"
+#include "hexview/status/status_line_win.h"
 
 namespace {
 

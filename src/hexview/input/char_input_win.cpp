@@ -4,13 +4,13 @@
 
 #include "core/document.h"
 #include "core/edit.h"
+#include "hexview/commands/edit_view_win.h"
+#include "hexview/dialogs/radix_input_win.h"
+#include "hexview/hex_view_win.h"
 #include "hexview/input/caret_entry_mode.h"
 #include "hexview/input/caret_win.h"
 #include "hexview/input/char_entry.h"
 #include "hexview/input/digit_entry.h"
-#include "hexview/commands/edit_view_win.h"
-#include "hexview/hex_view_win.h"
-#include "hexview/dialogs/radix_input_win.h"
 #include "hexview/input/selection_ranges.h"
 
 namespace {
@@ -23,7 +23,9 @@ struct TypingState {
   int entryMode;
 };
 
-TypingState StateOf(const Document& doc) { return {doc.length, doc.caret, doc.anchor, doc.digitIndex, g_view.entryMode}; }
+TypingState StateOf(const Document& doc) {
+  return {doc.length, doc.caret, doc.anchor, doc.digitIndex, g_view.entryMode};
+}
 
 int RestoreIfRefused(HWND view, Document& doc, const TypingState& before, int result) {
   if (result == 0) return 0;
@@ -56,7 +58,8 @@ int TypeDigit(HWND view, Document& doc, char ch) {
 int TypeBytes(HWND view, Document& doc, const uint8_t* bytes, int count) {
   const TypingState before = StateOf(doc);
   doc.digitIndex = 0;
-  if (g_view.entryMode != kEntryInsert && doc.anchor == -1) doc.anchor = OverwriteRange(doc.caret, count, doc.length).anchor;
+  if (g_view.entryMode != kEntryInsert && doc.anchor == -1)
+    doc.anchor = OverwriteRange(doc.caret, count, doc.length).anchor;
   return RestoreIfRefused(view, doc, before, ReplaceAndCommit(view, bytes, count, kCaretAfter));
 }
 

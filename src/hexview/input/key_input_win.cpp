@@ -4,11 +4,11 @@
 
 #include "core/document.h"
 #include "core/edit.h"
+#include "hexview/commands/edit_view_win.h"
+#include "hexview/hex_view_win.h"
 #include "hexview/input/caret_entry_mode.h"
 #include "hexview/input/caret_motion.h"
 #include "hexview/input/caret_win.h"
-#include "hexview/commands/edit_view_win.h"
-#include "hexview/hex_view_win.h"
 #include "hexview/input/selection_ranges.h"
 
 namespace {

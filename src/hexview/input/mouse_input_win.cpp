@@ -2,16 +2,16 @@
 #include "hexview/input/mouse_input_win.h"
 #include "core/messages.h"
 
-#include "shell/shell.h"
 #include "core/document.h"
+#include "hexview/commands/view_menus_win.h"
+#include "hexview/hex_view_win.h"
 #include "hexview/input/caret_motion.h"
 #include "hexview/input/caret_win.h"
-#include "hexview/hex_view_win.h"
-#include "hexview/commands/view_menus_win.h"
 #include "hexview/input/mouse_hit_test.h"
-#include "hexview/status/status_line_win.h"
 #include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_scroll_win.h"
+#include "hexview/status/status_line_win.h"
+#include "shell/shell.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The marker bars ("BARClass"): children of a document window that show nothing
 // but the text colour, as an underline of the caret's byte in the other areas.
-#include "shell/shell.h"
 #include "core/document.h"
 #include "hexview/hex_view_win.h"
 #include "hexview/render/view_resources_win.h"
+#include "shell/shell.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <new>
 #include <string>
 
+#include "core/byte_labels.h"
 #include "core/codepage.h"
 #include "core/document.h"
 #include "core/number_text.h"
-#include "core/byte_labels.h"
 #include "hexview/render/dump_text.h"
 
 namespace {
@@ -28,8 +28,14 @@ class DumpPainter {
  public:
   DumpPainter(DumpCanvas& canvas, Document& doc, const DumpPalette& palette, const DumpFrame& frame,
               const PixelRect& update)
-      : canvas_(canvas), doc_(doc), palette_(palette), frame_(frame), update_(update), g_(GeometryOf(doc)),
-        cw_(std::max(1, frame.charWidth)), rowHeight_(2 * cw_) {}
+      : canvas_(canvas),
+        doc_(doc),
+        palette_(palette),
+        frame_(frame),
+        update_(update),
+        g_(GeometryOf(doc)),
+        cw_(std::max(1, frame.charWidth)),
+        rowHeight_(2 * cw_) {}
 
   void Run(bool erase) {
     if (erase) canvas_.Fill(update_, DumpBrush::Back);
@@ -65,7 +71,8 @@ class DumpPainter {
     for (int32_t row = std::max(1, update_.top / rowHeight_); int64_t{row} * rowHeight_ < update_.bottom; ++row) {
       int64_t address = (int64_t{frame_.scrollLine} + row - 1) * g_.bytesPerLine;
       std::string text = AddressText(static_cast<uint32_t>(address), addressRadix);
-      for (int j = 0; j < kAddressDigits; ++j) canvas_.Text(j * cw_, row * rowHeight_, nullptr, &text[j], 1, palette_.text);
+      for (int j = 0; j < kAddressDigits; ++j)
+        canvas_.Text(j * cw_, row * rowHeight_, nullptr, &text[j], 1, palette_.text);
     }
   }
 

@@ -19,7 +19,9 @@ int RangeInvalidRects(const Document& doc, int32_t a, int32_t b, PixelRect out[3
   if (loLine == hiLine) {
     int32_t y = LineY(doc, loLine);
     int cl = g.ColumnOf(lo), ch = g.ColumnOf(hi);
-    auto span = [&](int32_t left, int32_t right) { candidates[n++] = PixelRect{std::max(minLeft, left), y, right, y + rowHeight}; };
+    auto span = [&](int32_t left, int32_t right) {
+      candidates[n++] = PixelRect{std::max(minLeft, left), y, right, y + rowHeight};
+    };
     span(ColumnX(doc, g.NumericColumn(cl)), std::min(ColumnX(doc, g.NumericColumn(ch)), ColumnX(doc, g.NumericEnd())));
     span(ColumnX(doc, g.AnsiColumn(cl)), ColumnX(doc, g.AnsiColumn(ch)));
     span(ColumnX(doc, g.Utf16Column(cl)), ColumnX(doc, g.Utf16Column(ch)));

@@ -2,11 +2,11 @@
 #include "hexview/render/view_paint_win.h"
 #include "core/messages.h"
 
-#include "shell/shell.h"
 #include "core/document.h"
 #include "hexview/render/dump_paint.h"
-#include "hexview/render/view_resources_win.h"
 #include "hexview/render/view_invalidate.h"
+#include "hexview/render/view_resources_win.h"
+#include "shell/shell.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 
 #include <initializer_list>
 
-#include "core/palette.h"
-#include "shell/shell.h"
-#include "hexview/hex_view_win.h"
 #include "core/document.h"
+#include "core/palette.h"
 #include "core/user_message.h"
+#include "hexview/hex_view_win.h"
+#include "shell/shell.h"
 #include <shellapi.h>
 
 namespace {

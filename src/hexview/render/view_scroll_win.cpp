@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "shell/shell.h"
 #include "core/document.h"
 #include "hexview/render/dump_layout.h"
 #include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_resources_win.h"
 #include "hexview/render/view_scroll.h"
 #include "hexview/status/status_line_win.h"
+#include "shell/shell.h"
 
 namespace {
 
@@ -27,8 +27,8 @@ int32_t Clamp64(int64_t value, int32_t low, int32_t high) {
 // Moves the pixels of region by (dx, dy), invalidating what uncovers; falls back to
 // invalidating the region when the system cannot scroll.
 int MovePixels(HWND window, int dx, int dy, const RECT& region) {
-  if (ScrollWindowEx(window, dx, dy, &region, &region, nullptr, nullptr, SW_INVALIDATE | SW_ERASE | SW_SCROLLCHILDREN) !=
-      ERROR)
+  if (ScrollWindowEx(window, dx, dy, &region, &region, nullptr, nullptr,
+                     SW_INVALIDATE | SW_ERASE | SW_SCROLLCHILDREN) != ERROR)
     return 0;
   return InvalidateClientRect(window, region);
 }

@@ -6,13 +6,13 @@
 
 #include <string>
 
-#include "shell/shell.h"
 #include "core/document.h"
-#include "hexview/input/caret_geometry.h"
 #include "hexview/hex_view_win.h"
+#include "hexview/input/caret_geometry.h"
+#include "hexview/render/view_resources_win.h"
 #include "hexview/status/ime_win.h"
 #include "hexview/status/status_text.h"
-#include "hexview/render/view_resources_win.h"
+#include "shell/shell.h"
 
 namespace {
 
