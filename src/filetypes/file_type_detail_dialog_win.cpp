@@ -2,7 +2,6 @@
 #include "filetypes/file_type_detail_dialog_win.h"
 
 #include "core/text_limits.h"
-#include "filetypes/dialog_messages_win.h"
 #include "filetypes/file_type_list_edit.h"
 #include "filetypes/settings_part_win.h"
 #include "resources/resource_ids.h"
@@ -60,12 +59,12 @@ bool OnMessage(HWND dialog, DetailRecord& record, UINT message, WPARAM, LPARAM l
          DrawColorLine(dialog, record.detail.settings, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
 }
 
-constexpr MessageDialogHandlers<DetailRecord> kDetailDialog = {{OnInit, OnCommand, nullptr}, OnMessage};
+constexpr DialogHandlers<DetailRecord> kDetailDialog = {OnInit, OnCommand, nullptr, OnMessage};
 
 }  // namespace
 
 INT_PTR FileTypeDetailDialog(HWND owner, FileType& record) {
   DetailRecord dialogRecord;
   dialogRecord.edited = &record;
-  return RunMessageDialog(IDD_FILETYPEDETAIL, owner, dialogRecord, kDetailDialog);
+  return RunDialog(IDD_FILETYPEDETAIL, owner, dialogRecord, kDetailDialog);
 }

@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include "core/messages.h"
-#include "filetypes/dialog_messages_win.h"
 #include "filetypes/file_type.h"
 #include "filetypes/file_type_detail_dialog_win.h"
 #include "filetypes/file_type_list_edit.h"
@@ -115,11 +114,11 @@ bool OnMessage(HWND dialog, ListRecord& record, UINT message, WPARAM, LPARAM lPa
   return true;
 }
 
-constexpr MessageDialogHandlers<ListRecord> kListDialog = {{OnInit, OnCommand, nullptr}, OnMessage};
+constexpr DialogHandlers<ListRecord> kListDialog = {OnInit, OnCommand, nullptr, OnMessage};
 
 }  // namespace
 
 void FileTypeListDialog(HWND owner) {
   ListRecord record;
-  RunMessageDialog(IDD_FILETYPELIST, owner, record, kListDialog);
+  RunDialog(IDD_FILETYPELIST, owner, record, kListDialog);
 }

@@ -1,7 +1,6 @@
 // The properties dialog and the file type loading dialog.
 #include "filetypes/properties_dialog_win.h"
 
-#include "filetypes/dialog_messages_win.h"
 #include "filetypes/properties_model.h"
 #include "filetypes/settings_part_win.h"
 #include "resources/resource_ids.h"
@@ -47,7 +46,7 @@ bool OnMessage(HWND dialog, PropertiesRecord& record, UINT message, WPARAM, LPAR
          DrawColorLine(dialog, record.model, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
 }
 
-constexpr MessageDialogHandlers<PropertiesRecord> kPropertiesDialog = {{OnInit, OnCommand, nullptr}, OnMessage};
+constexpr DialogHandlers<PropertiesRecord> kPropertiesDialog = {OnInit, OnCommand, nullptr, OnMessage};
 
 struct LoadRecord {
   int* index = nullptr;
@@ -88,7 +87,7 @@ constexpr DialogHandlers<LoadRecord> kLoadDialog = {OnLoadInit, OnLoadCommand, n
 INT_PTR PropertiesDialog(HWND owner, FileType& record) {
   PropertiesRecord dialogRecord;
   dialogRecord.edited = &record;
-  return RunMessageDialog(IDD_PROPERTIES, owner, dialogRecord, kPropertiesDialog);
+  return RunDialog(IDD_PROPERTIES, owner, dialogRecord, kPropertiesDialog);
 }
 
 INT_PTR LoadFileTypeDialog(HWND owner, int* index) {

@@ -25,6 +25,10 @@ struct DialogHandlers {
   bool (*command)(HWND dialog, R& record, int id, int code) = nullptr;
   // WM_VSCROLL from a scroll-bar control (the spin buttons): its id and the code.
   void (*spin)(HWND dialog, R& record, int control, int code) = nullptr;
+  // Any other message after WM_INITDIALOG (owner-drawn lists, drag lists), seen
+  // before the handlers above. Returns true when it handled the message; *result
+  // is then the dialog's answer (DWLP_MSGRESULT).
+  bool (*message)(HWND dialog, R& record, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) = nullptr;
 };
 
 enum class DialogCharset {
@@ -45,6 +49,12 @@ template <typename R>
 bool Dispatch(HWND dialog, const Context& context, UINT message, WPARAM wParam, LPARAM lParam) {
   const auto& handlers = *static_cast<const DialogHandlers<R>*>(context.handlers);
   R& record = *static_cast<R*>(context.record);
+  LRESULT result = 0;
+  if (message != WM_INITDIALOG && handlers.message != nullptr &&
+      handlers.message(dialog, record, message, wParam, lParam, &result)) {
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, result);
+    return true;
+  }
   switch (message) {
     case WM_INITDIALOG:
       return handlers.init == nullptr || handlers.init(dialog, record);
