@@ -187,7 +187,7 @@ bool Has(const std::vector<uint32_t>& pixels, int sysColor) {
   return std::find(pixels.begin(), pixels.end(), rgb) != pixels.end();
 }
 
-TEST_F(InfoViewTest, NotEditableRowsAreGreyEvenWhenCurrentAndDoNotOpen) {
+TEST_F(InfoViewTest, NotEditableRowsAreGreyAndDoNotOpenAUnicodeStringTakesUtf16) {
   ASSERT_NE(Open(std::string(40, '\x31'), 0, 4), nullptr);
   AddMixedTemplate();
   WithInfoView([&] {
