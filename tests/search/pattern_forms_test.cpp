@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -13,19 +12,6 @@ using Bytes = std::vector<uint8_t>;
 Bytes PatternOf(const PatternForms& f) { return Bytes(f.pattern.bytes, f.pattern.bytes + f.pattern.count); }
 
 const PatternNumberFormat kHex = PatternNumberFormatFor(kRadixHex);
-
-TEST(PatternForms, FieldFormatPerDataRadix) {
-  struct Row {
-    int dataRadix, radix, width;
-    bool isSigned;
-  };
-  const Row rows[] = {{kRadixHex, 16, -2, false},     {kRadixOctal, 8, 0, false}, {kRadixBinary, 2, -8, false},
-                      {kRadixUnsigned, 10, 0, false}, {kRadixSigned, 10, 0, true}};
-  for (const Row& r : rows) {
-    PatternNumberFormat f = PatternNumberFormatFor(r.dataRadix);
-    EXPECT_EQ(std::make_tuple(f.radix, f.width, f.isSigned), std::make_tuple(r.radix, r.width, r.isSigned));
-  }
-}
 
 // Each field gives the other two: ANSI text up to the first zero byte, UTF-16
 // up to an even count and the first zero unit.
@@ -41,6 +27,8 @@ TEST(PatternForms, EachFieldGivesTheOtherTwo) {
   EXPECT_EQ(history.numeric, "141 0 142 0 0 0 143");
   EXPECT_EQ(history.ansi, "a");
   EXPECT_EQ(history.unicode, u"ab");
+  EXPECT_EQ(FormsFromAnsi("\x05\xFF", PatternNumberFormatFor(kRadixBinary)).numeric, "00000101 11111111");
+  EXPECT_EQ(FormsFromAnsi("\x05", kHex).numeric, "05");
 }
 
 TEST(PatternForms, UnparsableNumbersEmptyTheOthersAndDisableOk) {

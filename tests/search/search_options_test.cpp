@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(SearchOptions, HalvesOfFindstat) {
+TEST(SearchOptions, HalvesOfFindstatAndFindNext) {
   EXPECT_EQ(FindOptionsOf(27), 3);
   EXPECT_EQ(ReplaceOptionsOf(27), 3);
   EXPECT_EQ(FindOptionsOf(0x2C), 4);
@@ -15,9 +15,7 @@ TEST(SearchOptions, HalvesOfFindstat) {
   EXPECT_EQ(WithFindOptions(27, 4), 28);
   EXPECT_EQ(WithReplaceOptions(27, 4), 35);
   EXPECT_EQ(WithReplaceOptions(-1, 0), 3);
-}
-
-TEST(SearchOptions, FindNextTakesTheDirectionFromShift) {
+  // Find Next takes the direction from Shift.
   EXPECT_EQ(FindNextOptions(27, true), 7);
   EXPECT_EQ(FindNextOptions(27 | 4, false), 3);
   EXPECT_EQ(FindNextOptions(0, false), 0);

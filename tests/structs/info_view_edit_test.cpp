@@ -1,9 +1,13 @@
 // Editing a member through the information view: what the edit box starts with,
-// and edits that end without bytes written. Committed edits are checked through
-// the window against a byte model and the hex view's undo (info_view_win_test.cpp).
+// edits that end without bytes written, and randomised runs of start-address
+// moves, template switches, member edits, discarded edits, and undo and redo in
+// the hex view between attachments, checked after every step against a byte
+// model and a model of the undo and redo lists.
 #include "structs/info_view_edit.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 #include "support/doc_builders.h"
 
@@ -11,39 +15,56 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-// A not-editable WORD, an unused byte, a Motorola WORD, a 6-byte UNICODE string
-// and a 3-byte unsigned decimal sequence, over 40 bytes in two blocks.
-struct Fixture {
+struct Change {
+  int32_t at;
+  Bytes before, after;
+};
+
+// The built-in templates, then "mixed": a signed BYTE, 3 unused bytes, a Motorola
+// octal WORD, a not-editable DWORD, a 7-byte UNICODE string, a 5-byte string and a
+// 4-byte binary sequence (26 bytes); then "tiny", one BYTE.
+StructureList Templates() {
   StructureList list;
+  InstallBuiltinStructures(list);
+  Structure mixed{"mixed",
+                  {{"b", 0, 1, kMemberByte | (4u << kMemberRadixShift)},
+                   {"pad", 0, 3, kMemberUnused},
+                   {"w", 0, 2, kMemberWord | kMemberMotorola | (1u << kMemberRadixShift)},
+                   {"fixed", 0, 4, kMemberDword | kMemberNotEditable},
+                   {"u", 0, 7, kMemberString | kMemberUnicode},
+                   {"s", 0, 5, kMemberString},
+                   {"q", 0, 4, kMemberSequence | (2u << kMemberRadixShift)}}};
+  Structure tiny{"tiny", {{"x", 0, 1, kMemberByte}}};
+  for (Structure* s : {&mixed, &tiny}) {
+    LayOutStructure(*s);
+    list.structures.push_back(*s);
+  }
+  list.count = static_cast<int32_t>(list.structures.size());
+  UpdateMinimumSize(list);
+  return list;
+}
+
+// "mixed" over bytes 10..35 of 40 in two blocks: the WORD 1234h, the UNICODE string "AB".
+struct Fixture {
+  StructureList list = Templates();
   Document doc;
   InfoViewState view;
-  Bytes original;
+  Bytes original = Bytes(40, 0);
 
-  explicit Fixture(int32_t caret) {
-    Structure s{"T",
-                {{"fixed", 0, 2, kMemberWord | kMemberNotEditable},
-                 {"gap", 0, 1, kMemberUnused},
-                 {"word", 0, 2, kMemberWord | kMemberMotorola},
-                 {"text", 0, 6, kMemberString | kMemberUnicode},
-                 {"seq", 0, 3, kMemberSequence | (3u << kMemberRadixShift)}}};
-    LayOutStructure(s);
-    list.structures.push_back(s);
-    UpdateMinimumSize(list);
-    Bytes bytes(40, 0);
-    bytes[13] = 0x12, bytes[14] = 0x34, bytes[15] = 'A', bytes[17] = 'B';
-    SetBlocksOf(doc, bytes, {20});
-    original = bytes;
-    doc.caret = caret;
+  Fixture() {
+    original[14] = 0x12, original[15] = 0x34, original[20] = 'A', original[22] = 'B';
+    SetBlocksOf(doc, original, {20});
+    doc.caret = 10;
+    list.lastUsed = 4;
     EXPECT_EQ(AttachInfoView(view, doc, list, nullptr), 0);
   }
 };
 
 TEST(InfoViewEdit, TheBoxStartsWithTheValueAndTheMembersLimit) {
-  Fixture f(10);
-  const std::tuple<int, bool, bool, std::string, std::u16string, int> rows[] = {{1, false, false, "1234", u"", 4},
-                                                                                {2, true, true, "", u"AB", 3},
-                                                                                {2, false, false, "AB", u"", 6},
-                                                                                {3, false, false, "0 0 0", u"", 12}};
+  Fixture f;
+  const std::tuple<int, bool, bool, std::string, std::u16string, int> rows[] = {
+      {0, false, false, "0", u"", 4},  {1, false, false, "011064", u"", 6}, {3, true, true, "", u"AB", 4},
+      {3, false, false, "AB", u"", 7}, {5, false, false, "00000000 00000000 00000000 00000000", u"", 36}};
   for (const auto& [row, utf16Box, isUtf16, ansi, utf16, limit] : rows) {
     f.view.phase = InfoPhase::Shown;
     f.view.currentRow = row;
@@ -56,14 +77,14 @@ TEST(InfoViewEdit, TheBoxStartsWithTheValueAndTheMembersLimit) {
     EXPECT_EQ(OpenEditor(f.view, false, &editor), 1) << "an open box is not opened again";
   }
   f.view.phase = InfoPhase::Shown;
-  f.view.currentRow = 0;
+  f.view.currentRow = 2;
   MemberEditor editor;
   EXPECT_EQ(OpenEditor(f.view, false, &editor), 1) << "a not-editable member opens nothing";
   EXPECT_FALSE(IsEditableRow({"bad", 0, 3, kMemberWord})) << "nor does a WORD of 3 bytes";
 }
 
 TEST(InfoViewEdit, DiscardingOrSwitchingTemplatesKeepsTheBytes) {
-  Fixture f(10);
+  Fixture f;
   f.view.currentRow = 1;
   MemberEditor editor;
   ASSERT_EQ(OpenEditor(f.view, false, &editor), 0);
@@ -74,6 +95,100 @@ TEST(InfoViewEdit, DiscardingOrSwitchingTemplatesKeepsTheBytes) {
   EXPECT_TRUE(f.view.phase == InfoPhase::Shown && f.view.currentRow == 0);
   EXPECT_EQ(CommitEditor(f.view, std::string_view("FFFF"), nullptr), 1);
   EXPECT_TRUE(Contents(f.doc) == f.original && f.doc.undoList == nullptr && f.doc.modified == 0);
+}
+
+int ListLength(const UndoStep* s) {
+  int n = 0;
+  for (; s; s = s->next) ++n;
+  return n;
+}
+
+void RunSeed(uint32_t seed) {
+  SCOPED_TRACE(seed);
+  static const char* const pieces[] = {"0", "1", "7", "9", "A",  "F", "f",  "-",
+                                       " ", ",", ".", "Z", "あ", "ｱ", "12", "FF"};
+  std::mt19937 rng(seed);
+  StructureList list = Templates();
+  Document doc;
+  const int32_t length = 18 + static_cast<int32_t>(rng() % 200);
+  SetBlocks(doc, {length / 3, length / 3, length - 2 * (length / 3)});
+  Bytes model = Contents(doc);
+  const Bytes original = model;
+  std::vector<Change> undo, redo;
+  doc.caret = static_cast<int32_t>(rng() % static_cast<uint32_t>(length + 1));
+  InfoViewState view;
+  ASSERT_EQ(AttachInfoView(view, doc, list, nullptr), 0);
+  int commits = 0;
+  for (int step = 0; step < 1500; ++step) {
+    const int32_t start = doc.caret;
+    const unsigned action = rng() % 8;
+    SCOPED_TRACE(testing::Message() << "step " << step << " action " << action);
+    if (action < 2) {
+      MoveStart(view, static_cast<StartMove>(rng() % 6));
+    } else if (action == 2 || action == 7) {
+      const int count = static_cast<int>(view.comboItems.size());
+      const int item = action == 2 ? static_cast<int>(rng() % static_cast<unsigned>(count))
+                                   : SteppedComboItem(view.comboItem, count, (rng() & 1) != 0, rng() % 4 == 0);
+      ASSERT_EQ(SelectTemplateItem(view, list, item), 0);
+      ASSERT_LE(doc.caret, start);
+    } else if (action < 6 && !view.rows.empty()) {
+      view.currentRow = static_cast<int32_t>(rng() % view.rows.size());
+      const StructureMember row = view.rows[static_cast<size_t>(view.currentRow)];
+      MemberEditor editor;
+      const int opened = OpenEditor(view, (rng() & 1) != 0, &editor);
+      ASSERT_EQ(opened, IsEditableRow(row) ? 0 : 1);
+      if (opened != 0) continue;
+      if (rng() % 5 == 0) {
+        ASSERT_EQ(PressEscape(view), EscapeAction::DiscardEdit);
+        continue;
+      }
+      std::string text;
+      for (unsigned n = rng() % 9; n > 0; --n) text += pieces[rng() % 16];
+      const std::u16string units(text.begin(), text.end());
+      const Bytes parsed = editor.text.isUtf16 ? ParseMemberValue(row, std::u16string_view(units))
+                                               : ParseMemberValue(row, std::string_view(text));
+      ASSERT_EQ(editor.text.isUtf16 ? CommitEditor(view, std::u16string_view(units), nullptr)
+                                    : CommitEditor(view, std::string_view(text), nullptr),
+                0);
+      const int32_t at = start + row.offset;
+      undo.push_back({at, Bytes(model.begin() + at, model.begin() + at + row.byteCount), parsed});
+      redo.clear();
+      std::copy(parsed.begin(), parsed.end(), model.begin() + at);
+      ++commits;
+      ASSERT_TRUE(doc.caret == start && doc.anchor == -1 && doc.modified == 1);
+    } else if (action == 6) {
+      // The hex view undoes or redoes between two attachments.
+      ASSERT_EQ(PressEscape(view), EscapeAction::Close);
+      for (unsigned times = rng() % 3; times > 0; --times) {
+        const bool again = (rng() & 1) != 0;
+        auto& from = again ? redo : undo;
+        if (from.empty()) continue;
+        ASSERT_EQ(UndoOrRedo(doc, again, nullptr), 0);
+        const Change c = from.back();
+        from.pop_back();
+        const Bytes& put = again ? c.after : c.before;
+        std::copy(put.begin(), put.end(), model.begin() + c.at);
+        (again ? undo : redo).push_back(c);
+      }
+      ASSERT_EQ(AttachInfoView(view, doc, list, nullptr), 0);
+    }
+    ASSERT_EQ(CheckDocument(doc), "");
+    ASSERT_TRUE(Contents(doc) == model);
+    ASSERT_EQ(ListLength(doc.undoList), static_cast<int>(undo.size()));
+    ASSERT_EQ(ListLength(doc.redoList), static_cast<int>(redo.size()));
+    ASSERT_EQ(view.phase, InfoPhase::Shown);
+    ASSERT_TRUE(doc.caret >= 0 && doc.caret + view.structureSize <= doc.length);
+    const NavigationButtons b = NavigationState(view);
+    ASSERT_TRUE(b.byteBack == (doc.caret > 0) && b.structureForward == (doc.caret + view.structureSize < doc.length));
+  }
+  EXPECT_GT(commits, 200) << "the run must edit often enough to mean something";
+  CloseInfoView(view);
+  while (doc.undoList) ASSERT_EQ(UndoOrRedo(doc, false, nullptr), 0);
+  EXPECT_TRUE(Contents(doc) == original);
+}
+
+TEST(InfoViewRandom, EditsMovesAndSwitchesMatchTheModel) {
+  for (uint32_t seed : {1u, 2u, 3u, 20240611u}) RunSeed(seed);
 }
 
 }  // namespace

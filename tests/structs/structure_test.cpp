@@ -78,17 +78,15 @@ TEST(LayOutStructure, ContiguousOffsetsThatStopAtTheLargestInt) {
 }
 
 TEST(UpdateMinimumSize, SmallestTotalOrLargestIntWhenEmpty) {
-  StructureList list;
-  list.minimumSize = 3;
-  UpdateMinimumSize(list);
-  EXPECT_EQ(list.minimumSize, INT32_MAX);
-  list.structures.resize(3);
-  list.structures[0].totalSize = 40, list.structures[1].totalSize = 12, list.structures[2].totalSize = 30;
-  UpdateMinimumSize(list);
-  EXPECT_EQ(list.minimumSize, 12);
-  list.structures[2].totalSize = 0;  // a template without members
-  UpdateMinimumSize(list);
-  EXPECT_EQ(list.minimumSize, 0);
+  // The last list holds a template without members.
+  const std::pair<std::vector<int32_t>, int32_t> rows[] = {{{}, INT32_MAX}, {{40, 12, 30}, 12}, {{40, 12, 0}, 0}};
+  for (const auto& [totals, minimum] : rows) {
+    StructureList list;
+    list.minimumSize = 3;
+    for (int32_t total : totals) list.structures.push_back({"", {}, total});
+    UpdateMinimumSize(list);
+    EXPECT_EQ(list.minimumSize, minimum) << totals.size();
+  }
 }
 
 TEST(IsUsableMember, KindsAndByteCounts) {
