@@ -1,6 +1,6 @@
 // The template list and detail dialogs under Wine, answered from the test, and
 // a template made in them that outlives the program: written to the registry at
-// exit (reading it back is the settings store's own test).
+// exit and shown by the next run over a real file.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -180,7 +180,55 @@ TEST(StructureDetailDialog, CancelLeavesTheTemplateExactlyAsItWas) {
   }
 }
 
-TEST(StructurePersistence, ATemplateMadeInTheDialogsIsSavedAtExit) {
+// The test host started with arguments; ended if still running.
+class Program {
+ public:
+  explicit Program(const std::string& arguments) {
+    std::string line = "\"" + TestHostPath() + "\" " + arguments;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    started_ = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_) != 0;
+  }
+  ~Program() {
+    if (started_ && WaitForSingleObject(info_.hProcess, 20000) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 1);
+    if (started_) CloseHandle(info_.hProcess), CloseHandle(info_.hThread);
+  }
+  // The visible top-level window of the class in this process.
+  HWND Window(const char* className) {
+    for (int waited = 0; started_ && waited < 30000; waited += 50) {
+      for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
+           w = FindWindowExA(nullptr, w, className, nullptr)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(w, &process);
+        if (process == info_.dwProcessId && IsWindowVisible(w)) return w;
+      }
+      Sleep(50);
+    }
+    return nullptr;
+  }
+  bool Ended() { return WaitForSingleObject(info_.hProcess, 20000) == WAIT_OBJECT_0; }
+
+ private:
+  PROCESS_INFORMATION info_ = {};
+  bool started_ = false;
+};
+
+// A control's text in another process (GetWindowTextA would not ask the control).
+std::string Text(HWND control) {
+  char text[256] = {};
+  SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+// The text of child id of window once it reads expected (or the last one read, after ten seconds).
+std::string ChildText(HWND window, int id, const std::string& expected) {
+  std::string text;
+  for (int waited = 0; waited < 10000 && text != expected; waited += 50, Sleep(50))
+    text = GetDlgItem(window, id) != nullptr ? Text(GetDlgItem(window, id)) : "";
+  return text;
+}
+
+TEST(StructurePersistence, ATemplateMadeInTheDialogsIsShownByTheNextRun) {
   TestRegistryKey key;
   const std::string programKey = "Software\\Halvorsk\\Varnel";
   auto raw = [&](const std::string& subkey, const std::string& name) {
@@ -221,6 +269,26 @@ TEST(StructurePersistence, ATemplateMadeInTheDialogsIsSavedAtExit) {
   EXPECT_EQ(text("text"), "記録");
   EXPECT_EQ(text("infotext0000"), "番号");
   EXPECT_EQ(text("infotext0001"), "名前");
+
+  Program program(noIni + " " + Quote(folder.Write("rec.bin", "\xFF\xFEVarnel and more bytes after the record")));
+  HWND frame = program.Window("Varnel Main Window Class");
+  ASSERT_NE(frame, nullptr);
+  PostMessageA(frame, WM_COMMAND, IDM_INFO, 0);
+  HWND info = program.Window("INFOClass");
+  ASSERT_NE(info, nullptr);
+  HWND combo = GetDlgItem(GetDlgItem(info, IDC_INFO_TOOLBAR), IDC_INFO_COMBO);
+  SendMessageA(info, WM_USER + 1, static_cast<WPARAM>(SendMessageA(combo, CB_GETCOUNT, 0, 0) - 1), 0);
+  EXPECT_EQ(Text(combo), "記録");
+  EXPECT_EQ(TitleOf(info), "rec.bin の情報");
+  PostMessageA(info, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(ChildText(info, IDC_INFO_EDIT, "-2"), "-2") << "FF FE, a signed Motorola WORD";
+  PostMessageA(GetDlgItem(info, IDC_INFO_EDIT), WM_KEYDOWN, VK_ESCAPE, 0);
+  PostMessageA(info, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageA(info, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(ChildText(info, IDC_INFO_EDIT, "Varnel"), "Varnel");
+  PostMessageA(info, WM_CLOSE, 0, 0);
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program.Ended());
 }
 
 }  // namespace
