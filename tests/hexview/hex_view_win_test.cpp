@@ -5,7 +5,6 @@
 // a difference); and its record in a pointer-sized window long.
 #include "hexview/hex_view_win.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <random>
@@ -190,12 +189,7 @@ TEST_F(HexViewSession, BytesFollowTheModelAndIncrementalPaintingMatchesAFullRepa
     if (incremental != full) {
       size_t k = 0;
       while (incremental[k] == full[k]) ++k;
-      const int width = doc->clientWidth;
-      if (const char* dump = std::getenv("VARNEL_PIXEL_DUMP")) {
-        WritePixels(std::string(dump) + "_incremental.ppm", incremental, width);
-        WritePixels(std::string(dump) + "_full.ppm", full, width);
-      }
-      FAIL() << "stale pixels, first at (" << k % width << "," << k / width << ")";
+      FAIL() << "stale pixels, first at (" << k % doc->clientWidth << "," << k / doc->clientWidth << ")";
     }
   }
   EXPECT_TRUE(run.messages().texts().empty());

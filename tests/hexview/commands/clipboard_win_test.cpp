@@ -133,7 +133,8 @@ TEST_F(Clipboard, CutThenUndoRestoresTheBytesSelected) {
   OpenFiles({{"cut.bin", "abcdefgh"}});
   Select(view, 2, 5, 1);
   Command(view, IDM_CUT);
-  EXPECT_EQ(DocumentBytes(view) + " " + ClipboardText() + " " + Where(doc), "abfgh cde caret 2 digit 0 area 1 anchor -1");
+  EXPECT_EQ(DocumentBytes(view) + " " + ClipboardText() + " " + Where(doc),
+            "abfgh cde caret 2 digit 0 area 1 anchor -1");
   Command(view, IDM_UNDO);
   EXPECT_EQ(DocumentBytes(view) + " " + Where(doc), "abcdefgh caret 5 digit 0 area 1 anchor 2");
   Select(view, -1, 8, 1);
