@@ -63,9 +63,9 @@ TEST(DigitEntry, Plans) {
 }
 
 TEST(DigitEntry, DigitEntryEndsWhenTheCaretLeavesTheByte) {
-  EXPECT_EQ(EntryModeAfterDigit(kEntryDigit, 1), kEntryDigit);
-  EXPECT_EQ(EntryModeAfterDigit(kEntryDigit, 0), kEntryInsert);
-  EXPECT_EQ(EntryModeAfterDigit(kEntryOverwrite, 0), kEntryOverwrite);
+  EXPECT_EQ(std::to_string(EntryModeAfterDigit(kEntryDigit, 1)) + std::to_string(EntryModeAfterDigit(kEntryDigit, 0)) +
+                std::to_string(EntryModeAfterDigit(kEntryOverwrite, 0)),
+            std::to_string(kEntryDigit) + std::to_string(kEntryInsert) + std::to_string(kEntryOverwrite));
   EXPECT_EQ(ToggledEntryMode(kEntryDigit), kEntryInsert);  // a digit entry counts as overwrite
 }
 
