@@ -169,31 +169,24 @@ class PrintJob : public ::testing::Test {
   std::unique_ptr<DialogDriver> driver;
 };
 
-TEST_F(PrintJob, Command106PrintsThePagePlanOncePerCollatedCopy) {
-  for (bool collate : {true, false}) {
+// Collated copies, uncollated ones (the printer makes them), and the chosen selection.
+TEST_F(PrintJob, Command106PrintsThePagePlanOncePerCollatedCopyOrTheSelection) {
+  const char* calls[] = {"ADSESESESEXZ", "ADSESEXZ", "ADSEXZ"};
+  for (int pass = 0; pass < 3; ++pass) {
     paper = Paper{};
-    paper.collate = collate;
+    paper.collate = pass == 0;
     paper.copies = 2;
+    paper.selection = pass == 2;
     Document& doc = Open(std::string(198, 'A') + "\x93\xFA");  // 13 lines: 2 pages, a double-byte character last
+    if (pass > 0) doc.anchor = 0x13, doc.caret = 0x25;  // offered; printed only when chosen
     Print("92");
-    EXPECT_EQ(paper.calls, collate ? "ADSESESESEXZ" : "ADSESEXZ");
+    EXPECT_EQ(paper.calls, calls[pass]);
     EXPECT_EQ(g_settings.margin, 92);
-    EXPECT_FALSE(paper.selectionOffered);
+    EXPECT_EQ(paper.selectionOffered, pass > 0);
     EXPECT_EQ(paper.docName, TitleOf(DocumentWindows().at(0)));
     ExpectEndedCleanly();
-    ExpectDumpPlan(doc, PrintRange{0, 200}, collate ? 2 : 1);
+    ExpectDumpPlan(doc, pass == 2 ? PrintRange{0x13, 0x25} : PrintRange{0, 200}, pass == 0 ? 2 : 1);
   }
-}
-
-TEST_F(PrintJob, TheChosenSelectionPrintsItsTwoLines) {
-  Document& doc = Open(std::string(0x40, 'x'));
-  doc.anchor = 0x13;
-  doc.caret = 0x25;
-  paper.selection = true;
-  Print("92");
-  EXPECT_TRUE(paper.selectionOffered);
-  ASSERT_EQ(paper.pages.size(), 1u);
-  ExpectDumpPlan(doc, PrintRange{0x13, 0x25}, 1);
 }
 
 TEST_F(PrintJob, MarginDialogKeepsItsLimitsAndCancelEndsQuietly) {
