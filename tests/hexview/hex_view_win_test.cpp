@@ -37,11 +37,10 @@ struct Before {
   int32_t Hi() const { return anchor < caret ? caret : anchor; }
 };
 
+// The value of a hexadecimal digit, or -1.
 int HexValue(unsigned c) {
-  if (c >= '0' && c <= '9') return static_cast<int>(c - '0');
-  if (c >= 'A' && c <= 'F') return static_cast<int>(c - 'A' + 10);
-  if (c >= 'a' && c <= 'f') return static_cast<int>(c - 'a' + 10);
-  return -1;
+  const size_t at = std::string("0123456789abcdef0123456789ABCDEF").find(static_cast<char>(c < 128 ? c : 0));
+  return at == std::string::npos ? -1 : static_cast<int>(at % 16);
 }
 
 // The model's answer to typing the UTF-16 unit `unit` (ASCII, あ or ｱ).
