@@ -58,8 +58,7 @@ TEST_F(Save, WritesTheBytesForgetsUndoAndRedoAndAsksOnlyWithTheOption) {
   Command(view, IDM_SAVE);
   EXPECT_TRUE(run.messages().texts().empty());
   EXPECT_EQ(FileBytes(doc->path), std::string("01\0X\0" "23456789", 13));
-  EXPECT_EQ(doc->modified, 0);
-  EXPECT_TRUE(doc->undoList == nullptr && doc->redoList == nullptr);
+  EXPECT_TRUE(doc->modified == 0 && doc->undoList == nullptr && doc->redoList == nullptr);
   EXPECT_FALSE(MenuItemEnabled(IDM_UNDO) || MenuItemEnabled(IDM_REDO));
   EXPECT_EQ(folder.Names(), Texts{"a.bin"});  // no temporary file left
   doc->options |= kOptAskOverwrite;
@@ -69,14 +68,11 @@ TEST_F(Save, WritesTheBytesForgetsUndoAndRedoAndAsksOnlyWithTheOption) {
   ASSERT_EQ(run.messages().messages().size(), 1u);
   const RecordedMessage& question = run.messages().messages()[0];
   EXPECT_EQ(question.text, std::string(doc->path) + "\nこのﾌｧｲﾙはすでに存在します。\n\n上書きしますか?");
-  EXPECT_EQ(question.buttons, MessageButtons::YesNo);
-  EXPECT_EQ(question.icon, MessageIcon::Information);
-  EXPECT_EQ(FileBytes(doc->path).size(), 13u);
-  EXPECT_EQ(doc->modified, 1);
+  EXPECT_TRUE(question.buttons == MessageButtons::YesNo && question.icon == MessageIcon::Information);
+  EXPECT_EQ(FileBytes(doc->path).size() + doc->modified, 14u);
   run.messages().Answer(MessageAnswer::Yes);
   Command(view, IDM_SAVE);
-  EXPECT_EQ(FileBytes(doc->path), "new");
-  EXPECT_EQ(doc->modified, 0);
+  EXPECT_EQ(FileBytes(doc->path) + std::to_string(doc->modified), "new0");
 }
 
 TEST_F(Save, UntitledGoesThroughSaveAsWithTheGeneratedName) {
@@ -91,21 +87,15 @@ TEST_F(Save, UntitledGoesThroughSaveAsWithTheGeneratedName) {
   dialogs.Then([](HWND dialog) { DialogDriver::Press(dialog, IDCANCEL); });
   Command(IDM_CLOSE);
   EXPECT_EQ(run.messages().texts(), Texts{CloseQuestion("新規0.EXE")});
-  ASSERT_TRUE(IsWindow(view));
-  EXPECT_EQ(doc->modified, 1);
+  ASSERT_TRUE(IsWindow(view) && doc->modified == 1);
   std::string proposed;
   AnswerSaveDialog(dialogs, target, &proposed);
   Command(view, IDM_SAVE);
-  EXPECT_EQ(dialogs.dialogsSeen(), 3);
-  EXPECT_EQ(proposed, "新規0.EXE");
+  EXPECT_EQ(std::to_string(dialogs.dialogsSeen()) + proposed + TitleOf(view), "3新規0.EXEsaved.dat");
   EXPECT_EQ(FileBytes(target), std::string("A\0B", 3));
-  EXPECT_EQ(doc->untitled + doc->modified, 0);
-  EXPECT_EQ(lstrcmpiA(doc->path, target.c_str()), 0);
-  EXPECT_EQ(TitleOf(view), "saved.dat");
+  EXPECT_EQ(doc->untitled + doc->modified + lstrcmpiA(doc->path, target.c_str()), 0);
   EXPECT_EQ(lstrcmpiA(g_settings.savepath.c_str(), (folder.path() + "\\").c_str()), 0);
-  Texts file = FileMenuTexts();
-  ASSERT_GT(file.size(), 10u);
-  EXPECT_EQ(file[10], "&1 " + std::string(doc->path));
+  EXPECT_EQ(FileMenuTexts().at(10), "&1 " + std::string(doc->path));
 }
 
 TEST_F(Save, SaveAsRemembersTheFilterIndexAndACancelKeepsEverything) {
@@ -124,8 +114,7 @@ TEST_F(Save, SaveAsRemembersTheFilterIndexAndACancelKeepsEverything) {
   });
   dialogs.Then([](HWND) {});
   Command(view, IDM_SAVEAS);
-  EXPECT_EQ(shownType, 1);
-  EXPECT_EQ(g_settings.filter, 0x0005);
+  EXPECT_EQ(shownType * 0x10000 + g_settings.filter, 0x10005);
   EXPECT_EQ(FileBytes(folder.File("g.bin")), "xyz");
   // A remembered index beyond the file types falls back to the first; cancelled, nothing changes.
   g_settings.filter = 0x0707;
@@ -135,12 +124,9 @@ TEST_F(Save, SaveAsRemembersTheFilterIndexAndACancelKeepsEverything) {
     DialogDriver::Press(dialog, IDCANCEL);
   });
   Command(view, IDM_SAVEAS);
-  EXPECT_EQ(shownType, 0);
-  EXPECT_EQ(g_settings.filter, 0x0707);
-  EXPECT_EQ(doc->modified, 1);
-  EXPECT_NE(doc->undoList, nullptr);
-  EXPECT_EQ(TitleOf(view), "g.bin");
-  EXPECT_EQ(FileBytes(doc->path), "xyz");
+  EXPECT_EQ(shownType * 0x10000 + g_settings.filter, 0x0707);
+  EXPECT_TRUE(doc->modified == 1 && doc->undoList != nullptr);
+  EXPECT_EQ(TitleOf(view) + FileBytes(doc->path), "g.binxyz");
   EXPECT_EQ(folder.Names(), (Texts{"f.bin", "g.bin"}));
 }
 
@@ -160,8 +146,7 @@ TEST_F(Save, SaveAsOverAnExistingFileAndTheTitlesOfTwoSameNames) {
   EXPECT_EQ(dialogs.dialogsSeen(), 3);
   EXPECT_TRUE(run.messages().texts().empty());  // Save As asks nothing itself
   EXPECT_EQ(FileBytes(target) + FileBytes(source), "+sourcesource");
-  EXPECT_EQ(TitleOf(view), "target.bin");
-  EXPECT_EQ(TitleOf(w[1]), "same.bin");  // the other same.bin is alone with its name now
+  EXPECT_EQ(TitleOf(view) + " " + TitleOf(w[1]), "target.bin same.bin");  // the other same.bin is alone now
   EXPECT_NE(SendMessageA(view, WM_GETICON, ICON_SMALL, 0), 0);
 }
 
@@ -177,9 +162,7 @@ TEST_F(Save, FailuresAreReportedAndKeepTheFileAndTheWindow) {
     Command(w, IDM_SAVE);
     EXPECT_EQ(run.messages().texts(), Texts{kCannotOpen});
     EXPECT_EQ(run.messages().messages()[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(DocumentOf(w)->modified, 1);
-    EXPECT_NE(DocumentOf(w)->undoList, nullptr);
-    EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
+    EXPECT_TRUE(DocumentOf(w)->modified == 1 && DocumentOf(w)->undoList != nullptr && IsWindowEnabled(g_shell.frame));
   }
   EXPECT_EQ(FileBytes(readOnly) + FileBytes(missing), "locked<missing>");
   // Yes to the close question with a failing save keeps the window.
@@ -202,12 +185,11 @@ TEST_F(Save, AbortKeepsTheOldFileAndALaterSaveWritesEverything) {
   EXPECT_TRUE(run.messages().texts().empty());  // an abort is not a failure
   EXPECT_EQ(FileBytes(doc->path), old);
   EXPECT_EQ(folder.Names(), Texts{"big.bin"});
-  EXPECT_EQ(doc->modified, 1);
-  EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
+  EXPECT_TRUE(doc->modified == 1 && IsWindowEnabled(g_shell.frame));
   dialogs.Then([](HWND) {});
   Command(view, IDM_SAVE);
-  EXPECT_EQ(FileBytes(doc->path), old.substr(0, 50000) + "NEW" + old.substr(50000));
-  EXPECT_EQ(doc->modified, 0);
+  EXPECT_EQ(FileBytes(doc->path) + std::to_string(doc->modified),
+            old.substr(0, 50000) + "NEW" + old.substr(50000) + "0");
 }
 
 // Why: an aborted load keeps the file's first part under the file's name; a plain
@@ -220,8 +202,7 @@ TEST_F(Save, PartialLoadIsMarkedInTheTitleAndSaveGoesThroughSaveAs) {
   ASSERT_EQ(OpenDocument(path.c_str()), 0);
   view = DocumentWindows()[0];
   doc = DocumentOf(view);
-  EXPECT_EQ(doc->partial, 1);
-  EXPECT_LT(doc->length, 200000);
+  EXPECT_TRUE(doc->partial == 1 && doc->length < 200000);
   EXPECT_EQ(TitleOf(view), "long.bin (読み込み中断)");
   std::string offered;
   dialogs.Then([&](HWND save) {
@@ -229,24 +210,20 @@ TEST_F(Save, PartialLoadIsMarkedInTheTitleAndSaveGoesThroughSaveAs) {
     DialogDriver::Press(save, IDCANCEL);
   });
   Command(view, IDM_SAVE);
-  EXPECT_EQ(dialogs.dialogsSeen(), 2);
-  EXPECT_EQ(offered, "long.bin");
-  EXPECT_EQ(TitleOf(view), "long.bin (読み込み中断)");
+  EXPECT_EQ(std::to_string(dialogs.dialogsSeen()) + offered + TitleOf(view), "2long.binlong.bin (読み込み中断)");
   // Saved elsewhere, the document is that file's whole content.
   AnswerSaveDialog(dialogs, folder.File("part.bin"));
   Command(view, IDM_SAVEAS);
   EXPECT_EQ(FileBytes(folder.File("part.bin")), whole.substr(0, static_cast<size_t>(doc->length)));
   EXPECT_EQ(FileBytes(path), whole);
-  EXPECT_EQ(doc->partial, 0);
-  EXPECT_EQ(TitleOf(view), "part.bin");
+  EXPECT_EQ(std::to_string(doc->partial) + TitleOf(view), "0part.bin");
   EXPECT_TRUE(run.messages().texts().empty());
 }
 
 TEST_F(Save, CloseQuestionsOfOneWindowTheFrameAndTheSession) {
   std::vector<HWND> w = OpenFiles({{"a.bin", "1"}, {"b.bin", "2"}, {"c.bin", "3"}, {"d.bin", "4"}});
   SendMessageA(w[3], WM_CLOSE, 0, 0);  // unmodified: closes without a question
-  EXPECT_FALSE(IsWindow(w[3]));
-  EXPECT_TRUE(run.messages().texts().empty());
+  EXPECT_TRUE(!IsWindow(w[3]) && run.messages().texts().empty());
   Texts paths;
   for (int i = 0; i < 3; ++i) {
     EditBytes(w[i], 1, 1, "+");
@@ -256,16 +233,14 @@ TEST_F(Save, CloseQuestionsOfOneWindowTheFrameAndTheSession) {
   SendMessageA(w[0], WM_CLOSE, 0, 0);
   ASSERT_TRUE(IsWindow(w[0]));
   EXPECT_EQ(run.messages().texts(), Texts{CloseQuestion(paths[0])});
-  EXPECT_EQ(run.messages().messages()[0].buttons, MessageButtons::YesNoCancel);
-  EXPECT_EQ(run.messages().messages()[0].icon, MessageIcon::Information);
+  EXPECT_TRUE(run.messages().messages()[0].buttons == MessageButtons::YesNoCancel &&
+              run.messages().messages()[0].icon == MessageIcon::Information);
   run.messages().Clear();
   run.messages().Answer(MessageAnswer::Yes);
   run.messages().Answer(MessageAnswer::Cancel);
   SendMessageA(g_shell.frame, WM_CLOSE, 0, 0);  // the frame asks from the top: c, then b
   EXPECT_EQ(run.messages().texts(), (Texts{CloseQuestion(paths[2]), CloseQuestion(paths[1])}));
-  ASSERT_TRUE(IsWindow(g_shell.frame));
-  EXPECT_FALSE(IsWindow(w[2]));
-  ASSERT_TRUE(IsWindow(w[1]) && IsWindow(w[0]));
+  ASSERT_TRUE(IsWindow(g_shell.frame) && !IsWindow(w[2]) && IsWindow(w[1]) && IsWindow(w[0]));
   EXPECT_EQ(DocumentOf(w[1])->modified + DocumentOf(w[0])->modified, 2);
   EXPECT_EQ(FileBytes(paths[2]) + FileBytes(paths[1]) + FileBytes(paths[0]), "3+21");
   // The end of the session asks the same; No to both lets everything go.
@@ -273,8 +248,7 @@ TEST_F(Save, CloseQuestionsOfOneWindowTheFrameAndTheSession) {
   run.messages().Answer(MessageAnswer::No);
   run.messages().Answer(MessageAnswer::No);
   EXPECT_EQ(SendMessageA(g_shell.frame, WM_QUERYENDSESSION, 0, 0), TRUE);
-  EXPECT_EQ(run.messages().texts().size(), 2u);
-  EXPECT_TRUE(DocumentWindows().empty());
+  EXPECT_TRUE(run.messages().texts().size() == 2u && DocumentWindows().empty());
   EXPECT_EQ(FileBytes(paths[1]) + FileBytes(paths[0]), "21");
 }
 

@@ -19,8 +19,7 @@ TEST_F(ViewMenus, MaximisedWindowHasTheSameItems) {
   ASSERT_EQ(MenuBarShift(g_shell.frame), 1);  // the child's system menu stands first
   Command(IDM_ORDER_MOTOROLA);                // refreshes the state through the shifted bar
   for (UINT id : ids) maximised.push_back(MenuItemEnabled(id));
-  EXPECT_EQ(maximised, normal);
-  EXPECT_TRUE(MenuItemChecked(IDM_ORDER_MOTOROLA));
+  EXPECT_TRUE(maximised == normal && MenuItemChecked(IDM_ORDER_MOTOROLA));
   EXPECT_EQ(GetMenuState(GetSubMenu(GetMenu(g_shell.frame), 4), 4, MF_BYPOSITION) & MF_GRAYED, 0u);  // 基数
   EXPECT_EQ(GetMenuState(GetMenu(g_shell.frame), 2, MF_BYPOSITION) & MF_GRAYED, 0u);  // 編集
 }

@@ -46,12 +46,8 @@ TEST(GoToAddress, UnparsedEntriesKeepOkDisabled) {
 }
 
 TEST(GoToAddress, InitialTextIsTheCaretsAddress) {
-  EXPECT_EQ(GoToInitialText(0x1F, 16), "1F");
-  EXPECT_EQ(GoToInitialText(0, 10), "0");
-  EXPECT_EQ(GoToInitialText(64, 8), "100");
-  EXPECT_EQ(AddressRadixBase(0), 16);
-  EXPECT_EQ(AddressRadixBase(1), 10);
-  EXPECT_EQ(AddressRadixBase(2), 8);
+  EXPECT_EQ(GoToInitialText(0x1F, 16) + " " + GoToInitialText(0, 10) + " " + GoToInitialText(64, 8), "1F 0 100");
+  EXPECT_EQ(AddressRadixBase(0) * 10000 + AddressRadixBase(1) * 100 + AddressRadixBase(2), 161008);
 }
 
 TEST(GoToAddress, SpinMovesTheTargetAndStopsAtBothEnds) {

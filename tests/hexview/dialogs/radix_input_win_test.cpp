@@ -66,15 +66,11 @@ TEST_F(RadixInput, ValuesAreWrittenInTheirUnitAndByteOrderInsertedOrOverwriting)
     int32_t caretAfter;
   } rows[] = {
       {kEntryInsert, -1, 1, 0, kUnitWord, kOrderMotorola, "FF", B(".\0\xFF..."), 3},
-      {kEntryInsert, -1, 0, 4, kUnitDword, kOrderIntel, "-1", B("\xFF\xFF\xFF\xFF.\0\xFF..."), 4},
-      {kEntryInsert, -1, 10, 2, kUnitDword, kOrderMotorola, "100000001",
-       B("\xFF\xFF\xFF\xFF.\0\xFF...\0\0\x01\x01"), 14},
       // Overwrite mode replaces the bytes at the caret and extends the document at its end.
-      {kEntryOverwrite, -1, 5, 0, kUnitWord, kOrderMotorola, "4142", B("\xFF\xFF\xFF\xFF.AB...\0\0\x01\x01"), 7},
-      {kEntryOverwrite, -1, 12, 0, kUnitDword, kOrderMotorola, "31323334", B("\xFF\xFF\xFF\xFF.AB...\0\0" "1234"), 16},
+      {kEntryOverwrite, -1, 5, 3, kUnitWord, kOrderMotorola, "16706", B(".\0\xFF..AB"), 7},
       // A digit entry in progress ends first; the value is then inserted.
-      {kEntryDigit, -1, 0, 0, kUnitByte, kOrderIntel, "5A", B("Z\xFF\xFF\xFF\xFF.AB...\0\0" "1234"), 1},
-      {kEntryOverwrite, 1, 17, 0, kUnitByte, kOrderIntel, "21", "Z!", 2},  // a selection is replaced
+      {kEntryDigit, -1, 0, 2, kUnitByte, kOrderIntel, "1011010", B("Z.\0\xFF..AB"), 1},
+      {kEntryOverwrite, 1, 8, 4, kUnitDword, kOrderIntel, "-2", B("Z\xFE\xFF\xFF\xFF"), 5},  // replaces a selection
   };
   for (const auto& row : rows) {
     g_view.entryMode = row.mode;
@@ -100,30 +96,21 @@ TEST_F(RadixInput, CombosFollowTheStoredChoicesAndTheSpinStopsAtTheLimits) {
     EXPECT_EQ(ComboTexts(dialog, IDC_RADIX_ORDER), (std::vector<std::string>{"ｲﾝﾃﾙ", "ﾓﾄﾛｰﾗｰ"}));
     EXPECT_EQ(Chosen(dialog, IDC_RADIX_RADIX) * 100 + Chosen(dialog, IDC_RADIX_UNIT) * 10 +
                   Chosen(dialog, IDC_RADIX_ORDER), 411);
-    EXPECT_EQ(DialogDriver::Text(dialog, IDC_RADIX_VALUE), "");
-    EXPECT_FALSE(OkEnabled(dialog));
-    const struct {
-      int radix;
-      const char* text;
-      int code;
-      const char* after;
-    } rows[] = {{3, "4294967294", SB_LINEUP, "4294967295"}, {3, "4294967295", SB_LINEUP, "4294967295"},
-                {4, "-2147483647", SB_LINEDOWN, "-2147483648"}, {0, "FF", SB_LINEUP, "100"}};
-    for (const auto& row : rows) {
-      Choose(dialog, IDC_RADIX_RADIX, row.radix);
-      DialogDriver::SetText(dialog, IDC_RADIX_VALUE, row.text);
-      SendMessageA(dialog, WM_VSCROLL, static_cast<WPARAM>(row.code),
-                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_RADIX_SPIN)));
-      EXPECT_EQ(DialogDriver::Text(dialog, IDC_RADIX_VALUE), row.after) << row.text;
-      EXPECT_TRUE(OkEnabled(dialog)) << row.text;
-    }
+    EXPECT_FALSE(DialogDriver::Text(dialog, IDC_RADIX_VALUE) != "" || OkEnabled(dialog));
+    auto spinUp = [dialog](int radix, const char* text) {
+      Choose(dialog, IDC_RADIX_RADIX, radix);
+      DialogDriver::SetText(dialog, IDC_RADIX_VALUE, text);
+      SendMessageA(dialog, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_RADIX_SPIN)));
+      return DialogDriver::Text(dialog, IDC_RADIX_VALUE) + (OkEnabled(dialog) ? " ok" : " no");
+    };
+    EXPECT_EQ(spinUp(3, "4294967295"), "4294967295 ok");  // stays at the top
+    EXPECT_EQ(spinUp(0, "FF"), "100 ok");
     // Changing the radix reads the same text again; it is not converted.
     Choose(dialog, IDC_RADIX_RADIX, 2);
     DialogDriver::SetText(dialog, IDC_RADIX_VALUE, "7");
     EXPECT_FALSE(OkEnabled(dialog));
     Choose(dialog, IDC_RADIX_RADIX, 1);
-    EXPECT_TRUE(OkEnabled(dialog));
-    EXPECT_EQ(DialogDriver::Text(dialog, IDC_RADIX_VALUE), "7");
+    EXPECT_TRUE(OkEnabled(dialog) && DialogDriver::Text(dialog, IDC_RADIX_VALUE) == "7");
     DialogDriver::Press(dialog, IDCANCEL);
   });
   Command(view, IDM_RADIXINPUT);
@@ -132,30 +119,7 @@ TEST_F(RadixInput, CombosFollowTheStoredChoicesAndTheSpinStopsAtTheLimits) {
   EXPECT_EQ(g_settings.code, 0x29);          // the last choices stay: octal, WORD, Motorola
 }
 
-TEST_F(RadixInput, DialogOpensWithAGivenDigitAndItsPositionIsRemembered) {
-  g_settings.code = 1;  // octal, BYTE, Intel
-  std::string shown;
-  DialogDriver dialogs;
-  dialogs.Then([&](HWND dialog) {
-    shown = DialogDriver::Text(dialog, IDC_RADIX_VALUE);
-    EXPECT_TRUE(OkEnabled(dialog));
-    SetWindowPos(dialog, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    DialogDriver::Press(dialog, IDOK);
-  });
-  RECT second = {};
-  dialogs.Then([&](HWND dialog) {
-    GetWindowRect(dialog, &second);
-    DialogDriver::Press(dialog, IDCANCEL);
-  });
-  doc->caret = 4;
-  RunRadixInput(view, '7');
-  EXPECT_EQ(shown, "7");
-  EXPECT_EQ(DocumentBytes(view), "....\x07");
-  RunRadixInput(view, 0);
-  EXPECT_EQ(dialogs.dialogsSeen(), 2);
-  EXPECT_EQ(second.left * 1000 + second.top, 123077);
-}
-
+// A digit typed in an octal or decimal dump opens the dialog with it, in its radix, where the dialog last stood.
 TEST_F(RadixInput, DigitsTypedInOctalOrDecimalDumpsGoThroughTheDialogInTheirRadix) {
   g_view.entryMode = kEntryOverwrite;
   Command(view, IDM_RADIX_OCT);
@@ -165,18 +129,21 @@ TEST_F(RadixInput, DigitsTypedInOctalOrDecimalDumpsGoThroughTheDialogInTheirRadi
   dialogs.Then([&](HWND dialog) {
     shown = DialogDriver::Text(dialog, IDC_RADIX_VALUE);
     shownRadix = Chosen(dialog, IDC_RADIX_RADIX);
+    EXPECT_TRUE(OkEnabled(dialog));
+    SetWindowPos(dialog, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     DialogDriver::Press(dialog, IDOK);
   });
   SendMessageA(view, WM_CHAR, '7', 0);
-  EXPECT_EQ(shown + std::to_string(shownRadix), "71");
-  EXPECT_EQ(DocumentBytes(view), "\x07...");  // overwritten
-  EXPECT_EQ(doc->caret, 1);
+  EXPECT_EQ(shown + std::to_string(shownRadix) + DocumentBytes(view) + Where(doc),
+            "71\x07...caret 1 digit 0 area 0 anchor -1");  // overwritten
   g_settings.code = 0;  // the dialog was last used in hexadecimal
   g_view.entryMode = kEntryInsert;
   Command(view, IDM_RADIX_UDEC);
   Key(view, VK_HOME, true);
+  RECT second = {};
   dialogs.Then([&](HWND dialog) {
     shownRadix = Chosen(dialog, IDC_RADIX_RADIX);
+    GetWindowRect(dialog, &second);
     HWND edit = GetDlgItem(dialog, IDC_RADIX_VALUE);
     SendMessageA(edit, WM_CHAR, '0', 0);  // typing goes on after the first digit
     SendMessageA(edit, WM_CHAR, '0', 0);
@@ -185,6 +152,7 @@ TEST_F(RadixInput, DigitsTypedInOctalOrDecimalDumpsGoThroughTheDialogInTheirRadi
   SendMessageA(view, WM_CHAR, '2', 0);
   EXPECT_EQ(shownRadix, 3);
   EXPECT_EQ(DocumentBytes(view), "\xC8\x07...");  // 200, inserted
+  EXPECT_EQ(second.left * 1000 + second.top, 123077);
 }
 
 }  // namespace

@@ -22,16 +22,12 @@ TEST(RadixValue, CodeRoundTripsAndBadFieldsFallBackToZero) {
     if ((code & 7) <= 4 && ((code >> 3) & 3) <= 2) {
       EXPECT_EQ(EncodeRadixCode(c), code);
     } else {
-      EXPECT_LE(c.radix, 4);
-      EXPECT_LE(c.unit, 2);
+      EXPECT_TRUE(c.radix <= 4 && c.unit <= 2) << code;
     }
   }
-  RadixChoice c = DecodeRadixCode(0x7FFFFFFF);  // never loaded
-  EXPECT_EQ(EncodeRadixCode(c), 0);
-  c = DecodeRadixCode(0x2C);  // signed, WORD, Motorola
-  EXPECT_EQ(c.radix, 4);
-  EXPECT_EQ(c.unit, kUnitWord);
-  EXPECT_EQ(c.order, kOrderMotorola);
+  EXPECT_EQ(EncodeRadixCode(DecodeRadixCode(0x7FFFFFFF)), 0);  // never loaded
+  RadixChoice c = DecodeRadixCode(0x2C);                         // signed, WORD, Motorola
+  EXPECT_TRUE(c.radix == 4 && c.unit == kUnitWord && c.order == kOrderMotorola);
 }
 
 TEST(RadixValue, EnteredValuesBecomeUnitBytes) {

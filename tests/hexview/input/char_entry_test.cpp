@@ -63,10 +63,8 @@ TEST(CharEntry, TypeableSingleBytesAreTheOneCharacterLabels) {
   int count = 0;
   for (unsigned b = 0; b < 256; ++b) count += IsTypeableSingleByte(b) ? 1 : 0;
   EXPECT_EQ(count, 95 + 64);
-  EXPECT_FALSE(IsTypeableSingleByte(0x1F));
-  EXPECT_TRUE(IsTypeableSingleByte(0x7E));
-  EXPECT_TRUE(IsTypeableSingleByte(0xDF));
-  EXPECT_FALSE(IsTypeableSingleByte(0xE0));
+  EXPECT_TRUE(!IsTypeableSingleByte(0x1F) && IsTypeableSingleByte(0x7E) && IsTypeableSingleByte(0xDF) &&
+              !IsTypeableSingleByte(0xE0));
 }
 
 }  // namespace

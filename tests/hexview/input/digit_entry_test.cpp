@@ -34,7 +34,7 @@ TEST(DigitEntry, Plans) {
     uint8_t byteAtCaret;
     const char* plan;
   } cases[] = {
-      {"insert: the top nibble, digit entry begins", '4', kRadixHex, Ins, 0, 0, false, 0, 0, "insert 40 digit 0 mode 2"},
+      {"insert: the top nibble, digit entry on", '4', kRadixHex, Ins, 0, 0, false, 0, 0, "insert 40 digit 0 mode 2"},
       {"digit entry: the low nibble", '1', kRadixHex, Dig, 0, 1, false, 1, 0x40, "overwrite 41 digit 1 mode 2"},
       {"lowercase hexadecimal digit", 'a', kRadixHex, Ins, 3, 9, false, 0, 0x12, "insert A0 digit 0 mode 2"},
       {"overwrite mode, high nibble", '7', kRadixHex, Ovr, 3, 9, false, 0, 0x5C, "overwrite 7C digit 0 mode 1"},
@@ -63,9 +63,9 @@ TEST(DigitEntry, Plans) {
 }
 
 TEST(DigitEntry, DigitEntryEndsWhenTheCaretLeavesTheByte) {
-  EXPECT_EQ(EntryModeAfterDigit(kEntryDigit, 1), kEntryDigit);
-  EXPECT_EQ(EntryModeAfterDigit(kEntryDigit, 0), kEntryInsert);
-  EXPECT_EQ(EntryModeAfterDigit(kEntryOverwrite, 0), kEntryOverwrite);
+  EXPECT_EQ(std::to_string(EntryModeAfterDigit(kEntryDigit, 1)) + std::to_string(EntryModeAfterDigit(kEntryDigit, 0)) +
+                std::to_string(EntryModeAfterDigit(kEntryOverwrite, 0)),
+            std::to_string(kEntryDigit) + std::to_string(kEntryInsert) + std::to_string(kEntryOverwrite));
   EXPECT_EQ(ToggledEntryMode(kEntryDigit), kEntryInsert);  // a digit entry counts as overwrite
 }
 

@@ -21,8 +21,7 @@ TEST_F(KeyInput, ShiftRightTwiceSelectsOneByteAndEscapeDropsIt) {
   EXPECT_TRUE(MenuItemEnabled(IDM_COPY) && MenuItemEnabled(IDM_CUT));
   EXPECT_EQ(StatusText(), "ｱﾄﾞﾚｽ=00000006,選択範囲 00000005 ... 00000005 (00000001)");
   Key(view, VK_ESCAPE);
-  EXPECT_EQ(doc->anchor, -1);
-  EXPECT_FALSE(MenuItemEnabled(IDM_COPY));
+  EXPECT_FALSE(doc->anchor != -1 || MenuItemEnabled(IDM_COPY));
   Key(view, VK_END, true);
   Key(view, VK_RIGHT);  // at the end of data: stays
   EXPECT_EQ(Where(doc), "caret 48 digit 0 area 0 anchor -1");
@@ -41,15 +40,13 @@ TEST_F(KeyInput, DeleteAndBackspaceAtTheEdgesAndTheirUndo) {
   for (int i = 0; i < 4; ++i) Key(view, VK_RIGHT, false, true);  // [0, 2) selected
   EXPECT_TRUE(MenuItemEnabled(IDM_DELETE));
   Key(view, VK_DELETE);
-  EXPECT_EQ(DocumentBytes(view), "de");
-  EXPECT_FALSE(MenuItemEnabled(IDM_DELETE));
+  EXPECT_FALSE(DocumentBytes(view) != "de" || MenuItemEnabled(IDM_DELETE));
   Command(IDM_UNDO);  // the restored bytes are selected again
   EXPECT_EQ(Where(doc), "caret 2 digit 0 area 0 anchor 0");
   Command(IDM_UNDO);  // Delete's undo selects the byte, the caret in front
   EXPECT_EQ(Where(doc), "caret 0 digit 0 area 0 anchor 1");
   Command(IDM_UNDO);  // Backspace's after it
-  EXPECT_EQ(DocumentBytes(view), "abcdef");
-  EXPECT_EQ(doc->caret, 6);
+  EXPECT_EQ(DocumentBytes(view) + std::to_string(doc->caret), "abcdef6");
 }
 
 }  // namespace

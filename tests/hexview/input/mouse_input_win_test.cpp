@@ -20,9 +20,7 @@ TEST_F(MouseInput, ClicksOnTheSeparatorRightOfTheUtf16AreaAndWithShift) {
   EXPECT_EQ(Where(doc), "caret 3 digit 0 area 0 anchor 33");
   EXPECT_TRUE(MenuItemEnabled(IDM_COPY));
   Click(view, ColumnX(view, 9), LineY(view, 1));
-  EXPECT_EQ(doc->anchor, -1);
-  EXPECT_FALSE(MenuItemEnabled(IDM_COPY));
-  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_FALSE(doc->anchor != -1 || MenuItemEnabled(IDM_COPY) || GetCapture() != nullptr);
 }
 
 TEST_F(MouseInput, DraggingBelowTheWindowScrollsOneLinePerMessage) {

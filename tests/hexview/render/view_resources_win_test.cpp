@@ -39,18 +39,14 @@ TEST_F(ViewResources, CellWidthIsHalfTheFontHeightRoundedUpAndTheBarsWaitHidden)
     HWND bar = GetDlgItem(view, id);
     char name[16] = {};
     GetClassNameA(bar, name, sizeof name);
-    EXPECT_STREQ(name, "BARClass");
-    EXPECT_FALSE(IsWindowEnabled(bar));
+    EXPECT_EQ(std::string(name) + (IsWindowEnabled(bar) ? " enabled" : ""), "BARClass");
     EXPECT_EQ(BarErasedColor(bar), RGB(0x10, 0x20, 0x30));
   }
   HexView* record = HexViewOf(view);
-  EXPECT_NE(record->backBrush, nullptr);
-  EXPECT_NE(record->smallFont, nullptr);
+  EXPECT_TRUE(record->backBrush != nullptr && record->smallFont != nullptr);
   doc->options |= kOptSystemColors;  // the view makes no brushes of its own
   ASSERT_EQ(RebuildViewObjects(view), 0);
-  EXPECT_EQ(record->backBrush, nullptr);
-  EXPECT_EQ(record->halfSelBrush, nullptr);
-  EXPECT_NE(record->mainFont, nullptr);
+  EXPECT_TRUE(record->backBrush == nullptr && record->halfSelBrush == nullptr && record->mainFont != nullptr);
   EXPECT_EQ(BarErasedColor(GetDlgItem(view, kMarkBar1Id)), GetSysColor(COLOR_WINDOWTEXT));
 }
 

@@ -35,8 +35,7 @@ TEST_F(StatusLine, FollowsCaretOrderRadixAndSelection) {
   }
   EXPECT_TRUE(MenuItemChecked(IDM_ORDER_INTEL));
   SendMessageA(g_shell.mdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(view), 0);
-  EXPECT_EQ(StatusText(), "");  // the idle text
-  EXPECT_FALSE(MenuItemEnabled(IDM_SAVE) || MenuItemEnabled(IDM_UNDO));
+  EXPECT_FALSE(StatusText() != "" || MenuItemEnabled(IDM_SAVE) || MenuItemEnabled(IDM_UNDO));  // the idle state
 }
 
 TEST_F(StatusLine, CaretScrolledOutOfViewStillDescribesTheCaret) {
