@@ -187,6 +187,26 @@ bool Has(const std::vector<uint32_t>& pixels, int sysColor) {
   return std::find(pixels.begin(), pixels.end(), rgb) != pixels.end();
 }
 
+// The built-in bitmap header starts with an unused DWORD: its first row, "幅",
+// reads the bytes at offset 4, and every later row shifts with it.
+TEST_F(InfoViewTest, UnusedMembersShiftTheRowsThatFollow) {
+  std::string bytes(64, '\0');
+  bytes.replace(0, 16, std::string("\x28\0\0\0\x80\x02\0\0\xE0\x01\0\0\x01\0\x18\0", 16));
+  ASSERT_NE(Open(bytes, 0, 0), nullptr);
+  WithInfoView([&] {
+    ASSERT_EQ(State().rows[0].description, "幅");
+    EXPECT_EQ(OpenBox(), "640") << "the bytes at offset 4";
+    EXPECT_EQ(SendMessageA(Box(), EM_GETLIMITTEXT, 0, 0), 11);
+    Key(Box(), VK_ESCAPE);
+    Key(Info(), VK_DOWN);
+    EXPECT_EQ(OpenBox(), "480");
+    Key(Box(), VK_ESCAPE);
+    Key(Info(), VK_DOWN);
+    Key(Info(), VK_DOWN);
+    EXPECT_EQ(OpenBox(), "24");
+  });
+}
+
 TEST_F(InfoViewTest, NotEditableRowsAreGreyAndDoNotOpenAUnicodeStringTakesUtf16) {
   ASSERT_NE(Open(std::string(40, '\x31'), 0, 4), nullptr);
   AddMixedTemplate();
