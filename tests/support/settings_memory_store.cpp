@@ -1,6 +1,7 @@
 // In-memory registry and INI file for the settings tests.
 #include "support/settings_memory_store.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -8,13 +9,9 @@
 #include <sstream>
 
 bool CaseInsensitiveLess::operator()(const std::string& a, const std::string& b) const {
-  size_t n = a.size() < b.size() ? a.size() : b.size();
-  for (size_t i = 0; i < n; ++i) {
-    int ca = std::tolower(static_cast<unsigned char>(a[i]));
-    int cb = std::tolower(static_cast<unsigned char>(b[i]));
-    if (ca != cb) return ca < cb;
-  }
-  return a.size() < b.size();
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+  });
 }
 
 std::string MemoryRegistry::Join(const std::string& parent, const std::string& name) {
@@ -119,34 +116,28 @@ bool MemoryRegistry::CloseKey(StoreKey key) {
   return !fails;
 }
 
-const MemoryKeyNode* MemoryRegistry::NodeAt(const std::string& path) const {
-  const MemoryKeyNode* node = root_.get();
-  std::string rest = path;
-  while (node != nullptr && !rest.empty()) {
-    size_t sep = rest.find('\\');
-    std::string part = rest.substr(0, sep);
-    rest = sep == std::string::npos ? "" : rest.substr(sep + 1);
+namespace {
+
+// The node at path below node, or null; with create, the missing keys are made.
+MemoryKeyNode* Walk(MemoryKeyNode* node, const std::string& path, bool create) {
+  for (size_t start = 0; node != nullptr && start < path.size();) {
+    size_t end = std::min(path.find('\\', start), path.size());
+    std::string part = path.substr(start, end - start);
+    start = end + 1;
     auto it = node->subkeys.find(part);
+    if (it == node->subkeys.end() && create) it = node->subkeys.emplace(part, std::make_shared<MemoryKeyNode>()).first;
     node = it == node->subkeys.end() ? nullptr : it->second.get();
   }
   return node;
 }
 
-bool MemoryRegistry::HasKey(const std::string& path) const { return NodeAt(path) != nullptr; }
+}  // namespace
+
+bool MemoryRegistry::HasKey(const std::string& path) const { return Walk(root_.get(), path, false) != nullptr; }
 
 MemoryKeyNode& MemoryRegistry::Key(const std::string& path) {
   if (!root_) root_ = std::make_shared<MemoryKeyNode>();
-  MemoryKeyNode* node = root_.get();
-  std::string rest = path;
-  while (!rest.empty()) {
-    size_t sep = rest.find('\\');
-    std::string part = rest.substr(0, sep);
-    rest = sep == std::string::npos ? "" : rest.substr(sep + 1);
-    auto& slot = node->subkeys[part];
-    if (!slot) slot = std::make_shared<MemoryKeyNode>();
-    node = slot.get();
-  }
-  return *node;
+  return *Walk(root_.get(), path, true);
 }
 
 void MemoryRegistry::SetDword(const std::string& path, const std::string& name, uint32_t value) {
@@ -179,7 +170,7 @@ void MemoryRegistry::RemoveKey(const std::string& path) {
 }
 
 const MemoryValue* MemoryRegistry::Find(const std::string& path, const std::string& name) const {
-  const MemoryKeyNode* node = NodeAt(path);
+  const MemoryKeyNode* node = Walk(root_.get(), path, false);
   if (node == nullptr) return nullptr;
   auto it = node->values.find(name);
   return it == node->values.end() ? nullptr : &it->second;
