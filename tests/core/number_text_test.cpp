@@ -10,7 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "support/hostile_text.h"
+
 namespace {
+
+const char kSpecial[] = " ,.-\t0123456789aAfFzZ";  // what the random texts favour
 
 using Bytes = std::vector<uint8_t>;
 
@@ -176,18 +180,6 @@ TEST(NumberText, EveryByteRoundTripsInEveryRadix) {
   }
 }
 
-// Random bytes biased towards those the parser cares about.
-std::string HostileText(std::mt19937& rng, int maxLength) {
-  static const char kInteresting[] = " ,.-\t0123456789aAfFzZ";
-  std::string s(rng() % 10 == 0 ? rng() % static_cast<unsigned>(maxLength + 1) : rng() % 24, ' ');
-  for (char& c : s) {
-    unsigned pick = rng() % 3;
-    c = static_cast<char>(pick == 0 ? kInteresting[rng() % (sizeof kInteresting - 1)]
-                          : pick == 1 ? "\x81\x83\x95\xE0\xFC\xA0"[rng() % 6] : 1 + rng() % 255);
-  }
-  return s;
-}
-
 TEST(ParseNumber, RandomValuesRoundTripAndNoiseParsesOnlyAsDigits) {
   std::mt19937 rng(0x5EED0004);
   for (int run = 0; run < 20000; ++run) {
@@ -202,7 +194,7 @@ TEST(ParseNumber, RandomValuesRoundTripAndNoiseParsesOnlyAsDigits) {
     ASSERT_EQ(ParseNumber(text.c_str(), radix, isSigned, &back), isSigned && value == INT32_MIN ? -1 : 0) << text;
     EXPECT_EQ(back, isSigned && value == INT32_MIN ? 0 : value) << text;
 
-    std::string noise = HostileText(rng, 60);
+    std::string noise = HostileText(rng, 60, kSpecial);
     if (ParseNumber(noise.c_str(), radix, isSigned, &back) != 0) continue;
     size_t i = noise.find_first_not_of(' ');
     ASSERT_NE(i, std::string::npos);
@@ -239,7 +231,7 @@ TEST(ParseByteSequence, RandomRunsRoundTripUpToTheHolderCapacity) {
     EXPECT_EQ(Bytes(held.sequence.bytes, held.sequence.bytes + held.sequence.count),
               status == 0 ? bytes : Bytes{});
 
-    std::string noise = HostileText(rng, 2000);
+    std::string noise = HostileText(rng, 2000, kSpecial);
     status = ParseByteSequence(noise.c_str(), radix, isSigned, &held.sequence);
     for (uint8_t g : held.guard) ASSERT_EQ(g, 0x5A);
     ASSERT_TRUE(status == 0 ? held.sequence.count <= kByteSequenceCapacity : held.sequence.count == 0);
