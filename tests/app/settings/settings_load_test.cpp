@@ -158,39 +158,29 @@ TEST(LoadSettings, KeysThatWillNotCloseStopStartUp) {
   }
 }
 
+// Entries are read whole, up to 128 bytes; one value beyond a byte, or one byte
+// too many, ends the history.
 TEST(LoadHistories, IniLinesWhenTheSubkeyIsMissing) {
-  MemoryRegistry registry;
-  registry.Key("");  // the key opens but has no "find" subkey
-  MemoryIni ini;
-  ini.Load("[Varnel find]\nfindstr00=41 42,43.44\nfindstr01=ff\nfindstr02=1 100 2\nfindstr03=5\nrepstr00=0,  0\n");
-  StartupOptions options;
-  options.iniFlags = 0;  // not consulted for the histories
-  AppSettings settings;
-  settings.findnum = 4;
-  settings.repnum = 2;
-  ASSERT_EQ(LoadHistories(registry, ini, options, settings), 0);
-  // "1 100 2" holds a value beyond a byte and ends the history.
-  EXPECT_EQ(settings.findHistory, (Entries{{0x41, 0x42, 0x43, 0x44}, {0xFF}}));
-  EXPECT_EQ(settings.replaceHistory, (Entries{{0, 0}}));
-  EXPECT_EQ((Ints{settings.findnum, settings.repnum}), (Ints{2, 1}));
-}
-
-TEST(LoadHistories, IniLinesAreReadWholeAndLimitedTo128Bytes) {
   auto line = [](int bytes, const char* separator) {
     std::string s = "7F";
     for (int i = 1; i < bytes; ++i) s += separator + std::string("7F");
     return s;
   };
   MemoryRegistry registry;
+  registry.Key("");  // the key opens but has no "find" subkey
   MemoryIni ini;
-  ini.Set("Varnel find", "findstr00", line(128, ", "));  // 510 characters, one full entry
-  ini.Set("Varnel find", "findstr01", line(129, " "));   // one byte too many
+  ini.Load("[Varnel find]\nfindstr00=41 42,43.44\nfindstr01=ff\nrepstr00=0,  0\nrepstr01=1 100 2\n");
+  ini.Set("Varnel find", "findstr02", line(128, ", "));  // 510 characters, one full entry
+  ini.Set("Varnel find", "findstr03", line(129, " "));
   StartupOptions options;
-  options.registryFlags = 0;
+  options.iniFlags = 0;  // not consulted for the histories
   AppSettings settings;
-  settings.findnum = 2;
+  settings.findnum = 5;
+  settings.repnum = 2;
   ASSERT_EQ(LoadHistories(registry, ini, options, settings), 0);
-  EXPECT_EQ(settings.findHistory, Entries{std::vector<uint8_t>(128, 0x7F)});
+  EXPECT_EQ(settings.findHistory, (Entries{{0x41, 0x42, 0x43, 0x44}, {0xFF}, std::vector<uint8_t>(128, 0x7F)}));
+  EXPECT_EQ(settings.replaceHistory, (Entries{{0, 0}}));
+  EXPECT_EQ((Ints{settings.findnum, settings.repnum}), (Ints{3, 1}));
 }
 
 }  // namespace

@@ -166,33 +166,30 @@ TEST(StructureStore, ATemplateKeyThatWillNotCloseStopsStartUp) {
 TEST(StructureStore, SaveFailuresWarnAndKeepWhatWasWritten) {
   StructureList list;
   InstallBuiltinStructures(list);
-  {
+  const struct {
+    void (*inject)(MemoryRegistry&);
+    const char* message;
+    const char *writtenKey, *writtenName, *notWrittenKey, *notWrittenName, *absentKey;
+  } rows[] = {
+      {[](MemoryRegistry& r) { r.failWrites.insert("INFOMATION1:infonum0003"); }, "ﾚｼﾞｽﾄﾘに書き込みできません",
+       "INFOMATION1", "infotext0003", "INFOMATION1", "infoview0003", "INFOMATION2"},
+      {[](MemoryRegistry& r) { r.failCreates.insert("INFOMATION3"); }, "ﾚｼﾞｽﾄﾘにｷｰを作成できません", "INFOMATION2",
+       "text", "INFOMATION3", "text", "INFOMATION3"},
+      {[](MemoryRegistry& r) { r.failCloses.insert("INFOMATION0"); }, "ﾚｼﾞｽﾄﾘのｷｰをｸﾛｰｽﾞできません", "INFOMATION0",
+       "text", "INFOMATION1", "text", "INFOMATION1"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.message);
     MemoryRegistry registry;
-    registry.failWrites.insert("INFOMATION1:infonum0003");
+    r.inject(registry);
     MessageRecorder messages;
     EXPECT_EQ(Save(registry, list), -1);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"ﾚｼﾞｽﾄﾘに書き込みできません"});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{r.message});
     EXPECT_EQ(messages.messages()[0].icon, MessageIcon::Warning);
-    EXPECT_NE(registry.Find("INFOMATION1", "infotext0003"), nullptr);
-    EXPECT_EQ(registry.Find("INFOMATION1", "infoview0003"), nullptr);
-    EXPECT_FALSE(registry.HasKey("INFOMATION2"));
+    EXPECT_NE(registry.Find(r.writtenKey, r.writtenName), nullptr);
+    EXPECT_EQ(registry.Find(r.notWrittenKey, r.notWrittenName), nullptr);
+    EXPECT_FALSE(registry.HasKey(r.absentKey));
     EXPECT_EQ(registry.openKeys(), 0);
-  }
-  {
-    MemoryRegistry registry;
-    registry.failCreates.insert("INFOMATION3");
-    MessageRecorder messages;
-    EXPECT_EQ(Save(registry, list), -1);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"ﾚｼﾞｽﾄﾘにｷｰを作成できません"});
-    EXPECT_TRUE(registry.HasKey("INFOMATION2"));
-  }
-  {
-    MemoryRegistry registry;
-    registry.failCloses.insert("INFOMATION0");
-    MessageRecorder messages;
-    EXPECT_EQ(Save(registry, list), -1);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"ﾚｼﾞｽﾄﾘのｷｰをｸﾛｰｽﾞできません"});
-    EXPECT_FALSE(registry.HasKey("INFOMATION1"));
   }
 }
 
