@@ -8,6 +8,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/hostile_text.h"
@@ -140,16 +141,12 @@ TEST(AddressText, EightDigitsInEveryRadix) {
   for (const auto& r : rows) EXPECT_EQ(AddressText(r.address, r.radix), r.text) << r.address << " " << r.radix;
 }
 
-TEST(DigitsPerValue, OtherSizesAndCodesHaveNone) {
-  EXPECT_EQ(DigitsPerValue(3, kRadixHex), 0);
-  EXPECT_EQ(DigitsPerValue(1, 5), 0);
-  EXPECT_EQ(DigitsPerValue(1, -1), 0);
-}
-
 // Each byte as the dump shows it and as a pattern is typed, in every data radix:
-// the dump cell is as wide as the digits table says, and both forms parse back,
-// alone and as one run of all 256.
+// the dump cell is as wide as the digits table says (other sizes and codes have
+// no digits), and both forms parse back, alone and as one run of all 256.
 TEST(NumberText, EveryByteRoundTripsInEveryRadix) {
+  const std::pair<int, int> none[] = {{3, kRadixHex}, {1, 5}, {1, -1}};  // sizes and codes without digits
+  for (auto [size, code] : none) EXPECT_EQ(DigitsPerValue(size, code), 0) << size << " " << code;
   const struct {
     int dataRadix, dumpWidth, patternWidth;
   } forms[] = {{kRadixHex, -2, -2}, {kRadixOctal, -3, 0}, {kRadixBinary, -8, -8}, {kRadixUnsigned, 3, 0},
