@@ -115,31 +115,6 @@ TEST(LoadSettings, IniFramePlacementStaysOnTheScreen) {
   EXPECT_EQ(Placement(LoadIni("[Varnel]\nwpos2=300\nwpos3=200\n", start)), (Ints{99999, 5, 300, 200}));
 }
 
-TEST(LoadSettings, DefaultsWithoutRegistryAndIni) {
-  MemoryRegistry registry;
-  registry.SetDword("", "history", 8);
-  MemoryIni ini;
-  ini.Load(kIniText);
-  SettingsRecords start;
-  start.options.registryFlags = 0;  // /Q0
-  start.options.iniFlags = 2;       // bit 0 clear
-  start.settings.code = 5;
-  start.settings.filter = -1;
-  start.options.newfile = 1;
-  start.options.prev = 7;
-  start.fileTypes.types.resize(3);
-  SettingsRecords l = LoadRecords(registry, ini, start);
-  ASSERT_EQ(l.status, 0);
-  const AppSettings& s = l.settings;
-  EXPECT_EQ((Ints{s.code, s.filter, s.findstat, s.history, s.margin, s.zoomed, s.findnum}),
-            (Ints{5, 0, 27, 4, 171, 0, 0}));
-  EXPECT_EQ((Ints{l.options.newfile, l.options.prev}), (Ints{1, 0}));
-  EXPECT_EQ(s.openpath, "");
-  EXPECT_TRUE(l.fileTypes.types.empty());
-  EXPECT_EQ((Ints{l.structures.count, l.structures.lastUsed}), (Ints{kStructureCountUnset, kUnset}));
-  EXPECT_EQ(Placement(l), (Ints{D, D, D, D}));
-}
-
 TEST(LoadSettings, KeysThatWillNotCloseStopStartUp) {
   for (const char* path : {"", "FILETYPE0", "replace"}) {
     MemoryRegistry registry;
