@@ -8,6 +8,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "support/settings_samples.h"
+
 bool CaseInsensitiveLess::operator()(const std::string& a, const std::string& b) const {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
     return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
@@ -141,9 +143,7 @@ MemoryKeyNode& MemoryRegistry::Key(const std::string& path) {
 }
 
 void MemoryRegistry::SetDword(const std::string& path, const std::string& name, uint32_t value) {
-  SetValue(path, name, ValueType::Dword,
-           {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16),
-            static_cast<uint8_t>(value >> 24)});
+  SetValue(path, name, ValueType::Dword, Le32s({static_cast<int32_t>(value)}));
 }
 
 void MemoryRegistry::SetString(const std::string& path, const std::string& name, const std::string& text) {
@@ -164,9 +164,8 @@ void MemoryRegistry::RemoveValue(const std::string& path, const std::string& nam
 
 void MemoryRegistry::RemoveKey(const std::string& path) {
   size_t sep = path.rfind('\\');
-  std::string parent = sep == std::string::npos ? "" : path.substr(0, sep);
-  std::string name = sep == std::string::npos ? path : path.substr(sep + 1);
-  Key(parent).subkeys.erase(name);
+  if (sep == std::string::npos) return void(Key("").subkeys.erase(path));
+  Key(path.substr(0, sep)).subkeys.erase(path.substr(sep + 1));
 }
 
 const MemoryValue* MemoryRegistry::Find(const std::string& path, const std::string& name) const {
