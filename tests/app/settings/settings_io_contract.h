@@ -114,10 +114,11 @@ namespace {
 using C = SettingsIoContract;
 const int32_t D = kUseDefault;
 
-// Stored values are used as they are: "history" 20 stays 20 (the history dialog clamps later).
+// Stored values are used as they are: "history" 20 stays 20 (the history dialog clamps later);
+// command-line values in range win over them.
 TEST_P(SettingsIoContract, PlantedValuesAreRead) {
   for (auto [name, value] : std::initializer_list<std::pair<const char*, uint32_t>>{
-           {"code", 0xFFFFFFFF}, {"filter", 0x0201}, {"findstat", 9}, {"history", 20}, {"margin", 0}, {"newfile", 1},
+           {"code", 0xFFFFFFFF}, {"filter", 0x0201}, {"findstat", 9}, {"history", 20}, {"margin", 600}, {"newfile", 1},
            {"impos", 2}, {"prev", 1}, {"zoomed", 1}, {"ftnum", 2}}) {
     PutDword("", name, value);
   }
@@ -129,7 +130,7 @@ TEST_P(SettingsIoContract, PlantedValuesAreRead) {
   SettingsRecords l = Load();
   ASSERT_EQ(l.status, 0);
   const AppSettings& s = l.settings;
-  EXPECT_EQ((Ints{s.code, s.filter, s.findstat, s.history, s.margin, s.zoomed}), (Ints{-1, 0x201, 9, 20, 0, 1}));
+  EXPECT_EQ((Ints{s.code, s.filter, s.findstat, s.history, s.margin, s.zoomed}), (Ints{-1, 0x201, 9, 20, 600, 1}));
   EXPECT_EQ((Ints{l.options.newfile, l.options.prev, l.structures.lastUsed}), (Ints{1, 1, 2}));
   EXPECT_EQ(l.structures.count, kStructureCountUnset);  // no "imnum": the built-ins come later
   EXPECT_EQ(s.openpath, "C:\\開く");
@@ -143,6 +144,18 @@ TEST_P(SettingsIoContract, PlantedValuesAreRead) {
   EXPECT_STREQ(t.logfont.lfFaceName, "Font");
   EXPECT_EQ(t.color[0], 0x160F0801u);    // bytes 1, 8, 15, 22, little-endian
   EXPECT_EQ(t.color[260], 0x867F7871u);  // bytes 1041 to 1044
+  SettingsRecords start;
+  start.settings.code = 63;       // in range: kept
+  start.settings.filter = 70000;  // out of range: read
+  start.settings.findstat = 0;    // kept
+  start.settings.history = 10;    // read
+  start.settings.margin = 0;      // read
+  start.settings.zoomed = 0;      // a flag already 0 or 1 is kept
+  start.options.newfile = 2;      // neither 0 nor 1: read
+  l = Load(start);
+  EXPECT_EQ((Ints{l.settings.code, l.settings.filter, l.settings.findstat, l.settings.history, l.settings.margin,
+                  l.settings.zoomed, l.options.newfile}),
+            (Ints{63, 0x201, 0, 20, 600, 0, 1}));
 }
 
 TEST_P(SettingsIoContract, ValuesOfTheWrongTypeOrSizeOrMissingGiveDefaults) {
@@ -167,26 +180,6 @@ TEST_P(SettingsIoContract, ValuesOfTheWrongTypeOrSizeOrMissingGiveDefaults) {
   EXPECT_EQ(s.openpath + s.savepath, "");
   Put("", "savepath", ValueType::String, {'a', 'b'});  // stored without its terminator
   EXPECT_EQ(Load().settings.savepath, "ab");
-}
-
-TEST_P(SettingsIoContract, CommandLineValuesInRangeWinOthersAreRead) {
-  for (auto [name, value] : std::initializer_list<std::pair<const char*, uint32_t>>{
-           {"code", 1}, {"filter", 2}, {"findstat", 3}, {"history", 4}, {"margin", 5}, {"zoomed", 1}, {"newfile", 1}}) {
-    PutDword("", name, value);
-  }
-  SettingsRecords start;
-  AppSettings& s = start.settings;
-  s.code = 63;       // in range: kept
-  s.filter = 70000;  // out of range: read
-  s.findstat = 0;    // kept
-  s.history = 10;    // read
-  s.margin = 0;      // read
-  s.zoomed = 0;      // a flag already 0 or 1 is kept
-  start.options.newfile = 2;  // neither 0 nor 1: read
-  SettingsRecords l = Load(start);
-  EXPECT_EQ((Ints{l.settings.code, l.settings.filter, l.settings.findstat, l.settings.history, l.settings.margin,
-                  l.settings.zoomed, l.options.newfile}),
-            (Ints{63, 2, 0, 4, 5, 0, 1}));
 }
 
 // Bit 0 of each flag word decides whether the registry and the INI file are read;

@@ -62,6 +62,15 @@ TEST(LoadSettings, IniSectionAndFileTypesWithTheirDefaults) {
   EXPECT_STREQ(b.logfont.lfFaceName, "ＭＳ 明朝ＭＳ 明朝ＭＳ 明朝 Ｍ");
   EXPECT_EQ((std::vector<ColorRef>{b.color[0], b.color[4], b.color[260]}),
             (std::vector<ColorRef>{c.windowText, c.highlight, c.windowText}));
+  // Command-line values in range win.
+  SettingsRecords start;
+  start.settings.history = 1;
+  start.settings.zoomed = 0;
+  start.options.prev = 0;
+  start.options.x = D;  // /W/ : the system places the frame
+  l = LoadIni(kIniText, start);
+  EXPECT_EQ((Ints{l.settings.history, l.settings.zoomed, l.options.prev}), (Ints{1, 0, 0}));
+  EXPECT_EQ(Placement(l), (Ints{D, 40, 700, D}));
 }
 
 TEST(LoadSettings, IniDefaultFaceNameAndAbsurdValues) {
@@ -72,17 +81,6 @@ TEST(LoadSettings, IniDefaultFaceNameAndAbsurdValues) {
   EXPECT_EQ(l.settings.openpath, "");
   EXPECT_EQ(l.fileTypes.types[0].text, "不明");
   EXPECT_STREQ(l.fileTypes.types[0].logfont.lfFaceName, "ＭＳ ゴシック");
-}
-
-TEST(LoadSettings, IniValuesGiveWayToCommandLineValuesInRange) {
-  SettingsRecords start;
-  start.settings.history = 1;
-  start.settings.zoomed = 0;
-  start.options.prev = 0;
-  start.options.x = D;  // /W/ : the system places the frame
-  SettingsRecords l = LoadIni(kIniText, start);
-  EXPECT_EQ((Ints{l.settings.history, l.settings.zoomed, l.options.prev}), (Ints{1, 0, 0}));
-  EXPECT_EQ(Placement(l), (Ints{D, 40, 700, D}));
 }
 
 // Why: "wpos" values far off the screen put the frame where no one could reach it
