@@ -167,6 +167,8 @@ TEST_P(SettingsIoContract, ValuesOfTheWrongTypeOrSizeOrMissingGiveDefaults) {
   PutDword("", "openpath", 5);                                // number for a text
   Put("", "savepath", ValueType::String, Bytes(4000, 'x'));   // longer than a path
   PutString("", "foreign", "x");
+  PutString("INFOMATION0", "text", "stray");  // a whole template without "imnum"
+  PutDword("INFOMATION0", "info", 0);
   SettingsRecords l = Load();
   ASSERT_EQ(l.status, 0);
   const AppSettings& s = l.settings;
@@ -175,7 +177,7 @@ TEST_P(SettingsIoContract, ValuesOfTheWrongTypeOrSizeOrMissingGiveDefaults) {
   EXPECT_EQ((Ints{s.filter, s.zoomed, l.options.newfile, l.options.prev, l.structures.lastUsed, s.findnum, s.repnum}),
             (Ints{0, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(l.structures.count, kStructureCountUnset);
-  EXPECT_TRUE(l.fileTypes.types.empty());
+  EXPECT_TRUE(l.structures.structures.empty() && l.fileTypes.types.empty());
   EXPECT_EQ(Placement(l), (Ints{D, D, D, D}));
   EXPECT_EQ(s.openpath + s.savepath, "");
   Put("", "savepath", ValueType::String, {'a', 'b'});  // stored without its terminator

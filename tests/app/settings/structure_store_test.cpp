@@ -40,15 +40,6 @@ void PutTemplate(MemoryRegistry& r, int n, const std::string& name, int32_t info
   }
 }
 
-TEST(StructureStore, WithoutImnumTheListIsLeftUnset) {
-  MemoryRegistry registry;
-  PutTemplate(registry, 0, "stray", 1, {{"a", 1, 0}});
-  StructureList list;
-  ASSERT_EQ(Load(registry, list), 0);
-  EXPECT_EQ(list.count, kStructureCountUnset);
-  EXPECT_TRUE(list.structures.empty());
-}
-
 TEST(StructureStore, CountsAgainstWhatIsStored) {
   struct Row {
     const char* why;
