@@ -15,7 +15,7 @@
 
 namespace {
 
-const char kSpecial[] = " ,.-\t0123456789aAfFzZ";  // what the random texts favour
+const char kFavoured[] = " ,.-\t0123456789aAfFzZ";  // what the random texts favour
 
 using Bytes = std::vector<uint8_t>;
 
@@ -191,7 +191,7 @@ TEST(ParseNumber, RandomValuesRoundTripAndNoiseParsesOnlyAsDigits) {
     ASSERT_EQ(ParseNumber(text.c_str(), radix, isSigned, &back), isSigned && value == INT32_MIN ? -1 : 0) << text;
     EXPECT_EQ(back, isSigned && value == INT32_MIN ? 0 : value) << text;
 
-    std::string noise = HostileText(rng, 60, kSpecial);
+    std::string noise = HostileText(rng, 60, kFavoured);
     if (ParseNumber(noise.c_str(), radix, isSigned, &back) != 0) continue;
     size_t i = noise.find_first_not_of(' ');
     ASSERT_NE(i, std::string::npos);
@@ -228,7 +228,7 @@ TEST(ParseByteSequence, RandomRunsRoundTripUpToTheHolderCapacity) {
     EXPECT_EQ(Bytes(held.sequence.bytes, held.sequence.bytes + held.sequence.count),
               status == 0 ? bytes : Bytes{});
 
-    std::string noise = HostileText(rng, 2000, kSpecial);
+    std::string noise = HostileText(rng, 2000, kFavoured);
     status = ParseByteSequence(noise.c_str(), radix, isSigned, &held.sequence);
     for (uint8_t g : held.guard) ASSERT_EQ(g, 0x5A);
     ASSERT_TRUE(status == 0 ? held.sequence.count <= kByteSequenceCapacity : held.sequence.count == 0);

@@ -14,7 +14,7 @@
 
 namespace {
 
-const char kSpecial[] = " \"\\:./*?<>|";  // what the random texts favour
+const char kFavoured[] = " \"\\:./*?<>|";  // what the random texts favour
 
 struct SplitCase {
   const char* why;
@@ -139,8 +139,8 @@ TEST(SplitPath, RandomPathsAndPartsRoundTrip) {
   std::mt19937 rng(0x5EED0006);
   int succeeded = 0;
   for (int run = 0; run < 20000; ++run) {
-    PathParts random{HostileText(rng, 3, kSpecial), HostileText(rng, 1200, kSpecial),
-                     HostileText(rng, 1200, kSpecial), HostileText(rng, 1200, kSpecial)};
+    PathParts random{HostileText(rng, 3, kFavoured), HostileText(rng, 1200, kFavoured),
+                     HostileText(rng, 1200, kFavoured), HostileText(rng, 1200, kFavoured)};
     std::string out = "stale";
     if (JoinPath(&out, random) != 0) {
       EXPECT_EQ(out, "");
@@ -150,7 +150,7 @@ TEST(SplitPath, RandomPathsAndPartsRoundTrip) {
       EXPECT_NE(out.find(random.name), std::string::npos);
     }
     std::string path = rng() % 3 == 0 ? std::string(1, static_cast<char>('A' + rng() % 26)) + ":" : "";
-    path += HostileText(rng, 3200, kSpecial);
+    path += HostileText(rng, 3200, kFavoured);
     PathParts parts, again;
     if (SplitPath(path.c_str(), &parts) != 0) continue;
     ++succeeded;

@@ -16,7 +16,7 @@
 
 namespace {
 
-const char kSpecial[] = " \"\\:./,-*?<>|\t0123456789aAfFzZ";  // what the random texts favour
+const char kFavoured[] = " \"\\:./,-*?<>|\t0123456789aAfFzZ";  // what the random texts favour
 
 using Strings = std::vector<std::string>;
 
@@ -263,7 +263,7 @@ TEST(SplitCommandLine, RandomLinesSplitBackIntoTheArgumentsTheyWereBuiltFrom) {
     }
     EXPECT_EQ(Split(line), expected) << "run " << run << " line [" << line << "]";
     // Hostile bytes give non-empty pieces of the line.
-    line = HostileText(rng, 6000, kSpecial);
+    line = HostileText(rng, 6000, kFavoured);
     size_t total = 0;
     for (const std::string& a : Split(line)) {
       EXPECT_FALSE(a.empty());
@@ -283,11 +283,11 @@ TEST(ParseOptions, RandomArgumentsKeepEveryValueInItsRange) {
     for (unsigned k = rng() % 6; k > 0; --k) {
       std::string a;
       if (rng() % 4 == 0) {
-        a = "f" + HostileText(rng, 40, kSpecial);
+        a = "f" + HostileText(rng, 40, kFavoured);
       } else {
         a = rng() % 2 ? "/" : "-";
         if (rng() % 20) a.push_back(kLetters[rng() % (sizeof kLetters - 1)]);
-        a += HostileText(rng, 5000, kSpecial);
+        a += HostileText(rng, 5000, kFavoured);
       }
       bool option = a[0] == '-' || a[0] == '/';
       if (expectedStatus == 0 && !option) files.push_back(a);
