@@ -102,26 +102,20 @@ TEST(DeleteBytes, BlockLayoutsAndCursor) {
   }
 }
 
-TEST(InsertBytes, InvalidArgumentsChangeNothing) {
-  Document doc;
-  SetBlocks(doc, {100});
-  uint8_t b = 1;
-  EXPECT_EQ(InsertBytes(doc, 101, &b, 1), 0);
-  EXPECT_EQ(InsertBytes(doc, -1, &b, 1), 0);
-  EXPECT_EQ(InsertBytes(doc, 0, &b, 0), 0);
-  EXPECT_EQ(InsertBytes(doc, 0, nullptr, 1), 0);
-  EXPECT_EQ(DeleteBytes(doc, 100, 1), 0);
-  EXPECT_EQ(DeleteBytes(doc, -1, 1), 0);
-  EXPECT_EQ(DeleteBytes(doc, 0, 0), 0);
-  EXPECT_EQ(BlockLens(doc), Lens{100});
-  EXPECT_EQ(CheckDocument(doc), "");
-}
-
-TEST(DeleteBytes, AnEmptiedDocumentTakesNewBytes) {
+TEST(InsertBytes, InvalidArgumentsChangeNothingAndAnEmptiedDocumentTakesNewBytes) {
   Document doc;
   SetBlocks(doc, {43690, 43690});
-  ASSERT_EQ(DeleteBytes(doc, 0, 87380), 87380);
   uint8_t b[3] = {1, 2, 3};
+  EXPECT_EQ(InsertBytes(doc, 87381, b, 1), 0);
+  EXPECT_EQ(InsertBytes(doc, -1, b, 1), 0);
+  EXPECT_EQ(InsertBytes(doc, 0, b, 0), 0);
+  EXPECT_EQ(InsertBytes(doc, 0, nullptr, 1), 0);
+  EXPECT_EQ(DeleteBytes(doc, 87380, 1), 0);
+  EXPECT_EQ(DeleteBytes(doc, -1, 1), 0);
+  EXPECT_EQ(DeleteBytes(doc, 0, 0), 0);
+  EXPECT_EQ(BlockLens(doc), (Lens{43690, 43690}));
+  EXPECT_EQ(CheckDocument(doc), "");
+  ASSERT_EQ(DeleteBytes(doc, 0, 87380), 87380);
   EXPECT_EQ(InsertBytes(doc, 0, b, 3), 3);
   EXPECT_EQ(Contents(doc), (Bytes{1, 2, 3}));
   EXPECT_EQ(CheckDocument(doc), "");

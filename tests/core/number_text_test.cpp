@@ -8,9 +8,14 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "support/hostile_text.h"
+
 namespace {
+
+const char kFavoured[] = " ,.-\t0123456789aAfFzZ";  // what the random texts favour
 
 using Bytes = std::vector<uint8_t>;
 
@@ -136,16 +141,12 @@ TEST(AddressText, EightDigitsInEveryRadix) {
   for (const auto& r : rows) EXPECT_EQ(AddressText(r.address, r.radix), r.text) << r.address << " " << r.radix;
 }
 
-TEST(DigitsPerValue, OtherSizesAndCodesHaveNone) {
-  EXPECT_EQ(DigitsPerValue(3, kRadixHex), 0);
-  EXPECT_EQ(DigitsPerValue(1, 5), 0);
-  EXPECT_EQ(DigitsPerValue(1, -1), 0);
-}
-
 // Each byte as the dump shows it and as a pattern is typed, in every data radix:
-// the dump cell is as wide as the digits table says, and both forms parse back,
-// alone and as one run of all 256.
+// the dump cell is as wide as the digits table says (other sizes and codes have
+// no digits), and both forms parse back, alone and as one run of all 256.
 TEST(NumberText, EveryByteRoundTripsInEveryRadix) {
+  const std::pair<int, int> none[] = {{3, kRadixHex}, {1, 5}, {1, -1}};  // sizes and codes without digits
+  for (auto [size, code] : none) EXPECT_EQ(DigitsPerValue(size, code), 0) << size << " " << code;
   const struct {
     int dataRadix, dumpWidth, patternWidth;
   } forms[] = {{kRadixHex, -2, -2}, {kRadixOctal, -3, 0}, {kRadixBinary, -8, -8}, {kRadixUnsigned, 3, 0},
@@ -176,18 +177,6 @@ TEST(NumberText, EveryByteRoundTripsInEveryRadix) {
   }
 }
 
-// Random bytes biased towards those the parser cares about.
-std::string HostileText(std::mt19937& rng, int maxLength) {
-  static const char kInteresting[] = " ,.-\t0123456789aAfFzZ";
-  std::string s(rng() % 10 == 0 ? rng() % static_cast<unsigned>(maxLength + 1) : rng() % 24, ' ');
-  for (char& c : s) {
-    unsigned pick = rng() % 3;
-    c = static_cast<char>(pick == 0 ? kInteresting[rng() % (sizeof kInteresting - 1)]
-                          : pick == 1 ? "\x81\x83\x95\xE0\xFC\xA0"[rng() % 6] : 1 + rng() % 255);
-  }
-  return s;
-}
-
 TEST(ParseNumber, RandomValuesRoundTripAndNoiseParsesOnlyAsDigits) {
   std::mt19937 rng(0x5EED0004);
   for (int run = 0; run < 20000; ++run) {
@@ -202,7 +191,7 @@ TEST(ParseNumber, RandomValuesRoundTripAndNoiseParsesOnlyAsDigits) {
     ASSERT_EQ(ParseNumber(text.c_str(), radix, isSigned, &back), isSigned && value == INT32_MIN ? -1 : 0) << text;
     EXPECT_EQ(back, isSigned && value == INT32_MIN ? 0 : value) << text;
 
-    std::string noise = HostileText(rng, 60);
+    std::string noise = HostileText(rng, 60, kFavoured);
     if (ParseNumber(noise.c_str(), radix, isSigned, &back) != 0) continue;
     size_t i = noise.find_first_not_of(' ');
     ASSERT_NE(i, std::string::npos);
@@ -239,7 +228,7 @@ TEST(ParseByteSequence, RandomRunsRoundTripUpToTheHolderCapacity) {
     EXPECT_EQ(Bytes(held.sequence.bytes, held.sequence.bytes + held.sequence.count),
               status == 0 ? bytes : Bytes{});
 
-    std::string noise = HostileText(rng, 2000);
+    std::string noise = HostileText(rng, 2000, kFavoured);
     status = ParseByteSequence(noise.c_str(), radix, isSigned, &held.sequence);
     for (uint8_t g : held.guard) ASSERT_EQ(g, 0x5A);
     ASSERT_TRUE(status == 0 ? held.sequence.count <= kByteSequenceCapacity : held.sequence.count == 0);

@@ -51,7 +51,7 @@ class CanonicalPathTest : public ::testing::Test {
   char saved_[MAX_PATH] = {};
 };
 
-TEST_F(CanonicalPathTest, SpellsExistingComponentsAsStoredAndKeepsTheRest) {
+TEST_F(CanonicalPathTest, SpellsExistingComponentsAsStoredAndFileExistsSeesThem) {
   std::string lowerDrive = base_;
   lowerDrive[0] = static_cast<char>(lowerDrive[0] | 0x20);
   std::string lowerAll = At("%\\subdir\\MIXEDCASE.txt");
@@ -77,6 +77,11 @@ TEST_F(CanonicalPathTest, SpellsExistingComponentsAsStoredAndKeepsTheRest) {
       {"overlong input comes back unchanged", overlong, overlong},
   };
   for (const auto& r : rows) EXPECT_EQ(CanonicalPath(r.typed.c_str()), r.canonical) << r.why;
+  // FileExists finds files, folders and patterns.
+  for (const char* path : {"%\\SubDir\\MixedCase.Txt", "%\\subdir\\mixedcase.txt", "%\\SubDir", "%\\SubDir\\mixed*"})
+    EXPECT_TRUE(FileExists(At(path).c_str())) << path;
+  for (const char* path : {"%\\SubDir\\nothing.bin", "%\\NoSuch\\MixedCase.Txt"})
+    EXPECT_FALSE(FileExists(At(path).c_str())) << path;
 }
 
 TEST_F(CanonicalPathTest, ShortNamesBecomeLongNames) {
@@ -85,13 +90,6 @@ TEST_F(CanonicalPathTest, ShortNamesBecomeLongNames) {
   DWORD n = GetShortPathNameA(longName.c_str(), shortName, sizeof shortName);
   if (n == 0 || n >= sizeof shortName || longName == shortName) GTEST_SKIP() << "no short names here";
   EXPECT_EQ(CanonicalPath(shortName), longName);
-}
-
-TEST_F(CanonicalPathTest, FileExistsFindsFilesFoldersAndPatterns) {
-  for (const char* path : {"%\\SubDir\\MixedCase.Txt", "%\\subdir\\mixedcase.txt", "%\\SubDir", "%\\SubDir\\mixed*"})
-    EXPECT_TRUE(FileExists(At(path).c_str())) << path;
-  for (const char* path : {"%\\SubDir\\nothing.bin", "%\\NoSuch\\MixedCase.Txt"})
-    EXPECT_FALSE(FileExists(At(path).c_str())) << path;
 }
 
 }  // namespace

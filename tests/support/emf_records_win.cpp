@@ -7,9 +7,9 @@ namespace {
 
 struct ReaderState {
   EmfRecords records;
-  std::map<DWORD, LONG> fontHeights;   // object index -> lfHeight
+  std::map<DWORD, LOGFONTW> fonts;     // object index -> font
   std::map<DWORD, COLORREF> brushes;   // object index -> solid colour
-  LONG fontHeight = 0;
+  LOGFONTW font{};
   COLORREF brush = 0;
   COLORREF textColor = 0;
 };
@@ -28,7 +28,8 @@ void AddText(ReaderState& s, const EMRTEXT& t, const BYTE* record, bool wide) {
     for (DWORD i = 0; i < t.nChars; ++i) text.text.push_back(chars[i]);
   }
   text.color = s.textColor;
-  text.fontHeight = s.fontHeight;
+  text.fontHeight = s.font.lfHeight;
+  text.fontFace = reinterpret_cast<const char16_t*>(s.font.lfFaceName);
   s.records.texts.push_back(text);
 }
 
@@ -38,7 +39,7 @@ int CALLBACK OnRecord(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARA
   switch (record->iType) {
     case EMR_EXTCREATEFONTINDIRECTW: {
       const auto* r = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record);
-      s.fontHeights[r->ihFont] = r->elfw.elfLogFont.lfHeight;
+      s.fonts[r->ihFont] = r->elfw.elfLogFont;
       break;
     }
     case EMR_CREATEBRUSHINDIRECT: {
@@ -49,9 +50,9 @@ int CALLBACK OnRecord(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARA
     case EMR_SELECTOBJECT: {
       DWORD index = reinterpret_cast<const EMRSELECTOBJECT*>(record)->ihObject;
       if (index & 0x80000000u) {
-        if ((index & 0x7FFFFFFFu) >= OEM_FIXED_FONT && (index & 0x7FFFFFFFu) <= DEFAULT_GUI_FONT) s.fontHeight = 0;
-      } else if (s.fontHeights.count(index) != 0) {
-        s.fontHeight = s.fontHeights[index];
+        if ((index & 0x7FFFFFFFu) >= OEM_FIXED_FONT && (index & 0x7FFFFFFFu) <= DEFAULT_GUI_FONT) s.font = {};
+      } else if (s.fonts.count(index) != 0) {
+        s.font = s.fonts[index];
       } else if (s.brushes.count(index) != 0) {
         s.brush = s.brushes[index];
       }
@@ -59,7 +60,7 @@ int CALLBACK OnRecord(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARA
     }
     case EMR_DELETEOBJECT: {
       DWORD index = reinterpret_cast<const EMRDELETEOBJECT*>(record)->ihObject;
-      s.fontHeights.erase(index);
+      s.fonts.erase(index);
       s.brushes.erase(index);
       break;
     }

@@ -1,5 +1,5 @@
 // Reads back what a paint recorded into an enhanced metafile: every text output
-// with its reference point, clip rectangle, colour and font height, and every
+// with its reference point, clip rectangle, colour and font, and every
 // rectangle filled with a brush.
 #pragma once
 
@@ -16,6 +16,7 @@ struct EmfText {
   std::u16string text;   // the metafile keeps every text as UTF-16
   COLORREF color = 0;    // the text colour in force
   LONG fontHeight = 0;   // lfHeight of the font in force (0: a stock font)
+  std::u16string fontFace;  // its face name (empty for a stock font)
 };
 
 struct EmfFill {

@@ -14,8 +14,6 @@ inline long countdown = -1;
 // The allocation after `allowed` more successful ones fails, once.
 inline void FailAfter(long allowed) { countdown = allowed; }
 inline void Disarm() { countdown = -1; }
-// True when the armed failure has not happened yet.
-inline bool Pending() { return countdown >= 0; }
 
 inline void* Allocate(std::size_t n) {
   if (countdown == 0) {

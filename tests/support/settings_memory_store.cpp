@@ -1,20 +1,19 @@
 // In-memory registry and INI file for the settings tests.
 #include "support/settings_memory_store.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <sstream>
 
+#include "support/settings_samples.h"
+
 bool CaseInsensitiveLess::operator()(const std::string& a, const std::string& b) const {
-  size_t n = a.size() < b.size() ? a.size() : b.size();
-  for (size_t i = 0; i < n; ++i) {
-    int ca = std::tolower(static_cast<unsigned char>(a[i]));
-    int cb = std::tolower(static_cast<unsigned char>(b[i]));
-    if (ca != cb) return ca < cb;
-  }
-  return a.size() < b.size();
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+  });
 }
 
 std::string MemoryRegistry::Join(const std::string& parent, const std::string& name) {
@@ -119,40 +118,32 @@ bool MemoryRegistry::CloseKey(StoreKey key) {
   return !fails;
 }
 
-const MemoryKeyNode* MemoryRegistry::NodeAt(const std::string& path) const {
-  const MemoryKeyNode* node = root_.get();
-  std::string rest = path;
-  while (node != nullptr && !rest.empty()) {
-    size_t sep = rest.find('\\');
-    std::string part = rest.substr(0, sep);
-    rest = sep == std::string::npos ? "" : rest.substr(sep + 1);
+namespace {
+
+// The node at path below node, or null; with create, the missing keys are made.
+MemoryKeyNode* Walk(MemoryKeyNode* node, const std::string& path, bool create) {
+  for (size_t start = 0; node != nullptr && start < path.size();) {
+    size_t end = std::min(path.find('\\', start), path.size());
+    std::string part = path.substr(start, end - start);
+    start = end + 1;
     auto it = node->subkeys.find(part);
+    if (it == node->subkeys.end() && create) it = node->subkeys.emplace(part, std::make_shared<MemoryKeyNode>()).first;
     node = it == node->subkeys.end() ? nullptr : it->second.get();
   }
   return node;
 }
 
-bool MemoryRegistry::HasKey(const std::string& path) const { return NodeAt(path) != nullptr; }
+}  // namespace
+
+bool MemoryRegistry::HasKey(const std::string& path) const { return Walk(root_.get(), path, false) != nullptr; }
 
 MemoryKeyNode& MemoryRegistry::Key(const std::string& path) {
   if (!root_) root_ = std::make_shared<MemoryKeyNode>();
-  MemoryKeyNode* node = root_.get();
-  std::string rest = path;
-  while (!rest.empty()) {
-    size_t sep = rest.find('\\');
-    std::string part = rest.substr(0, sep);
-    rest = sep == std::string::npos ? "" : rest.substr(sep + 1);
-    auto& slot = node->subkeys[part];
-    if (!slot) slot = std::make_shared<MemoryKeyNode>();
-    node = slot.get();
-  }
-  return *node;
+  return *Walk(root_.get(), path, true);
 }
 
 void MemoryRegistry::SetDword(const std::string& path, const std::string& name, uint32_t value) {
-  SetValue(path, name, ValueType::Dword,
-           {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16),
-            static_cast<uint8_t>(value >> 24)});
+  SetValue(path, name, ValueType::Dword, Le32s({static_cast<int32_t>(value)}));
 }
 
 void MemoryRegistry::SetString(const std::string& path, const std::string& name, const std::string& text) {
@@ -173,13 +164,12 @@ void MemoryRegistry::RemoveValue(const std::string& path, const std::string& nam
 
 void MemoryRegistry::RemoveKey(const std::string& path) {
   size_t sep = path.rfind('\\');
-  std::string parent = sep == std::string::npos ? "" : path.substr(0, sep);
-  std::string name = sep == std::string::npos ? path : path.substr(sep + 1);
-  Key(parent).subkeys.erase(name);
+  if (sep == std::string::npos) return void(Key("").subkeys.erase(path));
+  Key(path.substr(0, sep)).subkeys.erase(path.substr(sep + 1));
 }
 
 const MemoryValue* MemoryRegistry::Find(const std::string& path, const std::string& name) const {
-  const MemoryKeyNode* node = NodeAt(path);
+  const MemoryKeyNode* node = Walk(root_.get(), path, false);
   if (node == nullptr) return nullptr;
   auto it = node->values.find(name);
   return it == node->values.end() ? nullptr : &it->second;

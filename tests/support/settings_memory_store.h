@@ -69,7 +69,6 @@ class MemoryRegistry : public RegistryStore {
   };
   StoreKey Register(std::shared_ptr<MemoryKeyNode> node, std::string path);
   OpenKey* Lookup(StoreKey key);
-  const MemoryKeyNode* NodeAt(const std::string& path) const;
   static std::string Join(const std::string& parent, const std::string& name);
 
   std::shared_ptr<MemoryKeyNode> root_;

@@ -20,6 +20,12 @@ void DeleteTree(HKEY parent, const char* name) {
   RegDeleteKeyA(parent, name);
 }
 
+// The key below HKEY_CURRENT_USER opened with access, or null.
+HKEY OpenKey(const std::string& path, REGSAM access) {
+  HKEY key = nullptr;
+  return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, access, &key) == ERROR_SUCCESS ? key : nullptr;
+}
+
 }  // namespace
 
 std::string TestRegistryKey::Full(const std::string& subkey) const {
@@ -36,12 +42,9 @@ TestRegistryKey::~TestRegistryKey() {
 }
 
 bool TestRegistryKey::Exists(const std::string& subkey) const {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, Full(subkey).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-    return false;
-  }
-  RegCloseKey(key);
-  return true;
+  HKEY key = OpenKey(Full(subkey), KEY_READ);
+  if (key != nullptr) RegCloseKey(key);
+  return key != nullptr;
 }
 
 void TestRegistryKey::Put(const std::string& subkey, const std::string& name, ValueType type,
@@ -59,17 +62,15 @@ void TestRegistryKey::Put(const std::string& subkey, const std::string& name, Va
 
 void TestRegistryKey::Delete(const std::string& subkey, const std::string& name) const {
   if (name.empty()) return DeleteTree(HKEY_CURRENT_USER, Full(subkey).c_str());
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, Full(subkey).c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
+  HKEY key = OpenKey(Full(subkey), KEY_ALL_ACCESS);
+  if (key == nullptr) return;
   RegDeleteValueA(key, name.c_str());
   RegCloseKey(key);
 }
 
 std::optional<MemoryValue> TestRegistryKey::Get(const std::string& subkey, const std::string& name) const {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, Full(subkey).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
+  HKEY key = OpenKey(Full(subkey), KEY_READ);
+  if (key == nullptr) return std::nullopt;
   DWORD type = 0, size = 0;
   std::optional<MemoryValue> v;
   if (RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {

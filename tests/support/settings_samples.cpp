@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 uint32_t SampleRandom::Next() {
   state_ ^= state_ << 13;
@@ -98,31 +99,27 @@ void ExpectSameFileTypes(const FileTypeList& expected, const FileTypeList& actua
     const FileType& a = expected.types[i];
     const FileType& b = actual.types[i];
     SCOPED_TRACE("file type " + std::to_string(i));
-    EXPECT_EQ(a.text, b.text);
-    EXPECT_EQ(a.ext, b.ext);
-    EXPECT_EQ(a.view, b.view);
+    EXPECT_EQ(std::tie(a.text, a.ext, a.view), std::tie(b.text, b.ext, b.view));
     EXPECT_EQ(std::memcmp(&a.logfont, &b.logfont, sizeof(LogFont)), 0) << "logfont bytes differ";
     for (int c = 0; c < kColorCount; ++c) EXPECT_EQ(a.color[c], b.color[c]) << "colour " << c;
   }
 }
 
 void ExpectSameStructures(const StructureList& expected, const StructureList& actual) {
-  EXPECT_EQ(expected.count, actual.count);
-  EXPECT_EQ(expected.lastUsed, actual.lastUsed);
-  EXPECT_EQ(expected.minimumSize, actual.minimumSize);
+  EXPECT_EQ(std::tie(expected.count, expected.lastUsed, expected.minimumSize),
+            std::tie(actual.count, actual.lastUsed, actual.minimumSize));
   ASSERT_EQ(expected.structures.size(), actual.structures.size());
   for (size_t t = 0; t < expected.structures.size(); ++t) {
     const Structure& a = expected.structures[t];
     const Structure& b = actual.structures[t];
     SCOPED_TRACE("template " + std::to_string(t));
-    EXPECT_EQ(a.name, b.name);
-    EXPECT_EQ(a.totalSize, b.totalSize);
+    EXPECT_EQ(std::tie(a.name, a.totalSize), std::tie(b.name, b.totalSize));
     ASSERT_EQ(a.members.size(), b.members.size());
     for (size_t i = 0; i < a.members.size(); ++i) {
-      EXPECT_EQ(a.members[i].description, b.members[i].description) << "member " << i;
-      EXPECT_EQ(a.members[i].offset, b.members[i].offset) << "member " << i;
-      EXPECT_EQ(a.members[i].byteCount, b.members[i].byteCount) << "member " << i;
-      EXPECT_EQ(a.members[i].viewFlags, b.members[i].viewFlags) << "member " << i;
+      const StructureMember &x = a.members[i], &y = b.members[i];
+      EXPECT_EQ(std::tie(x.description, x.offset, x.byteCount, x.viewFlags),
+                std::tie(y.description, y.offset, y.byteCount, y.viewFlags))
+          << "member " << i;
     }
   }
 }

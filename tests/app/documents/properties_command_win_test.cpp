@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/codepage.h"
 #include "core/document.h"
 #include "filetypes/file_type.h"
 #include "filetypes/settings_part_helpers_win.h"
@@ -112,16 +113,6 @@ TEST_F(PropertiesCommand, LoadingTheExecutableTypeKeepsTheNameAndBytes) {
   EXPECT_EQ(doc->undoList, nullptr);
 }
 
-int CALLBACK CollectFace(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM faces) {
-  if (record->iType == EMR_EXTCREATEFONTINDIRECTW) {
-    const auto* font = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record);
-    char face[64] = {};
-    WideCharToMultiByte(CP_ACP, 0, font->elfw.elfLogFont.lfFaceName, -1, face, sizeof face, nullptr, nullptr);
-    reinterpret_cast<std::vector<std::string>*>(faces)->push_back(face);
-  }
-  return 1;
-}
-
 TEST_F(PropertiesCommand, TheRepaintedDumpUsesExactlyTheNewColoursAndFont) {
   const COLORREF text = RGB(0x10, 0x80, 0x20), back = RGB(0xF0, 0xE0, 0x10);
   HWND dialog = nullptr;
@@ -152,24 +143,16 @@ TEST_F(PropertiesCommand, TheRepaintedDumpUsesExactlyTheNewColoursAndFont) {
   ASSERT_EQ(dialogs->dialogsSeen(), 4);
   ASSERT_STREQ(doc->font.lfFaceName, kFixedFace);
 
-  HDC dc = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
   const RECT all{0, 0, doc->clientWidth, doc->clientHeight};
-  PaintHexView(dc, all, true, *doc, *HexViewOf(view));
-  HENHMETAFILE emf = CloseEnhMetaFile(dc);
-  const EmfRecords records = ReadEmfRecords(emf);
-  std::vector<std::string> faces;
-  EnumEnhMetaFile(nullptr, emf, CollectFace, &faces, nullptr);
-  DeleteEnhMetaFile(emf);
-
+  const EmfRecords records = RecordEmf([&](HDC dc) { PaintHexView(dc, all, true, *doc, *HexViewOf(view)); });
   ASSERT_FALSE(records.fills.empty());
   for (const EmfFill& f : records.fills) EXPECT_EQ(f.color, back);
   ASSERT_GT(records.texts.size(), 30u);
   for (const EmfText& t : records.texts) {
     EXPECT_TRUE(t.color == text || t.color == doc->fixedColor()) << std::hex << t.color;
     EXPECT_TRUE(t.fontHeight == doc->font.lfHeight || t.fontHeight == doc->font.lfHeight / 2) << t.fontHeight;
+    EXPECT_EQ(Utf16ToAnsi(t.fontFace), kFixedFace);
   }
-  ASSERT_FALSE(faces.empty());
-  for (const std::string& face : faces) EXPECT_EQ(face, kFixedFace);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ void Spin(HWND dialog, int code, int times) {
   }
 }
 
-TEST(RunHistoryCountDialog, CutsTheListAndZeroLeavesOneSeparator) {
+TEST(RunHistoryCountDialog, CancelKeepsOkCutsTheListAndZeroLeavesOneSeparator) {
   ScratchFolder folder;
   std::string line = "/Q0 /H4";
   for (int i = 0; i < 4; ++i) line += " " + Quote(folder.Write("h" + std::to_string(i) + ".bin", "x"));
@@ -25,6 +25,11 @@ TEST(RunHistoryCountDialog, CutsTheListAndZeroLeavesOneSeparator) {
   ASSERT_TRUE(run.Start(line));
   ASSERT_EQ(FileMenuTexts().size(), 16u);
   DialogDriver dialogs;
+  dialogs.Then([](HWND dialog) {
+    Spin(dialog, SB_LINEUP, 7);  // stops at 9
+    EXPECT_EQ(DialogDriver::Text(dialog, IDC_HISTORY_EDIT), "9");
+    DialogDriver::Press(dialog, IDCANCEL);
+  });
   dialogs.Then([](HWND dialog) {
     EXPECT_EQ(DialogDriver::Text(dialog, IDC_HISTORY_EDIT), "4");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDOK)));  // nothing changed yet
@@ -40,28 +45,18 @@ TEST(RunHistoryCountDialog, CutsTheListAndZeroLeavesOneSeparator) {
     DialogDriver::Press(dialog, IDOK);
   });
   SendMessageA(g_shell.frame, WM_COMMAND, IDM_HISTORYCOUNT, 0);
+  EXPECT_EQ(g_settings.history, 4);
+  EXPECT_EQ(FileMenuTexts().size(), 16u);
+  SendMessageA(g_shell.frame, WM_COMMAND, IDM_HISTORYCOUNT, 0);
   EXPECT_EQ(g_settings.history, 2);
   std::vector<std::string> texts = FileMenuTexts();
   ASSERT_EQ(texts.size(), 14u);
   EXPECT_EQ(texts[10].substr(0, 3) + texts[11].substr(0, 3), "&1 &2 ");
   SendMessageA(g_shell.frame, WM_COMMAND, IDM_HISTORYCOUNT, 0);
+  EXPECT_EQ(dialogs.dialogsSeen(), 3);
   texts = FileMenuTexts();
   ASSERT_EQ(texts.size(), 11u);
   EXPECT_EQ(texts[8] + texts[9] + texts[10], "ﾌﾟﾛﾊﾟﾃｨ(&I)...\tAlt+Enter-終了(&X)\tAlt+F4");
-}
-
-TEST(RunHistoryCountDialog, SpinStopsAtNineAndCancelKeepsTheLength) {
-  ShellRun run;
-  ASSERT_TRUE(run.Start("/Q0 /H8"));
-  DialogDriver dialogs;
-  dialogs.Then([](HWND dialog) {
-    Spin(dialog, SB_LINEUP, 3);
-    EXPECT_EQ(DialogDriver::Text(dialog, IDC_HISTORY_EDIT), "9");
-    DialogDriver::Press(dialog, IDCANCEL);
-  });
-  SendMessageA(g_shell.frame, WM_COMMAND, IDM_HISTORYCOUNT, 0);
-  EXPECT_EQ(dialogs.dialogsSeen(), 1);
-  EXPECT_EQ(g_settings.history, 8);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ namespace {
 
 bool ButtonEnabled(int id) { return SendMessageA(g_shell.toolbar, TB_ISBUTTONENABLED, id, 0) != 0; }
 
-TEST(Menus, InitialStatesWithoutAndWithADocument) {
+TEST(Menus, InitialStatesWithoutAndWithADocumentAndTheImages) {
   ShellRun run;
   ASSERT_TRUE(run.Start("/Q0"));
   EXPECT_EQ(GetMenuItemCount(GetMenu(g_shell.frame)), 6);
@@ -43,13 +43,8 @@ TEST(Menus, InitialStatesWithoutAndWithADocument) {
     EXPECT_TRUE(MenuItemEnabled(id)) << id;
   for (int id : {IDM_PRINT, IDM_INFO, IDM_FIND, IDM_REPLACE, IDM_PROPERTIES}) EXPECT_TRUE(ButtonEnabled(id)) << id;
   EXPECT_TRUE(MenuItemChecked(IDM_RADIX_HEX));
-}
-
-// Why: the menu images were loaded with an image-list index in place of a bitmap
-// resource, so none ever appeared and the failure went unnoticed.
-TEST(AttachMenuBitmaps, CommandsAndTheContextMenuCarryImages) {
-  ShellRun run;
-  ASSERT_TRUE(run.Start("/Q0"));
+  // Why: the menu images were loaded with an image-list index in place of a bitmap
+  // resource, so none ever appeared and the failure went unnoticed.
   auto image = [](HMENU menu, UINT id) {
     MENUITEMINFOA info = {};
     info.cbSize = sizeof info;

@@ -1,5 +1,6 @@
-// The legacy INI file read through GetPrivateProfile*: a real file is migrated to
-// the registry (the tests' own key) at exit, and the next start reads the registry.
+// The legacy INI file read through GetPrivateProfile*: a missing file gives the
+// defaults, a real file is migrated to the registry (the tests' own key) at exit,
+// and the next start reads the registry.
 #include "app/settings/ini_file.h"
 
 #include <windows.h>
@@ -28,6 +29,14 @@ TEST(IniFile, ALegacyFileIsReadAndTheRegistryTakesOverAfterTheNextSave) {
   WindowsRegistryStore registry(key.path());
   TempFolder folder;
   std::string path = folder.File("varnel.ini");
+  for (const std::string& none : {path, std::string()}) {  // a missing file or no path: the defaults
+    IniFile ini(none);
+    SettingsRecords s = LoadRecords(registry, ini);
+    EXPECT_EQ((std::vector<int32_t>{s.settings.history, s.settings.findstat, s.settings.margin, s.options.x}),
+              (std::vector<int32_t>{4, 27, 171, kUseDefault}))
+        << none;
+    EXPECT_TRUE(s.fileTypes.types.empty());
+  }
   auto write = [&](const std::string& text) { ASSERT_TRUE(WriteWholeFile(path, {text.begin(), text.end()})); };
   write(kLegacyIni);
   IniFile ini(path);
@@ -70,20 +79,6 @@ TEST(IniFile, ALegacyFileIsReadAndTheRegistryTakesOverAfterTheNextSave) {
   static const char kFirst[] = "C:\\最初.bin";
   EXPECT_EQ(key.Get("", "history0").value_or(MemoryValue{}).data,
             std::vector<uint8_t>(std::begin(kFirst), std::end(kFirst)));
-}
-
-TEST(IniFile, AMissingFileOrNoPathGivesDefaults) {
-  TestRegistryKey key;
-  WindowsRegistryStore registry(key.path());
-  TempFolder folder;
-  for (const std::string& path : {folder.File("missing.ini"), std::string()}) {
-    IniFile ini(path);
-    SettingsRecords s = LoadRecords(registry, ini);
-    EXPECT_EQ((std::vector<int32_t>{s.settings.history, s.settings.findstat, s.settings.margin, s.options.x}),
-              (std::vector<int32_t>{4, 27, 171, kUseDefault}))
-        << path;
-    EXPECT_TRUE(s.fileTypes.types.empty());
-  }
 }
 
 }  // namespace

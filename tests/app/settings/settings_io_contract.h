@@ -114,10 +114,11 @@ namespace {
 using C = SettingsIoContract;
 const int32_t D = kUseDefault;
 
-// Stored values are used as they are: "history" 20 stays 20 (the history dialog clamps later).
+// Stored values are used as they are: "history" 20 stays 20 (the history dialog clamps later);
+// command-line values in range win over them.
 TEST_P(SettingsIoContract, PlantedValuesAreRead) {
   for (auto [name, value] : std::initializer_list<std::pair<const char*, uint32_t>>{
-           {"code", 0xFFFFFFFF}, {"filter", 0x0201}, {"findstat", 9}, {"history", 20}, {"margin", 0}, {"newfile", 1},
+           {"code", 0xFFFFFFFF}, {"filter", 0x0201}, {"findstat", 9}, {"history", 20}, {"margin", 600}, {"newfile", 1},
            {"impos", 2}, {"prev", 1}, {"zoomed", 1}, {"ftnum", 2}}) {
     PutDword("", name, value);
   }
@@ -129,7 +130,7 @@ TEST_P(SettingsIoContract, PlantedValuesAreRead) {
   SettingsRecords l = Load();
   ASSERT_EQ(l.status, 0);
   const AppSettings& s = l.settings;
-  EXPECT_EQ((Ints{s.code, s.filter, s.findstat, s.history, s.margin, s.zoomed}), (Ints{-1, 0x201, 9, 20, 0, 1}));
+  EXPECT_EQ((Ints{s.code, s.filter, s.findstat, s.history, s.margin, s.zoomed}), (Ints{-1, 0x201, 9, 20, 600, 1}));
   EXPECT_EQ((Ints{l.options.newfile, l.options.prev, l.structures.lastUsed}), (Ints{1, 1, 2}));
   EXPECT_EQ(l.structures.count, kStructureCountUnset);  // no "imnum": the built-ins come later
   EXPECT_EQ(s.openpath, "C:\\開く");
@@ -143,9 +144,21 @@ TEST_P(SettingsIoContract, PlantedValuesAreRead) {
   EXPECT_STREQ(t.logfont.lfFaceName, "Font");
   EXPECT_EQ(t.color[0], 0x160F0801u);    // bytes 1, 8, 15, 22, little-endian
   EXPECT_EQ(t.color[260], 0x867F7871u);  // bytes 1041 to 1044
+  SettingsRecords start;
+  start.settings.code = 63;       // in range: kept
+  start.settings.filter = 70000;  // out of range: read
+  start.settings.findstat = 0;    // kept
+  start.settings.history = 10;    // read
+  start.settings.margin = 0;      // read
+  start.settings.zoomed = 0;      // a flag already 0 or 1 is kept
+  start.options.newfile = 2;      // neither 0 nor 1: read
+  l = Load(start);
+  EXPECT_EQ((Ints{l.settings.code, l.settings.filter, l.settings.findstat, l.settings.history, l.settings.margin,
+                  l.settings.zoomed, l.options.newfile}),
+            (Ints{63, 0x201, 0, 20, 600, 0, 1}));
 }
 
-TEST_P(SettingsIoContract, ValuesOfTheWrongTypeOrSizeCountAsMissing) {
+TEST_P(SettingsIoContract, ValuesOfTheWrongTypeOrSizeOrMissingGiveDefaults) {
   PutString("", "code", "12");                                // text for a number
   Put("", "findstat", ValueType::Dword, {1, 2});              // two bytes
   Put("", "history", ValueType::Binary, {9, 0, 0, 0});        // a binary of 4 bytes is a number
@@ -153,59 +166,51 @@ TEST_P(SettingsIoContract, ValuesOfTheWrongTypeOrSizeCountAsMissing) {
   Put("", "rect", ValueType::Binary, Le32s({1, 2, 3}));       // 12 bytes
   PutDword("", "openpath", 5);                                // number for a text
   Put("", "savepath", ValueType::String, Bytes(4000, 'x'));   // longer than a path
+  PutString("", "foreign", "x");
+  PutString("INFOMATION0", "text", "stray");  // a whole template without "imnum"
+  PutDword("INFOMATION0", "info", 0);
   SettingsRecords l = Load();
-  EXPECT_EQ((Ints{l.settings.code, l.settings.findstat, l.settings.history, l.settings.margin}), (Ints{0, 27, 9, 171}));
+  ASSERT_EQ(l.status, 0);
+  const AppSettings& s = l.settings;
+  EXPECT_EQ((Ints{s.code, s.findstat, s.history, s.margin}), (Ints{0, 27, 9, 171}));
+  // The values not stored at all take their defaults too.
+  EXPECT_EQ((Ints{s.filter, s.zoomed, l.options.newfile, l.options.prev, l.structures.lastUsed, s.findnum, s.repnum}),
+            (Ints{0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(l.structures.count, kStructureCountUnset);
+  EXPECT_TRUE(l.structures.structures.empty() && l.fileTypes.types.empty());
   EXPECT_EQ(Placement(l), (Ints{D, D, D, D}));
-  EXPECT_EQ(l.settings.openpath + l.settings.savepath, "");
+  EXPECT_EQ(s.openpath + s.savepath, "");
   Put("", "savepath", ValueType::String, {'a', 'b'});  // stored without its terminator
   EXPECT_EQ(Load().settings.savepath, "ab");
 }
 
-TEST_P(SettingsIoContract, MissingValuesGiveDefaultsAndTheIniFileIsNotRead) {
-  PutString("", "foreign", "x");
-  ini_.Set("Varnel", "history", "2");
-  SettingsRecords l = Load();
-  ASSERT_EQ(l.status, 0);
-  const AppSettings& s = l.settings;
-  EXPECT_EQ((Ints{s.code, s.filter, s.findstat, s.history, s.margin, s.zoomed}), (Ints{0, 0, 27, 4, 171, 0}));
-  EXPECT_EQ((Ints{l.options.newfile, l.options.prev, l.structures.lastUsed, s.findnum, s.repnum}),
-            (Ints{0, 0, 0, 0, 0}));
-  EXPECT_EQ(l.structures.count, kStructureCountUnset);
-  EXPECT_EQ(s.openpath, "");
-  EXPECT_TRUE(l.fileTypes.types.empty());
-  EXPECT_EQ(Placement(l), (Ints{D, D, D, D}));
-}
-
-TEST_P(SettingsIoContract, CommandLineValuesInRangeWinOthersAreRead) {
-  for (auto [name, value] : std::initializer_list<std::pair<const char*, uint32_t>>{
-           {"code", 1}, {"filter", 2}, {"findstat", 3}, {"history", 4}, {"margin", 5}, {"zoomed", 1}, {"newfile", 1}}) {
-    PutDword("", name, value);
-  }
-  SettingsRecords start;
-  AppSettings& s = start.settings;
-  s.code = 63;       // in range: kept
-  s.filter = 70000;  // out of range: read
-  s.findstat = 0;    // kept
-  s.history = 10;    // read
-  s.margin = 0;      // read
-  s.zoomed = 0;      // a flag already 0 or 1 is kept
-  start.options.newfile = 2;  // neither 0 nor 1: read
-  SettingsRecords l = Load(start);
-  EXPECT_EQ((Ints{l.settings.code, l.settings.filter, l.settings.findstat, l.settings.history, l.settings.margin,
-                  l.settings.zoomed, l.options.newfile}),
-            (Ints{63, 2, 0, 4, 5, 0, 1}));
-}
-
-TEST_P(SettingsIoContract, RegistryFlagBitZeroDecidesWhetherTheRegistryIsRead) {
+// Bit 0 of each flag word decides whether the registry and the INI file are read;
+// with neither, command-line values in range stay and everything else is a default.
+TEST_P(SettingsIoContract, FlagBitZeroDecidesWhatIsRead) {
   PutDword("", "history", 8);
   ini_.Set("Varnel", "history", "2");
   SettingsRecords start;
   start.options.registryFlags = 2;  // /Q2
   EXPECT_EQ(Load(start).settings.history, 2);
-  start.options.iniFlags = 0;
-  EXPECT_EQ(Load(start).settings.history, 4);
   start.options.registryFlags = 0x7FFFFFFF;  // /Q alone
   EXPECT_EQ(Load(start).settings.history, 8);
+  start.options.registryFlags = 0;
+  start.options.iniFlags = 2;
+  start.settings.code = 5;
+  start.settings.filter = -1;
+  start.options.newfile = 1;
+  start.options.prev = 7;
+  start.fileTypes.types.resize(3);
+  SettingsRecords l = Load(start);
+  ASSERT_EQ(l.status, 0);
+  const AppSettings& s = l.settings;
+  EXPECT_EQ((Ints{s.code, s.filter, s.findstat, s.history, s.margin, s.zoomed, s.findnum, l.options.newfile,
+                  l.options.prev}),
+            (Ints{5, 0, 27, 4, 171, 0, 0, 1, 0}));
+  EXPECT_EQ(s.openpath, "");
+  EXPECT_TRUE(l.fileTypes.types.empty());
+  EXPECT_EQ((Ints{l.structures.count, l.structures.lastUsed}), (Ints{kStructureCountUnset, kUnset}));
+  EXPECT_EQ(Placement(l), (Ints{D, D, D, D}));
 }
 
 TEST_P(SettingsIoContract, TheFrameRectangleIsClippedToThePrimaryScreen) {
@@ -322,7 +327,7 @@ TEST_P(SettingsIoContract, SavingAsksBeforeCreatingTheKeyAsTheFlagsSay) {
     bool asked, written;
   } rows[] = {
       {"/Q0 touches nothing", 0, false, MessageAnswer::Ok, false, false},
-      {"/Q1 reads only", 1, true, MessageAnswer::Ok, false, false},
+      {"/Q1 reads only and leaves the key as it was", 1, true, MessageAnswer::Ok, false, false},
       {"/Q2 asks, OK creates", 2, false, MessageAnswer::Ok, true, true},
       {"/Q3 asks, Cancel leaves the registry untouched", 3, false, MessageAnswer::Cancel, true, false},
       {"/Q3 asks, OK creates", 3, false, MessageAnswer::Ok, true, true},
@@ -333,7 +338,7 @@ TEST_P(SettingsIoContract, SavingAsksBeforeCreatingTheKeyAsTheFlagsSay) {
   for (const auto& r : rows) {
     SCOPED_TRACE(r.why);
     Fresh();
-    if (r.keyExists) PutDword("", "prev", 1);
+    if (r.keyExists) PutDword("FILETYPE9", "view", 1);  // a save replaces the subkeys
     SettingsRecords s = SmallRecords();
     s.options.registryFlags = r.flags;
     MessageRecorder messages;
@@ -347,20 +352,8 @@ TEST_P(SettingsIoContract, SavingAsksBeforeCreatingTheKeyAsTheFlagsSay) {
     }
     EXPECT_EQ(Raw("", "code") == Le32s({1}), r.written);
     EXPECT_EQ(h_->Exists(""), r.written || r.keyExists);
+    EXPECT_EQ(h_->Exists("FILETYPE9"), r.keyExists && !r.written);
   }
-}
-
-TEST_P(SettingsIoContract, Q1ReadsButLeavesTheStoredValues) {
-  PutDword("", "history", 6);
-  PutDword("FILETYPE9", "view", 1);
-  SettingsRecords start;
-  start.options.registryFlags = 1;
-  SettingsRecords s = Load(start);
-  EXPECT_EQ(s.settings.history, 6);
-  s.settings.history = 2;
-  ASSERT_EQ(Save(s), 0);
-  EXPECT_EQ(Dword("", "history"), 6);
-  EXPECT_TRUE(h_->Exists("FILETYPE9"));
 }
 
 TEST_P(SettingsIoContract, EveryValueIsWrittenInItsForm) {
@@ -402,33 +395,20 @@ TEST_P(SettingsIoContract, SavingReplacesEverySubkeyButKeepsTheKeysOwnValues) {
   PutDword("FILETYPE7", "view", 0);  // left over from a longer list
   PutDword("INFOMATION9", "info", 0);
   PutDword("other\\deeper\\deepest", "x", 1);  // nested keys go too
+  PutString("", "history15", "stale");
   SettingsRecords s = SmallRecords();
   s.structures = StructureList{};  // an unset count is written as unset
+  s.fileHistory.clear();  // twelve, as with a history length of 20 (the empty slots: see the random run)
+  for (int i = 0; i < 12; ++i) s.fileHistory.push_back("F" + std::to_string(i));
   ASSERT_EQ(Save(s), 0);
+  for (size_t i = 0; i <= 12; ++i) {
+    EXPECT_EQ(Text("", "history" + std::to_string(i)), i < 12 ? s.fileHistory[i] : "<missing>") << i;
+  }
+  EXPECT_EQ(Text("", "history15"), "stale");
   for (const char* gone : {"FILETYPE7", "INFOMATION9", "other", "INFOMATION0"}) EXPECT_FALSE(h_->Exists(gone)) << gone;
   EXPECT_EQ((std::vector<int64_t>{Dword("", "newfile"), Dword("", "imnum"), Dword("", "impos")}),
             (std::vector<int64_t>{1, 0x7FFFFFFF, 0x7FFFFFFF}));
   EXPECT_EQ(Text("", "foreign"), "x");
-}
-
-TEST_P(SettingsIoContract, FileHistorySlotsZeroToNineAlwaysExist) {
-  const struct {
-    size_t entries;
-    int lastWritten;
-  } rows[] = {{0, 9}, {3, 9}, {10, 9}, {12, 11}};  // twelve with a history length of 20
-  for (const auto& r : rows) {
-    Fresh();
-    PutString("", "history15", "stale");
-    SettingsRecords s = SmallRecords();
-    s.fileHistory.clear();
-    for (size_t i = 0; i < r.entries; ++i) s.fileHistory.push_back("F" + std::to_string(i));
-    ASSERT_EQ(Save(s), 0);
-    for (int i = 0; i <= r.lastWritten + 1; ++i) {
-      std::string expected = static_cast<size_t>(i) < r.entries ? "F" + std::to_string(i) : "";
-      EXPECT_EQ(Text("", "history" + std::to_string(i)), i <= r.lastWritten ? expected : "<missing>") << i;
-    }
-    EXPECT_EQ(Text("", "history15"), "stale");
-  }
 }
 
 TEST_P(SettingsIoContract, BuiltinTemplatesSurviveByteForByte) {

@@ -62,6 +62,15 @@ TEST(LoadSettings, IniSectionAndFileTypesWithTheirDefaults) {
   EXPECT_STREQ(b.logfont.lfFaceName, "ＭＳ 明朝ＭＳ 明朝ＭＳ 明朝 Ｍ");
   EXPECT_EQ((std::vector<ColorRef>{b.color[0], b.color[4], b.color[260]}),
             (std::vector<ColorRef>{c.windowText, c.highlight, c.windowText}));
+  // Command-line values in range win.
+  SettingsRecords start;
+  start.settings.history = 1;
+  start.settings.zoomed = 0;
+  start.options.prev = 0;
+  start.options.x = D;  // /W/ : the system places the frame
+  l = LoadIni(kIniText, start);
+  EXPECT_EQ((Ints{l.settings.history, l.settings.zoomed, l.options.prev}), (Ints{1, 0, 0}));
+  EXPECT_EQ(Placement(l), (Ints{D, 40, 700, D}));
 }
 
 TEST(LoadSettings, IniDefaultFaceNameAndAbsurdValues) {
@@ -72,17 +81,6 @@ TEST(LoadSettings, IniDefaultFaceNameAndAbsurdValues) {
   EXPECT_EQ(l.settings.openpath, "");
   EXPECT_EQ(l.fileTypes.types[0].text, "不明");
   EXPECT_STREQ(l.fileTypes.types[0].logfont.lfFaceName, "ＭＳ ゴシック");
-}
-
-TEST(LoadSettings, IniValuesGiveWayToCommandLineValuesInRange) {
-  SettingsRecords start;
-  start.settings.history = 1;
-  start.settings.zoomed = 0;
-  start.options.prev = 0;
-  start.options.x = D;  // /W/ : the system places the frame
-  SettingsRecords l = LoadIni(kIniText, start);
-  EXPECT_EQ((Ints{l.settings.history, l.settings.zoomed, l.options.prev}), (Ints{1, 0, 0}));
-  EXPECT_EQ(Placement(l), (Ints{D, 40, 700, D}));
 }
 
 // Why: "wpos" values far off the screen put the frame where no one could reach it
@@ -115,31 +113,6 @@ TEST(LoadSettings, IniFramePlacementStaysOnTheScreen) {
   EXPECT_EQ(Placement(LoadIni("[Varnel]\nwpos2=300\nwpos3=200\n", start)), (Ints{99999, 5, 300, 200}));
 }
 
-TEST(LoadSettings, DefaultsWithoutRegistryAndIni) {
-  MemoryRegistry registry;
-  registry.SetDword("", "history", 8);
-  MemoryIni ini;
-  ini.Load(kIniText);
-  SettingsRecords start;
-  start.options.registryFlags = 0;  // /Q0
-  start.options.iniFlags = 2;       // bit 0 clear
-  start.settings.code = 5;
-  start.settings.filter = -1;
-  start.options.newfile = 1;
-  start.options.prev = 7;
-  start.fileTypes.types.resize(3);
-  SettingsRecords l = LoadRecords(registry, ini, start);
-  ASSERT_EQ(l.status, 0);
-  const AppSettings& s = l.settings;
-  EXPECT_EQ((Ints{s.code, s.filter, s.findstat, s.history, s.margin, s.zoomed, s.findnum}),
-            (Ints{5, 0, 27, 4, 171, 0, 0}));
-  EXPECT_EQ((Ints{l.options.newfile, l.options.prev}), (Ints{1, 0}));
-  EXPECT_EQ(s.openpath, "");
-  EXPECT_TRUE(l.fileTypes.types.empty());
-  EXPECT_EQ((Ints{l.structures.count, l.structures.lastUsed}), (Ints{kStructureCountUnset, kUnset}));
-  EXPECT_EQ(Placement(l), (Ints{D, D, D, D}));
-}
-
 TEST(LoadSettings, KeysThatWillNotCloseStopStartUp) {
   for (const char* path : {"", "FILETYPE0", "replace"}) {
     MemoryRegistry registry;
@@ -158,39 +131,29 @@ TEST(LoadSettings, KeysThatWillNotCloseStopStartUp) {
   }
 }
 
+// Entries are read whole, up to 128 bytes; one value beyond a byte, or one byte
+// too many, ends the history.
 TEST(LoadHistories, IniLinesWhenTheSubkeyIsMissing) {
-  MemoryRegistry registry;
-  registry.Key("");  // the key opens but has no "find" subkey
-  MemoryIni ini;
-  ini.Load("[Varnel find]\nfindstr00=41 42,43.44\nfindstr01=ff\nfindstr02=1 100 2\nfindstr03=5\nrepstr00=0,  0\n");
-  StartupOptions options;
-  options.iniFlags = 0;  // not consulted for the histories
-  AppSettings settings;
-  settings.findnum = 4;
-  settings.repnum = 2;
-  ASSERT_EQ(LoadHistories(registry, ini, options, settings), 0);
-  // "1 100 2" holds a value beyond a byte and ends the history.
-  EXPECT_EQ(settings.findHistory, (Entries{{0x41, 0x42, 0x43, 0x44}, {0xFF}}));
-  EXPECT_EQ(settings.replaceHistory, (Entries{{0, 0}}));
-  EXPECT_EQ((Ints{settings.findnum, settings.repnum}), (Ints{2, 1}));
-}
-
-TEST(LoadHistories, IniLinesAreReadWholeAndLimitedTo128Bytes) {
   auto line = [](int bytes, const char* separator) {
     std::string s = "7F";
     for (int i = 1; i < bytes; ++i) s += separator + std::string("7F");
     return s;
   };
   MemoryRegistry registry;
+  registry.Key("");  // the key opens but has no "find" subkey
   MemoryIni ini;
-  ini.Set("Varnel find", "findstr00", line(128, ", "));  // 510 characters, one full entry
-  ini.Set("Varnel find", "findstr01", line(129, " "));   // one byte too many
+  ini.Load("[Varnel find]\nfindstr00=41 42,43.44\nfindstr01=ff\nrepstr00=0,  0\nrepstr01=1 100 2\n");
+  ini.Set("Varnel find", "findstr02", line(128, ", "));  // 510 characters, one full entry
+  ini.Set("Varnel find", "findstr03", line(129, " "));
   StartupOptions options;
-  options.registryFlags = 0;
+  options.iniFlags = 0;  // not consulted for the histories
   AppSettings settings;
-  settings.findnum = 2;
+  settings.findnum = 5;
+  settings.repnum = 2;
   ASSERT_EQ(LoadHistories(registry, ini, options, settings), 0);
-  EXPECT_EQ(settings.findHistory, Entries{std::vector<uint8_t>(128, 0x7F)});
+  EXPECT_EQ(settings.findHistory, (Entries{{0x41, 0x42, 0x43, 0x44}, {0xFF}, std::vector<uint8_t>(128, 0x7F)}));
+  EXPECT_EQ(settings.replaceHistory, (Entries{{0, 0}}));
+  EXPECT_EQ((Ints{settings.findnum, settings.repnum}), (Ints{3, 1}));
 }
 
 }  // namespace

@@ -40,15 +40,6 @@ void PutTemplate(MemoryRegistry& r, int n, const std::string& name, int32_t info
   }
 }
 
-TEST(StructureStore, WithoutImnumTheListIsLeftUnset) {
-  MemoryRegistry registry;
-  PutTemplate(registry, 0, "stray", 1, {{"a", 1, 0}});
-  StructureList list;
-  ASSERT_EQ(Load(registry, list), 0);
-  EXPECT_EQ(list.count, kStructureCountUnset);
-  EXPECT_TRUE(list.structures.empty());
-}
-
 TEST(StructureStore, CountsAgainstWhatIsStored) {
   struct Row {
     const char* why;
@@ -56,16 +47,19 @@ TEST(StructureStore, CountsAgainstWhatIsStored) {
     int keys;
     size_t expected;
     int32_t minimumSize;
+    const char* missing = nullptr;  // a value taken from the second key
   } rows[] = {
       {"zero: empty list, nothing fits", 0, 2, 0, INT32_MAX}, {"five with keys 0..2", 5, 3, 3, 1},
       {"absurd count stops at the first missing key", 2000000000, 2, 2, 1},
       {"negative count reads nothing", -3, 2, 0, INT32_MAX}, {"count below the keys ignores the rest", 1, 3, 1, 1},
+      {"a missing name ends the list", 3, 3, 1, 1, "text"}, {"a missing info ends the list", 3, 3, 1, 1, "info"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.why);
     MemoryRegistry registry;
     registry.SetDword("", "imnum", static_cast<uint32_t>(r.imnum));
     for (int n = 0; n < r.keys; ++n) PutTemplate(registry, n, "T" + std::to_string(n), 1, {{"m", 1, 0}});
+    if (r.missing) registry.RemoveValue("INFOMATION1", r.missing);
     StructureList list;
     ASSERT_EQ(Load(registry, list), 0);
     EXPECT_EQ(list.structures.size(), r.expected);
@@ -91,20 +85,6 @@ TEST(StructureStore, LayoutAndMinimumOfWhatIsRead) {
   }
   EXPECT_EQ(list.structures[2].totalSize, 0);
   EXPECT_EQ(list.minimumSize, 0);  // a template without members fits anything
-}
-
-TEST(StructureStore, MissingNameOrInfoEndsTheList) {
-  for (const char* missing : {"text", "info"}) {
-    SCOPED_TRACE(missing);
-    MemoryRegistry registry;
-    registry.SetDword("", "imnum", 3);
-    for (int n = 0; n < 3; ++n) PutTemplate(registry, n, "T", 1, {{"m", 1, 0}});
-    registry.RemoveValue("INFOMATION1", missing);
-    StructureList list;
-    ASSERT_EQ(Load(registry, list), 0);
-    EXPECT_EQ(list.structures.size(), 1u);
-    EXPECT_EQ(registry.openKeys(), 0);
-  }
 }
 
 TEST(StructureStore, MembersStopAtTheFirstMissingOrDamagedValue) {
@@ -166,33 +146,30 @@ TEST(StructureStore, ATemplateKeyThatWillNotCloseStopsStartUp) {
 TEST(StructureStore, SaveFailuresWarnAndKeepWhatWasWritten) {
   StructureList list;
   InstallBuiltinStructures(list);
-  {
+  const struct {
+    void (*inject)(MemoryRegistry&);
+    const char* message;
+    const char *writtenKey, *writtenName, *notWrittenKey, *notWrittenName, *absentKey;
+  } rows[] = {
+      {[](MemoryRegistry& r) { r.failWrites.insert("INFOMATION1:infonum0003"); }, "ﾚｼﾞｽﾄﾘに書き込みできません",
+       "INFOMATION1", "infotext0003", "INFOMATION1", "infoview0003", "INFOMATION2"},
+      {[](MemoryRegistry& r) { r.failCreates.insert("INFOMATION3"); }, "ﾚｼﾞｽﾄﾘにｷｰを作成できません", "INFOMATION2",
+       "text", "INFOMATION3", "text", "INFOMATION3"},
+      {[](MemoryRegistry& r) { r.failCloses.insert("INFOMATION0"); }, "ﾚｼﾞｽﾄﾘのｷｰをｸﾛｰｽﾞできません", "INFOMATION0",
+       "text", "INFOMATION1", "text", "INFOMATION1"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.message);
     MemoryRegistry registry;
-    registry.failWrites.insert("INFOMATION1:infonum0003");
+    r.inject(registry);
     MessageRecorder messages;
     EXPECT_EQ(Save(registry, list), -1);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"ﾚｼﾞｽﾄﾘに書き込みできません"});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{r.message});
     EXPECT_EQ(messages.messages()[0].icon, MessageIcon::Warning);
-    EXPECT_NE(registry.Find("INFOMATION1", "infotext0003"), nullptr);
-    EXPECT_EQ(registry.Find("INFOMATION1", "infoview0003"), nullptr);
-    EXPECT_FALSE(registry.HasKey("INFOMATION2"));
+    EXPECT_NE(registry.Find(r.writtenKey, r.writtenName), nullptr);
+    EXPECT_EQ(registry.Find(r.notWrittenKey, r.notWrittenName), nullptr);
+    EXPECT_FALSE(registry.HasKey(r.absentKey));
     EXPECT_EQ(registry.openKeys(), 0);
-  }
-  {
-    MemoryRegistry registry;
-    registry.failCreates.insert("INFOMATION3");
-    MessageRecorder messages;
-    EXPECT_EQ(Save(registry, list), -1);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"ﾚｼﾞｽﾄﾘにｷｰを作成できません"});
-    EXPECT_TRUE(registry.HasKey("INFOMATION2"));
-  }
-  {
-    MemoryRegistry registry;
-    registry.failCloses.insert("INFOMATION0");
-    MessageRecorder messages;
-    EXPECT_EQ(Save(registry, list), -1);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"ﾚｼﾞｽﾄﾘのｷｰをｸﾛｰｽﾞできません"});
-    EXPECT_FALSE(registry.HasKey("INFOMATION1"));
   }
 }
 

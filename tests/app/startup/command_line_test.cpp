@@ -12,8 +12,11 @@
 #include <vector>
 
 #include "core/text_limits.h"
+#include "support/hostile_text.h"
 
 namespace {
+
+const char kFavoured[] = " \"\\:./,-*?<>|\t0123456789aAfFzZ";  // what the random texts favour
 
 using Strings = std::vector<std::string>;
 
@@ -195,52 +198,32 @@ TEST(ParseOptions, OtherArgumentsAreFilesInOrderAndAnUnknownLetterStops) {
   EXPECT_TRUE(p.files.empty());
 }
 
-std::string Derived(const std::string& iniPath, const char* program) {
-  StartupOptions options;
-  options.iniPath = iniPath;
-  DeriveIniPath(&options, program);
-  return options.iniPath;
-}
-
+// The option's path completed from the program's; without a usable program path
+// it stays as given, and a path that cannot be split names no file at all ("").
 TEST(DeriveIniPath, FillsWhatTheOptionLeftOut) {
-  const char* program = "D:\\tools\\edit.exe";
-  EXPECT_EQ(Derived("", program), "D:\\tools\\edit.INI");
-  EXPECT_EQ(Derived("bm.ini", program), "D:\\tools\\bm.ini");
-  EXPECT_EQ(Derived("C:\\cfg\\x", program), "C:\\cfg\\x.INI");
-  EXPECT_EQ(Derived("sub\\bm", program), "sub\\bm.INI");  // a directory keeps its own (relative) place
-  EXPECT_EQ(Derived("C:bm.ini", program), "C:bm.ini");
-  EXPECT_EQ(Derived(".cfg", program), "D:\\tools\\edit.cfg");
-  EXPECT_EQ(Derived("\\cfg\\", program), "\\cfg\\edit.INI");
-  EXPECT_EQ(Derived("", "D:\\\x95\x5C\\edit.exe"), "D:\\\x95\x5C\\edit.INI");
-  EXPECT_EQ(Derived("", "edit"), "edit.INI");
-}
-
-TEST(DeriveIniPath, UnusableInputs) {
-  // Without a usable program path the option's path stays as given.
-  EXPECT_EQ(Derived("bm.ini", ""), "bm.ini");
-  EXPECT_EQ(Derived("bm.ini", std::string(3075, 'a').c_str()), "bm.ini");
-  EXPECT_EQ(Derived("bm.ini", "D:\\a<b\\edit.exe"), "bm.ini");
-  // A path that cannot be split names no readable file: no INI file is read.
-  EXPECT_EQ(Derived("a<b", "D:\\tools\\edit.exe"), "");
-  EXPECT_EQ(Derived(std::string(3074, 'a'), "D:\\tools\\edit.exe"), "");
-  EXPECT_EQ(Derived("bm\x95", "D:\\tools\\edit.exe"), "");
-}
-
-// Random bytes biased towards those the parsers care about.
-std::string HostileText(std::mt19937& rng, int maxLength) {
-  static const char kInteresting[] = " \"\\:./,-*?<>|\t0123456789aAfFzZ";
-  std::string s(rng() % 10 == 0 ? rng() % static_cast<unsigned>(maxLength + 1) : rng() % 24, ' ');
-  for (char& c : s) {
-    unsigned pick = rng() % 3;
-    c = static_cast<char>(pick == 0 ? kInteresting[rng() % (sizeof kInteresting - 1)]
-                          : pick == 1 ? "\x81\x83\x95\x9F\xE0\xFC\x5C\x7C\xA0"[rng() % 9] : 1 + rng() % 255);
+  const std::string tools = "D:\\tools\\edit.exe";
+  const struct {
+    std::string option, program, derived;
+  } rows[] = {
+      {"", tools, "D:\\tools\\edit.INI"}, {"bm.ini", tools, "D:\\tools\\bm.ini"},
+      {"C:\\cfg\\x", tools, "C:\\cfg\\x.INI"},
+      {"sub\\bm", tools, "sub\\bm.INI"},  // a directory keeps its own (relative) place
+      {"C:bm.ini", tools, "C:bm.ini"}, {".cfg", tools, "D:\\tools\\edit.cfg"}, {"\\cfg\\", tools, "\\cfg\\edit.INI"},
+      {"", "D:\\\x95\x5C\\edit.exe", "D:\\\x95\x5C\\edit.INI"}, {"", "edit", "edit.INI"},
+      {"bm.ini", "", "bm.ini"}, {"bm.ini", std::string(3075, 'a'), "bm.ini"}, {"bm.ini", "D:\\a<b\\edit.exe", "bm.ini"},
+      {"a<b", tools, ""}, {std::string(3074, 'a'), tools, ""}, {"bm\x95", tools, ""},
+  };
+  for (const auto& r : rows) {
+    StartupOptions options;
+    options.iniPath = r.option;
+    DeriveIniPath(&options, r.program.c_str());
+    EXPECT_EQ(options.iniPath, r.derived) << r.option << " | " << r.program.substr(0, 40);
   }
-  return s;
 }
 
 TEST(SplitCommandLine, RandomLinesSplitBackIntoTheArgumentsTheyWereBuiltFrom) {
   std::mt19937 rng(0x5EED0001);
-  for (int run = 0; run < 3000; ++run) {
+  for (int run = 0; run < 4000; ++run) {
     Strings expected;
     std::string line;
     bool afterCloseQuote = false;
@@ -279,13 +262,8 @@ TEST(SplitCommandLine, RandomLinesSplitBackIntoTheArgumentsTheyWereBuiltFrom) {
       expected.push_back(line.substr(line.rfind('"')));
     }
     EXPECT_EQ(Split(line), expected) << "run " << run << " line [" << line << "]";
-  }
-}
-
-TEST(SplitCommandLine, HostileBytesGiveNonEmptyPiecesOfTheLine) {
-  std::mt19937 rng(0x5EED0002);
-  for (int run = 0; run < 4000; ++run) {
-    std::string line = HostileText(rng, 6000);
+    // Hostile bytes give non-empty pieces of the line.
+    line = HostileText(rng, 6000, kFavoured);
     size_t total = 0;
     for (const std::string& a : Split(line)) {
       EXPECT_FALSE(a.empty());
@@ -305,11 +283,11 @@ TEST(ParseOptions, RandomArgumentsKeepEveryValueInItsRange) {
     for (unsigned k = rng() % 6; k > 0; --k) {
       std::string a;
       if (rng() % 4 == 0) {
-        a = "f" + HostileText(rng, 40);
+        a = "f" + HostileText(rng, 40, kFavoured);
       } else {
         a = rng() % 2 ? "/" : "-";
         if (rng() % 20) a.push_back(kLetters[rng() % (sizeof kLetters - 1)]);
-        a += HostileText(rng, 5000);
+        a += HostileText(rng, 5000, kFavoured);
       }
       bool option = a[0] == '-' || a[0] == '/';
       if (expectedStatus == 0 && !option) files.push_back(a);

@@ -79,45 +79,35 @@ int ThreadDialogs() {
 }
 
 // Why: a relative name means a file in the second copy's own folder; the running
-// copy, started elsewhere, would otherwise open another file of that name.
-TEST(HandOverFiles, RelativeNamesAreHandedOverAsFullPaths) {
+// copy, started elsewhere, would otherwise open another file of that name. And the
+// runtime's own split of the command line took every byte above 0x7F for a space:
+// "ツール\varnel.exe" started unquoted opened a bogus "cール\varnel.exe" and
+// "テスト表.bin" became "eスト表.bin". The files open in order, the last on top.
+TEST(HandOverFiles, RelativeNamesAsFullPathsAndShiftJisNamesWhole) {
   ScratchFolder folder;
   folder.Write("z.bin", "top");
   std::string inner = folder.Write("sub\\z.bin", "inner");
-  ShellRun run;
-  ASSERT_TRUE(run.Start("/Q0"));
-  char previous[MAX_PATH] = {};
-  GetCurrentDirectoryA(sizeof previous, previous);
-  SetCurrentDirectoryA(folder.path().c_str());
-  SecondCopy copy("/Q0 z.bin", Quote(VarnelExe()), folder.File("sub"));
-  ASSERT_TRUE(copy.started) << "varnel.exe not built";
-  EXPECT_EQ(copy.Finish(), 0u);
-  SetCurrentDirectoryA(previous);
-  ASSERT_EQ(DocumentWindows().size(), 1u);
-  EXPECT_EQ(DocumentBytes(DocumentWindows()[0]), "inner");
-  EXPECT_EQ(lstrcmpiA(DocumentOf(DocumentWindows()[0])->path, inner.c_str()), 0);
-}
-
-// Why: the runtime's own split of the command line took every byte above 0x7F
-// for a space: "ツール\varnel.exe" started unquoted opened a bogus "cール\varnel.exe"
-// and "テスト表.bin" became "eスト表.bin". The files open in order, the last on top.
-TEST(HandOverFiles, ShiftJisInTheProgramPathAndTheFirstArgument) {
-  ScratchFolder folder;
   std::string file = folder.Write("テスト表.bin", "jp");
   folder.Write("second.bin", "22");
   std::string copied = folder.Make("ツール") + "\\varnel.exe";
   ASSERT_TRUE(CopyFileA(VarnelExe().c_str(), copied.c_str(), FALSE)) << "varnel.exe not built";
   ShellRun run;
   ASSERT_TRUE(run.Start("/Q0"));
+  char previous[MAX_PATH] = {};
+  GetCurrentDirectoryA(sizeof previous, previous);
+  SetCurrentDirectoryA(folder.path().c_str());
+  SecondCopy relative("/Q0 z.bin", Quote(VarnelExe()), folder.File("sub"));
+  EXPECT_EQ(relative.Finish(), 0u);
+  SetCurrentDirectoryA(previous);
   // Unquoted unless the folder has a space (the name must then be quoted).
   SecondCopy copy("テスト表.bin /Q0 second.bin", copied.find(' ') == std::string::npos ? copied : Quote(copied),
                   folder.path());
-  ASSERT_TRUE(copy.started);
   EXPECT_EQ(copy.Finish(), 0u);
   std::vector<HWND> windows = DocumentWindows();
-  ASSERT_EQ(windows.size(), 2u);
-  EXPECT_EQ(DocumentBytes(windows[0]) + DocumentBytes(windows[1]), "22jp");
+  ASSERT_EQ(windows.size(), 3u);
+  EXPECT_EQ(DocumentBytes(windows[0]) + DocumentBytes(windows[1]) + DocumentBytes(windows[2]), "22jpinner");
   EXPECT_EQ(lstrcmpiA(DocumentOf(windows[1])->path, file.c_str()), 0);
+  EXPECT_EQ(lstrcmpiA(DocumentOf(windows[2])->path, inner.c_str()), 0);
 }
 
 // Why: the hand-over used to open its file inside the save's message pump; the

@@ -32,32 +32,23 @@ TEST(StartShell, AnInvalidOptionStopsWithItsMessageAndNoWindow) {
   EXPECT_EQ(g_shell.frame, nullptr);
 }
 
-TEST(StartShell, OpensNamedFilesWithTheirBytesAndFileTypes) {
+TEST(StartShell, OpensNamedFilesWithTheirBytesAndTypesAndReportsBadOnes) {
   ScratchFolder folder;
   std::string a = folder.Write("alpha.bin", std::string("\x00\x01\x02", 3));
   std::string b = folder.Write("beta.exe", "MZ");
+  std::string bad = Quote(folder.Make("folder")) + " " + Quote(folder.File("missing.bin"));
   ShellRun run;
-  ASSERT_TRUE(run.Start("/Q0 " + Quote(a) + " " + Quote(b)));
-  EXPECT_TRUE(run.messages().texts().empty());
-  EXPECT_EQ(SortedTitles(), (Strings{"alpha.bin", "beta.exe"}));
+  ASSERT_TRUE(run.Start("/Q0 " + Quote(a) + " " + bad + " " + Quote(b)));
+  EXPECT_EQ(run.messages().texts(), Strings{"ﾌｧｲﾙをｵｰﾌﾟﾝできません"});
+  // A name that does not exist yet opens as an empty document under that name.
+  EXPECT_EQ(SortedTitles(), (Strings{"alpha.bin", "beta.exe", "missing.bin"}));
   HWND active = ActiveDocumentWindow();
   ASSERT_NE(active, nullptr);
   EXPECT_EQ(TitleOf(active), "beta.exe");  // the last opened is active
   EXPECT_EQ(DocumentBytes(active), "MZ");
   EXPECT_EQ(DocumentOf(active)->options, 0u);  // the executable file type
-  EXPECT_EQ(DocumentBytes(DocumentWindows().back()), std::string("\x00\x01\x02", 3));
+  EXPECT_EQ(DocumentBytes(DocumentWindows().back()), std::string("\x00\x01\x02", 3));  // the first opened
   EXPECT_EQ(DocumentOf(DocumentWindows().back())->options, 128u);  // all files
-}
-
-TEST(StartShell, BadFilesAreReportedAndTheOthersStillOpen) {
-  ScratchFolder folder;
-  std::string dir = folder.Make("folder");
-  std::string good = folder.Write("good.bin", "G");
-  ShellRun run;
-  ASSERT_TRUE(run.Start("/Q0 " + Quote(dir) + " " + Quote(good) + " " + Quote(folder.File("missing.bin"))));
-  EXPECT_EQ(run.messages().texts(), Strings{"ﾌｧｲﾙをｵｰﾌﾟﾝできません"});
-  // A name that does not exist yet opens as an empty document under that name.
-  EXPECT_EQ(SortedTitles(), (Strings{"good.bin", "missing.bin"}));
 }
 
 TEST(StartShell, NewDocumentsAreNumberedWithTheFirstTypesExtension) {
