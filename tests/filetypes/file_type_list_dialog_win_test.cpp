@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "filetypes/file_type.h"
-#include "settings_part_helpers_win.h"
 #include "shell/process_state.h"
 #include "shell/shell.h"
+#include "support/settings_part_helpers_win.h"
 #include "support/shell_fixture_win.h"
 
 namespace {

@@ -12,9 +12,9 @@
 #include <utility>
 
 #include "filetypes/settings_part_win.h"
-#include "settings_part_helpers_win.h"
 #include "shell/shell.h"
 #include "support/emf_records_win.h"
+#include "support/settings_part_helpers_win.h"
 #include "support/shell_fixture_win.h"
 
 namespace {

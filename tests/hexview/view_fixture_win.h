@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "hexview/commands/edit_view_win.h"
-#include "support/input_helpers_win.h"
 #include "resources/resource_ids.h"
+#include "support/input_helpers_win.h"
 
 using namespace input;
 

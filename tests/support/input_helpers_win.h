@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "shell/shell.h"
-#include "hexview/view_state_win.h"
 #include "core/display_types.h"
 #include "core/document.h"
 #include "core/undo.h"
-#include "hexview/input/caret_entry_mode.h"
 #include "hexview/hex_view_win.h"
+#include "hexview/input/caret_entry_mode.h"
+#include "hexview/view_state_win.h"
+#include "shell/shell.h"
 #include "support/dialog_driver_win.h"
 #include "support/shell_fixture_win.h"
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "core/palette.h"
 #include "core/codepage.h"
 #include "core/document.h"
+#include "core/palette.h"
 #include "hexview/render/dump_paint.h"
 #include "support/doc_builders.h"
 

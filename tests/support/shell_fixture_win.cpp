@@ -3,12 +3,12 @@
 
 #include <commctrl.h>
 
-#include "shell/menu_bar_win.h"
-#include "shell/shell.h"
 #include "app/startup/startup.h"
 #include "app/startup/window_classes_win.h"
 #include "core/document.h"
 #include "hexview/hex_view_win.h"
+#include "shell/menu_bar_win.h"
+#include "shell/shell.h"
 #include "support/dialog_driver_win.h"
 
 std::string ScratchFolder::Make(const std::string& name) {

@@ -15,13 +15,13 @@
 #include "core/codepage.h"
 #include "core/document.h"
 #include "filetypes/file_type.h"
-#include "filetypes/settings_part_helpers_win.h"
 #include "hexview/hex_view_win.h"
 #include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_resources_win.h"
 #include "shell/process_state.h"
 #include "shell/shell.h"
 #include "support/emf_records_win.h"
+#include "support/settings_part_helpers_win.h"
 #include "support/shell_fixture_win.h"
 
 namespace {

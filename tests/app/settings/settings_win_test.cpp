@@ -223,6 +223,16 @@ TEST_F(SaveProgramSettings, AChangedFileTypeReachesTheNextRun) {
     for (DWORD waited = 0; view == nullptr && waited < kWaitMs; waited += 50, Sleep(50))
       view = FindWindowExA(FindWindowExA(frame, nullptr, "MDIClient", nullptr), nullptr, "BINClass", nullptr);
     ASSERT_NE(view, nullptr);
+    RECT client;
+    GetClientRect(view, &client);
+    POINT below{client.right / 2, client.bottom - 6};  // under the one line of data: the new background
+    ClientToScreen(view, &below);
+    HDC screen = GetDC(nullptr);
+    COLORREF shown = CLR_INVALID;
+    for (DWORD waited = 0; shown != back && waited < kWaitMs; waited += 50, Sleep(50))
+      shown = GetPixel(screen, below.x, below.y);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(shown, back);
     PostMessageA(frame, WM_COMMAND, IDM_PROPERTIES, 0);
     HWND properties = WaitForDialog(frame, IDC_PROP_LOADTYPE);
     ASSERT_NE(properties, nullptr);

@@ -3,13 +3,13 @@
 // close question of one window and of the whole frame.
 #include "hexview/commands/save_win.h"
 
-#include "filetypes/file_type.h"
-#include "shell/process_state.h"
 #include "app/documents/open_document_win.h"
 #include "core/display_types.h"
 #include "core/edit.h"
 #include "core/undo.h"
+#include "filetypes/file_type.h"
 #include "hexview/view_fixture_win.h"
+#include "shell/process_state.h"
 
 namespace {
 

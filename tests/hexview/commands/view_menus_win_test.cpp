@@ -2,8 +2,8 @@
 // the window's context menu.
 #include "hexview/commands/view_menus_win.h"
 
-#include "shell/menu_bar_win.h"
 #include "hexview/view_fixture_win.h"
+#include "shell/menu_bar_win.h"
 
 namespace {
 

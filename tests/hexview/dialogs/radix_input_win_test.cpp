@@ -2,12 +2,12 @@
 // their unit and order, overwrite, the combos, the spin, and typed digits.
 #include "hexview/dialogs/radix_input_win.h"
 
-#include "shell/process_state.h"
 #include "core/display_types.h"
 #include "core/edit.h"
 #include "hexview/dialogs/radix_value.h"
 #include "hexview/view_fixture_win.h"
 #include "hexview/view_state_win.h"
+#include "shell/process_state.h"
 
 namespace {
 
