@@ -9,19 +9,6 @@
 
 namespace {
 
-BOOL CALLBACK CountDialog(HWND w, LPARAM count) {
-  char name[16] = {};
-  GetClassNameA(w, name, sizeof name);
-  if (lstrcmpA(name, "#32770") == 0) ++*reinterpret_cast<int*>(count);
-  return TRUE;
-}
-
-int ThreadDialogs() {
-  int count = 0;
-  EnumThreadWindows(GetCurrentThreadId(), CountDialog, reinterpret_cast<LPARAM>(&count));
-  return count;
-}
-
 TEST(BeginProgress, ASecondOperationIsRefusedAndTheFirstKeepsItsDialog) {
   ShellRun run;
   ASSERT_TRUE(run.Start("/Q0"));

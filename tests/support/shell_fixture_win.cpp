@@ -48,6 +48,23 @@ void ShellRun::Close() {
   UnregisterWindowClasses(GetModuleHandleA(nullptr));
 }
 
+namespace {
+
+BOOL CALLBACK CountDialog(HWND w, LPARAM count) {
+  char name[16] = {};
+  GetClassNameA(w, name, sizeof name);
+  if (lstrcmpA(name, "#32770") == 0) ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+}  // namespace
+
+int ThreadDialogs() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountDialog, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
 std::vector<HWND> DocumentWindows() {
   std::vector<HWND> out;
   if (g_shell.mdiClient == nullptr) return out;

@@ -36,6 +36,9 @@ class ShellRun {
 
 // The document windows in z-order (the active one first).
 std::vector<HWND> DocumentWindows();
+
+// The dialog windows of this thread still there (a progress dialog left behind would be one).
+int ThreadDialogs();
 // A window's title in Shift-JIS.
 std::string TitleOf(HWND window);
 // The File menu's item texts.

@@ -64,20 +64,6 @@ struct SecondCopy {
   }
 };
 
-BOOL CALLBACK CountDialog(HWND w, LPARAM count) {
-  char name[16] = {};
-  GetClassNameA(w, name, sizeof name);
-  if (lstrcmpA(name, "#32770") == 0) ++*reinterpret_cast<int*>(count);
-  return TRUE;
-}
-
-// The dialog windows of this thread still there (a progress dialog left behind would be one).
-int ThreadDialogs() {
-  int count = 0;
-  EnumThreadWindows(GetCurrentThreadId(), CountDialog, reinterpret_cast<LPARAM>(&count));
-  return count;
-}
-
 // Why: a relative name means a file in the second copy's own folder; the running
 // copy, started elsewhere, would otherwise open another file of that name. And the
 // runtime's own split of the command line took every byte above 0x7F for a space:
