@@ -11,22 +11,16 @@
 #include <string>
 #include <vector>
 
-#include "shell/progress_dialog_win.h"
-#include "shell/shell.h"
 #include "core/document.h"
 #include "core/load_file.h"
+#include "shell/progress_dialog_win.h"
+#include "shell/shell.h"
+#include "win_bench_clock.h"
 
 namespace {
 
 constexpr int64_t kFileSize = int64_t{1} << 30;
 constexpr int kPairs = 4;
-
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 bool CreateBigFile(const std::string& path) {
   FILE* f = std::fopen(path.c_str(), "wb");
@@ -42,7 +36,7 @@ bool CreateBigFile(const std::string& path) {
 
 // The simplest loader: the file in kBlockFill-byte freads into fresh buffers.
 double PlainLoop(const std::string& path) {
-  double start = Now();
+  double start = NowSeconds();
   std::vector<uint8_t*> buffers;
   FILE* f = std::fopen(path.c_str(), "rb");
   for (;;) {
@@ -52,7 +46,7 @@ double PlainLoop(const std::string& path) {
     if (n < static_cast<size_t>(kBlockFill)) break;
   }
   std::fclose(f);
-  double seconds = Now() - start;
+  double seconds = NowSeconds() - start;
   for (uint8_t* b : buffers) std::free(b);
   return seconds;
 }
@@ -62,9 +56,9 @@ double Load(const std::string& path) {
   Document doc;
   std::strncpy(doc.path, path.c_str(), sizeof doc.path - 1);
   ProgressType progress;
-  double start = Now();
+  double start = NowSeconds();
   int status = LoadFile(doc, progress);
-  double seconds = Now() - start;
+  double seconds = NowSeconds() - start;
   if (status != 0 || doc.length != kFileSize - 1) std::printf("  (load failed: %d, %d bytes)\n", status, doc.length);
   return seconds;
 }

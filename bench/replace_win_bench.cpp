@@ -23,18 +23,12 @@
 #include "search/replace_loop.h"
 #include "search/search_options.h"
 #include "shell/shell.h"
+#include "win_bench_clock.h"
 
 namespace {
 
 constexpr int32_t kBytes = 1000000;
 constexpr double kGoalSeconds = 5.0;
-
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 std::vector<std::string> g_messages;
 
@@ -96,9 +90,9 @@ double PlainLoop() {
     int Confirm(const ReplaceConfirm&) override { return kConfirmCancel; }
   } questions;
   NoProgress progress;
-  double start = Now();
+  double start = NowSeconds();
   ReplaceOutcome out = RunReplace(*doc, request, kReplaceAll, questions, nullptr, progress);
-  double seconds = Now() - start;
+  double seconds = NowSeconds() - start;
   if (out.replaced != kBytes) std::printf("  (the plain loop replaced %d)\n", out.replaced);
   FreeDocument(doc);
   return seconds;
@@ -132,10 +126,10 @@ int main() {
     return 1;
   }
   HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, AnswerReplaceDialog, nullptr, GetCurrentThreadId());
-  const double start = Now();
+  const double start = NowSeconds();
   SendMessageA(g_shell.frame, WM_COMMAND, IDM_REPLACE, 0);
   Pump();
-  const double seconds = Now() - start;
+  const double seconds = NowSeconds() - start;
   UnhookWindowsHookEx(hook);
 
   bool ok = HoldsPairs(*doc, kBytes, "") && CountSteps(doc->undoList) == kBytes && g_messages.size() == 1 &&

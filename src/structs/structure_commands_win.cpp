@@ -9,6 +9,7 @@
 #include "hexview/commands/view_menus_win.h"
 #include "hexview/hex_view_win.h"
 #include "resources/resource_ids.h"
+#include "shell/popup_wait_win.h"
 #include "shell/shell.h"
 #include "structs/info_view_model.h"
 #include "structs/info_view_win.h"
@@ -17,27 +18,6 @@
 namespace {
 
 bool HaveTemplates(const Document&) { return !g_structures.structures.empty(); }
-
-// Runs the thread's messages while popup is shown; a quit message ends the wait
-// and is posted again for the main loop.
-void WaitWhileShown(HWND popup) {
-  const bool wide = g_shell.unicodeViews;
-  MSG msg;
-  while (IsWindow(popup) && IsWindowVisible(popup)) {
-    BOOL got = wide ? GetMessageW(&msg, nullptr, 0, 0) : GetMessageA(&msg, nullptr, 0, 0);
-    if (got == -1) return;
-    if (got == 0) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    TranslateMessage(&msg);
-    if (wide) {
-      DispatchMessageW(&msg);
-    } else {
-      DispatchMessageA(&msg);
-    }
-  }
-}
 
 void RunInfoView(HWND view) {
   Document* doc = DocumentOf(view);

@@ -183,34 +183,23 @@ TEST(StructureDetailDialog, CancelLeavesTheTemplateExactlyAsItWas) {
 // The test host started with arguments; ended if still running.
 class Program {
  public:
-  explicit Program(const std::string& arguments) {
-    std::string line = "\"" + TestHostPath() + "\" " + arguments;
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    started_ = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_) != 0;
-  }
+  explicit Program(const std::string& arguments) : started_(StartTestHost(arguments, &info_)) {}
   ~Program() {
     if (started_ && WaitForSingleObject(info_.hProcess, 20000) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 1);
     if (started_) CloseHandle(info_.hProcess), CloseHandle(info_.hThread);
   }
-  // The visible top-level window of the class in this process.
+  // The visible top-level window of the class in this process, waiting for it.
   HWND Window(const char* className) {
-    for (int waited = 0; started_ && waited < 30000; waited += 50) {
-      for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
-           w = FindWindowExA(nullptr, w, className, nullptr)) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(w, &process);
-        if (process == info_.dwProcessId && IsWindowVisible(w)) return w;
-      }
-      Sleep(50);
-    }
-    return nullptr;
+    HWND found = nullptr;
+    for (int waited = 0; started_ && found == nullptr && waited < 30000; waited += 50, Sleep(50))
+      found = FindWindowOf(info_.dwProcessId, className);
+    return found;
   }
   bool Ended() { return WaitForSingleObject(info_.hProcess, 20000) == WAIT_OBJECT_0; }
 
  private:
-  PROCESS_INFORMATION info_ = {};
-  bool started_ = false;
+  PROCESS_INFORMATION info_;
+  bool started_;
 };
 
 // A control's text in another process (GetWindowTextA would not ask the control).

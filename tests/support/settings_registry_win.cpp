@@ -101,3 +101,42 @@ std::string TestHostPath() {
   std::string self(path, GetModuleFileNameA(nullptr, path, sizeof path));
   return self.substr(0, self.rfind('\\')) + "\\varnel_test_host.exe";
 }
+
+bool StartTestHost(const std::string& arguments, PROCESS_INFORMATION* info) {
+  std::string line = "\"" + TestHostPath() + "\" " + arguments;
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  *info = {};
+  return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, info) != 0;
+}
+
+namespace {
+
+struct WindowSearch {
+  DWORD process;
+  const char* className;
+  int control;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+  auto* s = reinterpret_cast<WindowSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (owner != s->process || std::string(name) != s->className || !IsWindowVisible(window) ||
+      (s->control != 0 && GetDlgItem(window, s->control) == nullptr)) {
+    return TRUE;
+  }
+  s->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND FindWindowOf(DWORD process, const char* className, int control) {
+  WindowSearch search{process, className, control, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}

@@ -22,34 +22,6 @@ const char kQuestion[] = "ﾚｼﾞｽﾄﾘに\nHKEY_CURRENT_USER\\Software\\Ha
 const std::string kProgramKey = "Software\\Halvorsk\\Varnel";  // below the stand-in for HKEY_CURRENT_USER
 constexpr DWORD kWaitMs = 30000;
 
-struct Search {
-  DWORD process;
-  const char* className;
-  int control;  // a control the window must have, or 0
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-  auto* s = reinterpret_cast<Search*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (owner != s->process || std::string(name) != s->className || !IsWindowVisible(window) ||
-      (s->control != 0 && GetDlgItem(window, s->control) == nullptr)) {
-    return TRUE;
-  }
-  s->found = window;
-  return FALSE;
-}
-
-// The visible top-level window of a class (with the control, when not 0) in a process, or null.
-HWND FindWindowOf(DWORD process, const char* className, int control = 0) {
-  Search search{process, className, control, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 BOOL CALLBACK LongestStatic(HWND child, LPARAM param) {
   char name[32] = {}, text[512] = {};
   GetClassNameA(child, name, sizeof name);
@@ -70,11 +42,8 @@ struct ProgramRun {
 ProgramRun RunProgram(const std::string& arguments, int answer,
                       const std::function<void(HWND frame)>& shown = [](HWND) {}) {
   ProgramRun run;
-  std::string line = "\"" + TestHostPath() + "\" " + arguments;
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION info = {};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info)) return run;
+  PROCESS_INFORMATION info;
+  if (!StartTestHost(arguments, &info)) return run;
   for (DWORD waited = 0; waited < kWaitMs && WaitForSingleObject(info.hProcess, 50) == WAIT_TIMEOUT; waited += 50) {
     HWND frame = run.frame.empty() ? FindWindowOf(info.dwProcessId, kFrameClass) : nullptr;
     HWND box = run.frame.empty() ? nullptr : FindWindowOf(info.dwProcessId, "#32770");
