@@ -1,11 +1,11 @@
 // ReplaceSelection, CommitStep and UndoOrRedo on the document model.
 #include "core/edit.h"
-#include "core/messages.h"
 
 #include <climits>
 #include <cstdlib>
 
 #include "core/block_list.h"
+#include "core/messages.h"
 #include "core/number_text.h"
 #include "core/user_message.h"
 

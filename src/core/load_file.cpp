@@ -1,12 +1,12 @@
 // Loading: the file's bytes become blocks of kBlockFill bytes.
 #include "core/load_file.h"
-#include "core/messages.h"
 
 #include <cstdint>
 #include <cstdio>
 
 #include "core/block_list.h"
 #include "core/file_replace.h"
+#include "core/messages.h"
 #include "core/user_message.h"
 
 namespace {

@@ -2,12 +2,12 @@
 // where that would change the old file's permissions or break its other names,
 // by copying the bytes into the old file with the temporary file as a safety copy.
 #include "core/write_file.h"
-#include "core/messages.h"
 
 #include <cstdio>
 #include <string>
 
 #include "core/file_replace.h"
+#include "core/messages.h"
 #include "core/user_message.h"
 
 namespace {

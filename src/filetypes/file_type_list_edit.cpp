@@ -1,11 +1,11 @@
 // File type list operations and the file type detail model.
 #include "filetypes/file_type_list_edit.h"
-#include "core/messages.h"
 
 #include <algorithm>
 #include <new>
 #include <utility>
 
+#include "core/messages.h"
 #include "core/stored_text.h"
 #include "core/user_message.h"
 

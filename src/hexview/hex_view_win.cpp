@@ -2,13 +2,13 @@
 // destruction; its messages go to the painting, scrolling, input and command
 // handlers.
 #include "hexview/hex_view_win.h"
-#include "core/messages.h"
 
 #include <windowsx.h>
 
 #include <new>
 
 #include "core/document.h"
+#include "core/messages.h"
 #include "core/user_message.h"
 #include "hexview/commands/save_win.h"
 #include "hexview/commands/view_commands_win.h"

@@ -1,7 +1,8 @@
 // Titles of document windows: numbers for the same file, full paths for same names.
+#include "hexview/window_titles_win.h"
+
 #include <string>
 
-#include "hexview/window_titles_win.h"
 #include "core/document.h"
 #include "core/messages.h"
 #include "core/path.h"

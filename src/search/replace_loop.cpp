@@ -1,12 +1,12 @@
 // The replace loop.
 #include "search/replace_loop.h"
-#include "core/messages.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
 
 #include "core/display_types.h"
+#include "core/messages.h"
 #include "core/user_message.h"
 #include "search/batched_edit_view.h"
 #include "search/search.h"

@@ -1,10 +1,10 @@
 // A search with its stretch, progress run and resulting selection.
 #include "search/search.h"
-#include "core/messages.h"
 
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/messages.h"
 #include "core/user_message.h"
 #include "search/compare.h"
 #include "search/search_options.h"

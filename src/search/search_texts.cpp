@@ -1,11 +1,11 @@
 // Building the find and replace messages.
 #include "search/search_texts.h"
-#include "core/messages.h"
 
 #include <algorithm>
 #include <cstdio>
 
 #include "core/codepage.h"
+#include "core/messages.h"
 #include "search/search_options.h"
 
 std::string NotFoundText(const ByteSequence& pattern, int activeColumn, const PatternNumberFormat& format) {

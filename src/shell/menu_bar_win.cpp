@@ -1,9 +1,9 @@
 // The menu bar's popups, the status bar's simple mode and the help of menu items.
 #include "shell/menu_bar_win.h"
-#include "core/messages.h"
 
 #include <commctrl.h>
 
+#include "core/messages.h"
 #include "shell/menu_help.h"
 #include "shell/shell.h"
 

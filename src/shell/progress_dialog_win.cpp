@@ -1,10 +1,10 @@
 // The progress dialog: creation, centring, the abort flag, message pumping and
 // the queue of work that waits for the long operation to end.
 #include "shell/progress_dialog_win.h"
-#include "core/messages.h"
 
 #include <utility>
 
+#include "core/messages.h"
 #include "core/user_message.h"
 #include "resources/resource_ids.h"
 #include "shell/shell.h"

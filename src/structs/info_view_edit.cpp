@@ -1,9 +1,9 @@
 // Opening, committing and discarding the information view's edit box.
 #include "structs/info_view_edit.h"
-#include "core/messages.h"
 
 #include <vector>
 
+#include "core/messages.h"
 #include "core/user_message.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // The information view's document-side logic: fitting templates, rows, start address.
 #include "structs/info_view_model.h"
-#include "core/messages.h"
 
 #include <algorithm>
 #include <new>
 
+#include "core/messages.h"
 #include "core/number_text.h"
 #include "core/path.h"
 #include "core/user_message.h"

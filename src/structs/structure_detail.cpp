@@ -1,12 +1,12 @@
 // The template detail dialog's model: working copy, controls and enable rules.
 #include "structs/structure_detail.h"
-#include "core/messages.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <new>
 #include <utility>
 
+#include "core/messages.h"
 #include "core/stored_text.h"
 #include "core/user_message.h"
 

@@ -1,11 +1,11 @@
 // Template list operations of the template list dialog.
 #include "structs/structure_list_edit.h"
-#include "core/messages.h"
 
 #include <algorithm>
 #include <new>
 #include <utility>
 
+#include "core/messages.h"
 #include "core/user_message.h"
 
 namespace {

@@ -1,7 +1,6 @@
 // OpenDocument: the record, the file type's settings, loading, the title, the
 // window and the file-history entry.
 #include "app/documents/open_document_win.h"
-#include "core/messages.h"
 
 #include <windows.h>
 
@@ -12,6 +11,7 @@
 #include "core/codepage.h"
 #include "core/document.h"
 #include "core/load_file.h"
+#include "core/messages.h"
 #include "core/path.h"
 #include "core/user_message.h"
 #include "filetypes/file_type.h"

@@ -1,7 +1,6 @@
 // The frame: creation of its children, layout, commands, files from outside,
 // the clipboard-viewer chain, closing and destruction.
 #include "app/frame/frame_win.h"
-#include "core/messages.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -18,6 +17,7 @@
 #include "app/frame/toolbar_win.h"
 #include "app/settings/settings_win.h"
 #include "app/startup/window_classes_win.h"
+#include "core/messages.h"
 #include "core/text_limits.h"
 #include "core/user_message.h"
 #include "filetypes/file_type_list_dialog_win.h"

@@ -1,11 +1,11 @@
 // Opening a file-history entry, and the history length dialog (command 124).
 #include "app/frame/history_commands_win.h"
-#include "core/messages.h"
 
 #include <cstdlib>
 #include <string>
 
 #include "app/documents/open_document_win.h"
+#include "core/messages.h"
 #include "core/text_limits.h"
 #include "resources/resource_ids.h"
 #include "shell/dialog_win.h"

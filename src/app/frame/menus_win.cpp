@@ -1,6 +1,5 @@
 // The edit popup, the menu bitmaps and the toolbar's tool tips.
 #include "app/frame/menus_win.h"
-#include "core/messages.h"
 
 #include <commctrl.h>
 
@@ -8,6 +7,7 @@
 
 #include "app/frame/toolbar_win.h"
 #include "core/codepage.h"
+#include "core/messages.h"
 #include "core/user_message.h"
 #include "resources/resource_ids.h"
 #include "shell/menu_bar_win.h"

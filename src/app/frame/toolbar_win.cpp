@@ -1,9 +1,9 @@
 // Toolbar creation and tool-tip texts.
 #include "app/frame/toolbar_win.h"
-#include "core/messages.h"
 
 #include <commctrl.h>
 
+#include "core/messages.h"
 #include "core/user_message.h"
 #include "resources/resource_ids.h"
 #include "shell/shell.h"

@@ -1,7 +1,7 @@
 // Single-instance hand-over through global atoms and WM_USER.
 #include "app/startup/single_instance_win.h"
-#include "core/messages.h"
 
+#include "core/messages.h"
 #include "core/text_limits.h"
 #include "core/user_message.h"
 

@@ -1,7 +1,6 @@
 // Clipboard exchange of a document window: copy with the binary payload and
 // the text of the active column, paste and paste over.
 #include "hexview/commands/clipboard_win.h"
-#include "core/messages.h"
 
 #include <climits>
 #include <cstdint>
@@ -12,6 +11,7 @@
 #include "core/clipboard_text.h"
 #include "core/document.h"
 #include "core/edit.h"
+#include "core/messages.h"
 #include "core/user_message.h"
 #include "hexview/commands/edit_view_win.h"
 #include "hexview/hex_view_win.h"

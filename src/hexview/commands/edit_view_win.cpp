@@ -1,6 +1,5 @@
 // The document window's EditView: scrolling, repainting and status after edits.
 #include "hexview/commands/edit_view_win.h"
-#include "hexview/view_state_win.h"
 
 #include <algorithm>
 
@@ -14,6 +13,7 @@
 #include "hexview/render/view_resources_win.h"
 #include "hexview/render/view_scroll_win.h"
 #include "hexview/status/status_line_win.h"
+#include "hexview/view_state_win.h"
 #include "shell/shell.h"
 
 namespace {

@@ -1,6 +1,5 @@
 // Saving documents: Save, Save As and the question before a modified document closes.
 #include "hexview/commands/save_win.h"
-#include "core/messages.h"
 
 #include <commdlg.h>
 
@@ -8,6 +7,7 @@
 #include <string>
 
 #include "core/document.h"
+#include "core/messages.h"
 #include "core/path.h"
 #include "core/undo.h"
 #include "core/user_message.h"

@@ -1,12 +1,12 @@
 // Menu and toolbar state of the document commands, and the context menu.
 #include "hexview/commands/view_menus_win.h"
-#include "core/messages.h"
 
 #include <commctrl.h>
 
 #include <initializer_list>
 
 #include "core/document.h"
+#include "core/messages.h"
 #include "core/number_text.h"
 #include "core/undo.h"
 #include "core/user_message.h"

@@ -1,6 +1,5 @@
 // The go-to dialog (template 5) and the caret move it asks for.
 #include "hexview/dialogs/goto_win.h"
-#include "hexview/view_state_win.h"
 
 #include <string>
 
@@ -11,6 +10,7 @@
 #include "hexview/dialogs/goto_address.h"
 #include "hexview/hex_view_win.h"
 #include "hexview/input/caret_entry_mode.h"
+#include "hexview/view_state_win.h"
 #include "resources/resource_ids.h"
 #include "shell/dialog_win.h"
 

@@ -1,7 +1,5 @@
 // The radix input dialog (template 4) and the writing of its value at the caret.
 #include "hexview/dialogs/radix_input_win.h"
-#include "core/messages.h"
-#include "hexview/view_state_win.h"
 
 #include <climits>
 #include <string>
@@ -10,12 +8,14 @@
 #include "core/display_types.h"
 #include "core/document.h"
 #include "core/edit.h"
+#include "core/messages.h"
 #include "core/number_text.h"
 #include "core/user_message.h"
 #include "hexview/commands/edit_view_win.h"
 #include "hexview/dialogs/radix_value.h"
 #include "hexview/hex_view_win.h"
 #include "hexview/input/caret_entry_mode.h"
+#include "hexview/view_state_win.h"
 #include "resources/resource_ids.h"
 #include "shell/dialog_win.h"
 #include "shell/process_state.h"

@@ -1,6 +1,5 @@
 // Caret shape, focus handling and caret moves of a hex view.
 #include "hexview/input/caret_win.h"
-#include "hexview/view_state_win.h"
 
 #include "core/document.h"
 #include "hexview/commands/view_menus_win.h"
@@ -11,6 +10,7 @@
 #include "hexview/render/view_scroll_win.h"
 #include "hexview/status/ime_win.h"
 #include "hexview/status/status_line_win.h"
+#include "hexview/view_state_win.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 // Typing into the hex view.
 #include "hexview/input/char_input_win.h"
-#include "hexview/view_state_win.h"
 
 #include "core/document.h"
 #include "core/edit.h"
@@ -12,6 +11,7 @@
 #include "hexview/input/char_entry.h"
 #include "hexview/input/digit_entry.h"
 #include "hexview/input/selection_ranges.h"
+#include "hexview/view_state_win.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 // Keys of the hex view.
 #include "hexview/input/key_input_win.h"
-#include "hexview/view_state_win.h"
 
 #include "core/document.h"
 #include "core/edit.h"
@@ -10,6 +9,7 @@
 #include "hexview/input/caret_motion.h"
 #include "hexview/input/caret_win.h"
 #include "hexview/input/selection_ranges.h"
+#include "hexview/view_state_win.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Clicks and drags in the hex view.
 #include "hexview/input/mouse_input_win.h"
-#include "core/messages.h"
 
 #include "core/document.h"
+#include "core/messages.h"
 #include "hexview/commands/view_menus_win.h"
 #include "hexview/hex_view_win.h"
 #include "hexview/input/caret_motion.h"

@@ -1,8 +1,8 @@
 // The GDI canvas of the dump painter, the WM_PAINT handler and repainting byte ranges.
 #include "hexview/render/view_paint_win.h"
-#include "core/messages.h"
 
 #include "core/document.h"
+#include "core/messages.h"
 #include "hexview/render/dump_paint.h"
 #include "hexview/render/view_invalidate.h"
 #include "hexview/render/view_resources_win.h"

@@ -1,10 +1,10 @@
 // Brushes, fonts, cell width, marker bars and icons of a document window.
 #include "hexview/render/view_resources_win.h"
-#include "core/messages.h"
 
 #include <initializer_list>
 
 #include "core/document.h"
+#include "core/messages.h"
 #include "core/palette.h"
 #include "core/user_message.h"
 #include "hexview/hex_view_win.h"

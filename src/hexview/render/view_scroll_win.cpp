@@ -1,11 +1,11 @@
 // Scroll bars and scrolling of the document window.
 #include "hexview/render/view_scroll_win.h"
-#include "core/messages.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "core/document.h"
+#include "core/messages.h"
 #include "hexview/render/dump_layout.h"
 #include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_resources_win.h"

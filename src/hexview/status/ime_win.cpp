@@ -1,10 +1,10 @@
 // IME requests: IMESTRUCT records in shareable global memory.
 #include "hexview/status/ime_win.h"
-#include "hexview/view_state_win.h"
 
 #include <cstdint>
 #include <cstring>
 
+#include "hexview/view_state_win.h"
 #include "shell/shell.h"
 
 namespace {

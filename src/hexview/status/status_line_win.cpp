@@ -1,12 +1,12 @@
 // Caret position, marker bars and status text of a hex view.
 #include "hexview/status/status_line_win.h"
-#include "core/messages.h"
 
 #include <commctrl.h>
 
 #include <string>
 
 #include "core/document.h"
+#include "core/messages.h"
 #include "hexview/hex_view_win.h"
 #include "hexview/input/caret_geometry.h"
 #include "hexview/render/view_resources_win.h"
