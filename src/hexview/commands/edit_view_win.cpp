@@ -9,6 +9,7 @@
 #include "hexview/input/caret_entry_mode.h"
 #include "hexview/input/caret_geometry.h"
 #include "hexview/input/caret_win.h"
+#include "hexview/input/digit_entry.h"
 #include "hexview/render/view_paint_win.h"
 #include "hexview/render/view_resources_win.h"
 #include "hexview/render/view_scroll_win.h"
@@ -56,7 +57,7 @@ void WindowEditView::ContentChanged(Document& doc, const EditChange& change) {
   if (RepaintChange(window_, doc, change) != 0) return;
   if (change.Shift() != 0) UpdateScrollBars(window_);
   if ((change.anchorBefore != -1) != (doc.anchor != -1) && RefreshMenuState(&doc) != 0) return;
-  if (g_view.entryMode == kEntryDigit && doc.digitIndex == 0) g_view.entryMode = kEntryInsert;
+  g_view.entryMode = EntryModeAfterDigit(g_view.entryMode, doc.digitIndex);
   SyncCaretShape(window_);
   UpdateCaretAndStatus(window_);
 }
