@@ -5,13 +5,10 @@
 
 namespace {
 
-TEST(MeanColor, DropsTheRemainderPerChannel) {
-  EXPECT_EQ(MeanColor(Rgb(255, 0, 1), Rgb(0, 255, 2)), Rgb(127, 127, 1));
-  EXPECT_EQ(MeanColor(Rgb(10, 20, 30), Rgb(10, 20, 30)), Rgb(10, 20, 30));
-}
-
+// Window text black, window white, gray text, highlight text white, highlight navy;
+// means drop the remainder per channel.
 TEST(MixSystemColors, TextSelectionAndHalfHighlight) {
-  // Window text black, window white, gray text, highlight text white, highlight navy.
+  EXPECT_EQ(MeanColor(Rgb(255, 0, 1), Rgb(0, 255, 2)), Rgb(127, 127, 1));
   SystemColorValues v =
       MixSystemColors({Rgb(0, 0, 0), Rgb(255, 255, 255), Rgb(128, 128, 128), Rgb(255, 255, 255), Rgb(0, 0, 128)});
   EXPECT_EQ(v.textMix, Rgb(127, 127, 127));
