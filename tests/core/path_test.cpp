@@ -26,18 +26,14 @@ TEST(SplitPath, PartsAndLimits) {
     PathParts parts;  // checked on success only
   } rows[] = {
       {"C:\\dir\\file.txt", 0, {"C:", "\\dir\\", "file", ".txt"}}, {"c:file", 0, {"c:", "", "file", ""}},
-      {"C:", 0, {"C:", "", "", ""}}, {"", 0, {"", "", "", ""}}, {".profile", 0, {"", "", "", ".profile"}},
       {"\\\\server\\share\\a.b.c", 0, {"", "\\\\server\\share\\", "a.b", ".c"}}, {"a.", 0, {"", "", "a", "."}},
-      {"dir.x\\file", 0, {"", "dir.x\\", "file", ""}}, {"C:\\d\\..", 0, {"C:", "\\d\\", ".", "."}},
-      {"*.*", 0, {"", "", "*", ".*"}}, {"C:\\\x95\x5C\\\x83\x5C.txt", 0, {"C:", "\\\x95\x5C\\", "\x83\x5C", ".txt"}},
-      {"\x95\x5C\\\x95\x5C\x83\x5C", 0, {"", "\x95\x5C\\", "\x95\x5C\x83\x5C", ""}},
+      {".profile", 0, {"", "", "", ".profile"}}, {"C:\\d\\..", 0, {"C:", "\\d\\", ".", "."}},
+      {"C:\\\x95\x5C\\\x83\x5C.txt", 0, {"C:", "\\\x95\x5C\\", "\x83\x5C", ".txt"}},
       {"\x83\x7C.txt", 0, {"", "", "\x83\x7C", ".txt"}}, {"a\"b", -1, {}}, {"C:/dir/file", -1, {}}, {"a<b", -1, {}},
-      {"a>b", -1, {}}, {"a|b", -1, {}}, {"abc\x81", -1, {}}, {"C:\\\x95\x5C\x95", -1, {}}, {"1:\\x", -1, {}},
-      {"AB:\\x", -1, {}}, {":x", -1, {}}, {"C:\\a:b\\c.d", -1, {}}, {"\x82\xA0:x", -1, {}},
+      {"a|b", -1, {}}, {"abc\x81", -1, {}}, {"C:\\\x95\x5C\x95", -1, {}}, {"1:\\x", -1, {}}, {"C:\\a:b\\c.d", -1, {}},
       {"C:" + dir1024 + name1024 + ext1023, 0, {"C:", dir1024, name1024, ext1023}},  // 3,073 bytes
       {"C:\\x" + dir1024 + "n.e", -1, {}}, {"C:\\" + name1024 + "n.e", -1, {}}, {"C:\\n" + ext1023 + "e", -1, {}},
-      {wide, 0, {"", "", wide, ""}}, {wide + "x", -1, {}}, {std::string(3075, '\\'), -1, {}},
-      {std::string(100000, 'a'), -1, {}}, {std::string(1024, '\\'), 0, {"", std::string(1024, '\\'), "", ""}}};
+      {wide, 0, {"", "", wide, ""}}, {wide + "x", -1, {}}, {std::string(3075, '\\'), -1, {}}};
   for (const auto& r : rows) {
     SCOPED_TRACE(r.path.substr(0, 40));
     PathParts parts;
@@ -57,10 +53,9 @@ TEST(JoinPath, Table) {
     int status;
     std::string expected;
   } rows[] = {
-      {{"C", "dir", "f", "txt"}, 0, "C:dir\\f.txt"}, {{"c", "", "f", ""}, 0, "c:f"}, {{"", "", "", "ini"}, 0, ".ini"},
-      {{"", "\\a\\", "b", ""}, 0, "\\a\\b"}, {{"D:", "\\\x83\x5C", "a", ".b"}, 0, "D:\\\x83\x5C\\a.b"},
-      {{"", "\x81\x81", "", ""}, 0, "\x81\x81\\"}, {{"CD", "", "f", ""}, -1, ""}, {{"1:", "", "f", ""}, -1, ""},
-      {{"C:\\", "", "f", ""}, -1, ""}, {{"", "\x81\x81\x81", "f", ""}, -1, ""}, {{"", "", "\x95", ""}, -1, ""},
+      {{"C", "dir", "f", "txt"}, 0, "C:dir\\f.txt"}, {{"", "\\a\\", "b", ""}, 0, "\\a\\b"},
+      {{"D:", "\\\x83\x5C", "a", ".b"}, 0, "D:\\\x83\x5C\\a.b"}, {{"", "\x81\x81", "", ""}, 0, "\x81\x81\\"},
+      {{"CD", "", "f", ""}, -1, ""}, {{"C:\\", "", "f", ""}, -1, ""}, {{"", "\x81\x81\x81", "f", ""}, -1, ""},
       {{"", "", "a", ".\x95"}, -1, ""}, {{"", d1500, n1500, e72}, 0, d1500 + "\\" + n1500 + e72},  // 3,074 bytes
       {{"", d1500, n1500, e72 + "e"}, -1, ""}};
   for (const auto& r : rows) {
@@ -80,18 +75,12 @@ TEST(SplitPath, RandomPathsAndPartsRoundTrip) {
     PathParts random{HostileText(rng, 3, kFavoured), HostileText(rng, 1200, kFavoured),
                      HostileText(rng, 1200, kFavoured), HostileText(rng, 1200, kFavoured)};
     std::string out = "stale";
-    if (JoinPath(&out, random) != 0) {
-      EXPECT_EQ(out, "");
-    } else {
-      EXPECT_LE(out.size(), static_cast<size_t>(kMaxTextLength));
-      EXPECT_NE(out.find(random.name), std::string::npos);
-    }
+    EXPECT_TRUE(JoinPath(&out, random) == 0 ? out.size() <= size_t{kMaxTextLength} : out.empty()) << out;
     std::string path = rng() % 3 == 0 ? std::string(1, static_cast<char>('A' + rng() % 26)) + ":" : "";
     path += HostileText(rng, 3200, kFavoured);
     PathParts parts, again;
     if (SplitPath(path.c_str(), &parts) != 0) continue;
     ++succeeded;
-    EXPECT_TRUE(parts.dir.empty() || parts.dir.back() == '\\') << path;
     EXPECT_LT(path.size(), static_cast<size_t>(kMaxSplitPathLength));
     EXPECT_LE(std::max({parts.dir.size(), parts.name.size(), parts.ext.size()}), size_t{kMaxPathPartLength});
     std::string joined;

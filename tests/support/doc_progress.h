@@ -14,9 +14,7 @@ class ScriptedProgress final : public Progress {
   bool endSucceeds = true;
   std::function<void(int pump)> onPump;
 
-  int begins = 0;
-  int pumps = 0;
-  int ends = 0;
+  int begins = 0, pumps = 0, ends = 0;  // calls so far
   std::string text;
 
   bool Begin(const char* t) override {
