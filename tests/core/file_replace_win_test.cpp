@@ -41,30 +41,6 @@ Names Save(const std::string& path, const std::vector<int32_t>& blocks, uint32_t
   return messages.texts();
 }
 
-TEST(MoveToRecycleBin, TheOldFileGoesToTheRecycleBinANewOneNothing) {
-  TempFolder folder;
-  ASSERT_TRUE(WriteWholeFile(folder.File("old.bin"), RandomBytes(3000, 1)));
-  int64_t before = RecycledItems();
-  ASSERT_GE(before, 0);
-  EXPECT_EQ(Save(folder.File("old.bin"), {43690, 100}, kOptRecycleBin), Names{});
-  EXPECT_EQ(Save(folder.File("new.bin"), {10}, kOptRecycleBin), Names{});
-  EXPECT_EQ(folder.Names(), (Names{"new.bin", "old.bin"}));
-  EXPECT_EQ(RecycledItems(), before + 1);
-}
-
-// Another program holding the file open without sharing it: nothing is written.
-TEST(ProbeTarget, AFileInUseCannotBeOpenedAndStaysAsItWas) {
-  TempFolder folder;
-  std::string path = folder.File("busy.bin");
-  ASSERT_TRUE(WriteWholeFile(path, PatternRange(0, 100)));
-  HANDLE busy = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(busy, INVALID_HANDLE_VALUE);
-  EXPECT_EQ(Save(path, {20}), Names{"ﾌｧｲﾙをｵｰﾌﾟﾝできません"});
-  CloseHandle(busy);
-  EXPECT_TRUE(ReadWholeFile(path) == PatternRange(0, 100));
-  EXPECT_EQ(folder.Names(), Names{"busy.bin"});
-}
-
 // The owner, group and access list of a file as text.
 std::string AccessOf(const std::string& path) {
   const SECURITY_INFORMATION what = OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION |
@@ -82,24 +58,43 @@ std::string AccessOf(const std::string& path) {
   return result;
 }
 
-// Why: the new file took the folder's security instead of the file's, and
-// replaced one name of a file that has two.
-TEST(CarriesTargetAccess, TheFilesAccessAndItsOtherNamesStay) {
+// One folder, several targets: a file another program holds open without sharing
+// is refused and stays as it was; the old file goes to the recycle bin (a new one
+// sends nothing); a hidden file in a folder whose Shift-JIS name has a backslash
+// trail byte (表 is 95 5C) stays hidden; a file with two names and an access list
+// of its own keeps both (why: the new file took the folder's security and
+// replaced one name of the two). No temporary file is left anywhere.
+TEST(ReplaceWithTemp, WhatASaveKeepsOfTheOldFile) {
   TempFolder folder;
-  std::string path = folder.File("private.bin");
-  std::string other = folder.File("other.bin");
-  ASSERT_TRUE(WriteWholeFile(path, RandomBytes(3000, 4)));
+  const std::string busy = folder.File("busy.bin"), old = folder.File("old.bin"), dir = folder.File("表");
+  const std::string hidden = dir + "\\表.bin", path = folder.File("private.bin"), other = folder.File("other.bin");
+  ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr));
+  for (const std::string& name : {busy, old, hidden, path}) ASSERT_TRUE(WriteWholeFile(name, PatternRange(0, 100)));
+  ASSERT_TRUE(SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
   ASSERT_TRUE(CreateHardLinkA(other.c_str(), path.c_str(), nullptr));
-  PSECURITY_DESCRIPTOR own = nullptr;  // an access list of its own, inheriting nothing from the folder
+  PSECURITY_DESCRIPTOR own = nullptr;  // inheriting nothing from the folder
   ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;FA;;;SY)(A;;FA;;;BA)(A;;FR;;;WD)",
                                                                    SDDL_REVISION_1, &own, nullptr));
   ASSERT_TRUE(SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, own));
   LocalFree(own);
   const std::string access = AccessOf(path);
+  const int64_t recycled = RecycledItems();
+  HANDLE held = CreateFileA(busy.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(Save(busy, {20}), Names{"ﾌｧｲﾙをｵｰﾌﾟﾝできません"});
+  CloseHandle(held);
+  EXPECT_TRUE(ReadWholeFile(busy) == PatternRange(0, 100));
+  EXPECT_EQ(Save(old, {43690, 100}, kOptRecycleBin), Names{});
+  EXPECT_EQ(Save(folder.File("new.bin"), {10}, kOptRecycleBin), Names{});
+  EXPECT_EQ(RecycledItems(), recycled + 1);
+  EXPECT_EQ(Save(hidden, {70000}), Names{});
+  EXPECT_TRUE(GetFileAttributesA(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN);
   EXPECT_EQ(Save(path, {43690, 5}), Names{});
   EXPECT_TRUE(ReadWholeFile(other) == PatternRange(0, 43695));
   EXPECT_EQ(AccessOf(path), access);
-  EXPECT_EQ(folder.Names(), (Names{"other.bin", "private.bin"}));
+  ASSERT_TRUE(SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_NORMAL) && DeleteFileA(hidden.c_str()));
+  EXPECT_TRUE(RemoveDirectoryA(dir.c_str()));
+  EXPECT_EQ(folder.Names(), (Names{"busy.bin", "new.bin", "old.bin", "other.bin", "private.bin"}));
 }
 
 // Why: a path of 261 characters or more opened but could never be saved.
@@ -118,22 +113,6 @@ TEST(OpenForReading, PathsBeyondMaxPathLoadAndSave) {
   NoProgress progress;
   ASSERT_EQ(LoadFile(loaded, progress), 0);
   EXPECT_TRUE(Contents(loaded) == PatternRange(0, 50000));
-}
-
-// 表 is 0x95 0x5C in Shift-JIS: its trail byte is a backslash that does not end a
-// folder. The replaced file keeps its hidden attribute.
-TEST(CreateTempBeside, AShiftJisNameWithABackslashTrailByte) {
-  TempFolder folder;
-  std::string dir = folder.File("表");
-  ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr));
-  std::string path = dir + "\\表.bin";
-  ASSERT_TRUE(WriteWholeFile(path, RandomBytes(100, 2)));
-  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
-  EXPECT_EQ(Save(path, {70000}), Names{});
-  EXPECT_TRUE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
-  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
-  ASSERT_TRUE(DeleteFileA(path.c_str()));
-  EXPECT_TRUE(RemoveDirectoryA(dir.c_str()));  // nothing else was left in the folder
 }
 
 }  // namespace
