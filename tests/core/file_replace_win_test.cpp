@@ -41,16 +41,15 @@ Names Save(const std::string& path, const std::vector<int32_t>& blocks, uint32_t
   return messages.texts();
 }
 
-// The owner, group and access list of a file as text.
+// The access list of a file as text.
 std::string AccessOf(const std::string& path) {
-  const SECURITY_INFORMATION what = OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION |
-                                    DACL_SECURITY_INFORMATION;
   DWORD need = 0;
-  GetFileSecurityA(path.c_str(), what, nullptr, 0, &need);
-  std::vector<char> sd(need);
+  GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &need);
+  std::vector<char> sd(need + 1);
   LPSTR text = nullptr;
-  if (need == 0 || !GetFileSecurityA(path.c_str(), what, sd.data(), need, &need) ||
-      !ConvertSecurityDescriptorToStringSecurityDescriptorA(sd.data(), SDDL_REVISION_1, what, &text, nullptr)) {
+  if (!GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, sd.data(), need, &need) ||
+      !ConvertSecurityDescriptorToStringSecurityDescriptorA(sd.data(), SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                            &text, nullptr)) {
     return "<unreadable>";
   }
   std::string result = text;

@@ -15,40 +15,31 @@ using Bytes = std::vector<uint8_t>;
 using Texts = std::vector<std::string>;
 using Ints = std::vector<int>;
 
-#ifdef _WIN32
-const uint32_t kNativeRecycleBin = 0;
-#else
-const uint32_t kNativeRecycleBin = kOptRecycleBin;  // natively there is none: the file is replaced
-#endif
-
 // The folder holds "keep.bin". A dialog that will not close fails the save after
 // the bytes are in place; every other failure leaves the old file as it was.
+// Natively there is no recycle bin: the file is replaced.
 TEST(WriteFile, WritesExactlyTheDocumentOrLeavesTheOldFile) {
+  const char* const kOpen = "ﾌｧｲﾙをｵｰﾌﾟﾝできません";
   const struct {
     const char* why;
     std::vector<int32_t> blocks;
-    uint32_t options;
     const char* target;  // in the folder ('/' is the separator); "": the folder itself
-    void (*prepare)(const std::string& path, ScriptedProgress& progress);
+    int abortAtPump;
+    bool beginSucceeds, endSucceeds, readOnly;
     Texts messages;
     Ints calls;  // begins, pumps (one before each block) and ends of the progress dialog
     bool written;
   } rows[] = {
-      {"empty document, new file", {}, 0, "new.bin", nullptr, {}, {1, 1, 1}, true},
-      {"empty document over a file", {}, 0, "keep.bin", nullptr, {}, {1, 1, 1}, true},
-      {"several blocks", {43690, 21845, 65535, 7}, kNativeRecycleBin, "keep.bin", nullptr, {}, {1, 4, 1}, true},
-      {"abort", {43690, 43690, 1000}, 0, "keep.bin",
-       [](const std::string&, ScriptedProgress& p) { p.abortAtPump = 2; }, {}, {1, 2, 1}, false},
-      {"read-only file", {100}, 0, "keep.bin",
-       [](const std::string& path, ScriptedProgress&) { SetReadOnly(path, true); }, {"ﾌｧｲﾙをｵｰﾌﾟﾝできません"},
-       {0, 0, 0}, false},
-      {"missing folder", {100}, 0, "no-such-folder/x", nullptr, {"ﾌｧｲﾙをｵｰﾌﾟﾝできません"}, {0, 0, 0}, false},
-      {"the target is a folder", {100}, 0, "", nullptr, {"ﾌｧｲﾙをｵｰﾌﾟﾝできません"}, {0, 0, 0}, false},
-      {"the dialog cannot be created", {100}, 0, "keep.bin",
-       [](const std::string&, ScriptedProgress& p) { p.beginSucceeds = false; },
+      {"empty document, new file", {}, "new.bin", 0, true, true, false, {}, {1, 1, 1}, true},
+      {"empty document over a file", {}, "keep.bin", 0, true, true, false, {}, {1, 1, 1}, true},
+      {"several blocks", {43690, 21845, 65535, 7}, "keep.bin", 0, true, true, false, {}, {1, 4, 1}, true},
+      {"abort", {43690, 43690, 1000}, "keep.bin", 2, true, true, false, {}, {1, 2, 1}, false},
+      {"read-only file", {100}, "keep.bin", 0, true, true, true, {kOpen}, {0, 0, 0}, false},
+      {"missing folder", {100}, "no-such-folder/x", 0, true, true, false, {kOpen}, {0, 0, 0}, false},
+      {"the target is a folder", {100}, "", 0, true, true, false, {kOpen}, {0, 0, 0}, false},
+      {"the dialog cannot be created", {100}, "keep.bin", 0, false, true, false,
        {"ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを作成できません"}, {1, 0, 0}, false},
-      {"the dialog will not close", {43690, 100}, 0, "keep.bin",
-       [](const std::string&, ScriptedProgress& p) { p.endSucceeds = false; }, {"ｳｲﾝﾄﾞｳを破棄できません"},
+      {"the dialog will not close", {43690, 100}, "keep.bin", 0, true, false, false, {"ｳｲﾝﾄﾞｳを破棄できません"},
        {1, 2, 1}, true}};
   for (const auto& r : rows) {
     SCOPED_TRACE(r.why);
@@ -57,12 +48,17 @@ TEST(WriteFile, WritesExactlyTheDocumentOrLeavesTheOldFile) {
     for (char& c : target) c = c == '/' ? PathSeparator() : c;
     Bytes old = RandomBytes(70000, 3);
     ASSERT_TRUE(WriteWholeFile(path, old));
+    SetReadOnly(path, r.readOnly);
     ScriptedProgress progress;
-    if (r.prepare) r.prepare(path, progress);
+    progress.abortAtPump = r.abortAtPump;
+    progress.beginSucceeds = r.beginSucceeds;
+    progress.endSucceeds = r.endSucceeds;
     Document doc;
     SetBlocks(doc, r.blocks);
     doc.modified = 1;
-    doc.options = r.options;
+#ifndef _WIN32
+    doc.options = kOptRecycleBin;
+#endif
     MessageRecorder messages;
     EXPECT_EQ(WriteFile(target.c_str(), doc, progress), r.written && r.messages.empty() ? 0 : -1);
     EXPECT_EQ(messages.texts(), r.messages);
