@@ -60,40 +60,47 @@ std::string AccessOf(const std::string& path) {
 // One folder, several targets: a file another program holds open without sharing
 // is refused and stays as it was; the old file goes to the recycle bin (a new one
 // sends nothing); a hidden file in a folder whose Shift-JIS name has a backslash
-// trail byte (表 is 95 5C) stays hidden; a file with two names and an access list
-// of its own keeps both (why: the new file took the folder's security and
-// replaced one name of the two). No temporary file is left anywhere.
+// trail byte (表 is 95 5C) stays hidden; a file with an access list of its own
+// keeps it, and one with two names keeps both (why: the new file took the
+// folder's security, and replaced one name). No temporary file is left anywhere.
 TEST(ReplaceWithTemp, WhatASaveKeepsOfTheOldFile) {
   TempFolder folder;
   const std::string busy = folder.File("busy.bin"), old = folder.File("old.bin"), dir = folder.File("表");
-  const std::string hidden = dir + "\\表.bin", path = folder.File("private.bin"), other = folder.File("other.bin");
+  const std::string hidden = dir + "\\表.bin", path = folder.File("private.bin"), linked = folder.File("linked.bin");
   ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr));
-  for (const std::string& name : {busy, old, hidden, path}) ASSERT_TRUE(WriteWholeFile(name, PatternRange(0, 100)));
+  for (const std::string& name : {busy, old, hidden, path, linked}) ASSERT_TRUE(WriteWholeFile(name, {1, 2}));
   ASSERT_TRUE(SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
-  ASSERT_TRUE(CreateHardLinkA(other.c_str(), path.c_str(), nullptr));
-  PSECURITY_DESCRIPTOR own = nullptr;  // inheriting nothing from the folder
-  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;FA;;;SY)(A;;FA;;;BA)(A;;FR;;;WD)",
-                                                                   SDDL_REVISION_1, &own, nullptr));
+  ASSERT_TRUE(CreateHardLinkA(folder.File("other.bin").c_str(), linked.c_str(), nullptr));
+  std::string dacl = AccessOf(path);  // without everyone's entries the file is private to its owner
+  for (size_t at; (at = dacl.find(";WD)")) != std::string::npos;) {
+    size_t open = dacl.rfind('(', at);
+    dacl.erase(open, at + 4 - open);
+  }
+  PSECURITY_DESCRIPTOR own = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(("D:P" + dacl.substr(2)).c_str(), SDDL_REVISION_1,
+                                                                   &own, nullptr));
   ASSERT_TRUE(SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, own));
   LocalFree(own);
   const std::string access = AccessOf(path);
+  EXPECT_EQ(access.find(";WD)"), std::string::npos) << access;
   const int64_t recycled = RecycledItems();
   HANDLE held = CreateFileA(busy.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   EXPECT_EQ(Save(busy, {20}), Names{"ﾌｧｲﾙをｵｰﾌﾟﾝできません"});
   CloseHandle(held);
-  EXPECT_TRUE(ReadWholeFile(busy) == PatternRange(0, 100));
+  EXPECT_TRUE(ReadWholeFile(busy) == (std::vector<uint8_t>{1, 2}));
   EXPECT_EQ(Save(old, {43690, 100}, kOptRecycleBin), Names{});
   EXPECT_EQ(Save(folder.File("new.bin"), {10}, kOptRecycleBin), Names{});
   EXPECT_EQ(RecycledItems(), recycled + 1);
   EXPECT_EQ(Save(hidden, {70000}), Names{});
   EXPECT_TRUE(GetFileAttributesA(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN);
   EXPECT_EQ(Save(path, {43690, 5}), Names{});
-  EXPECT_TRUE(ReadWholeFile(other) == PatternRange(0, 43695));
   EXPECT_EQ(AccessOf(path), access);
+  EXPECT_EQ(Save(linked, {43690, 5}), Names{});
+  EXPECT_TRUE(ReadWholeFile(folder.File("other.bin")) == PatternRange(0, 43695));
   ASSERT_TRUE(SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_NORMAL) && DeleteFileA(hidden.c_str()));
   EXPECT_TRUE(RemoveDirectoryA(dir.c_str()));
-  EXPECT_EQ(folder.Names(), (Names{"busy.bin", "new.bin", "old.bin", "other.bin", "private.bin"}));
+  EXPECT_EQ(folder.Names(), (Names{"busy.bin", "linked.bin", "new.bin", "old.bin", "other.bin", "private.bin"}));
 }
 
 // Why: a path of 261 characters or more opened but could never be saved.
