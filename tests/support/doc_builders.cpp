@@ -21,24 +21,16 @@ std::vector<uint8_t> RandomBytes(int32_t n, uint32_t seed) {
 
 void SetBlocks(Document& doc, const std::vector<int32_t>& lens) {
   FreeBlocks(doc);
-  if (lens.empty()) {
-    if (ResetToEmpty(doc) != 0) throw std::runtime_error("out of memory");
-    return;
-  }
-  Block* last = nullptr;
-  int64_t offset = 0;
+  if (lens.empty() && ResetToEmpty(doc) != 0) throw std::runtime_error("out of memory");
   for (int32_t len : lens) {
     Block* b = NewBlock(len);
     if (!b) throw std::runtime_error("out of memory");
-    for (int32_t i = 0; i < len; ++i) b->data[i] = PatternByte(offset + i);
+    for (int32_t i = 0; i < len; ++i) b->data[i] = PatternByte(int64_t{doc.length} + i);
     b->len = len;
-    offset += len;
-    LinkAfter(doc, last, b);
-    last = b;
+    doc.length += len;
+    LinkAfter(doc, doc.lastBlock, b);
   }
-  doc.length = static_cast<int32_t>(offset);
   doc.cursorBlock = doc.firstBlock;
-  doc.cursorBase = 0;
 }
 
 void SetBlocksOf(Document& doc, const std::vector<uint8_t>& bytes, const std::vector<int32_t>& lens) {
