@@ -33,8 +33,6 @@ TEST(LoadFile, CutsFilesIntoBlocksKeepsWhatAnAbortReadAndWarnsOnFailures) {
       {43690 + 21845, none, {43690, 21845}, {1, 2, 1}}, {3 * 43690 + 5, none, {43690, 43690, 43695}, {1, 4, 1}},
       {5 * 43690, [](const std::string&, ScriptedProgress& p) { p.abortAtPump = 3; }, {43690, 43690}, {1, 3, 1}},
       {5 * 43690, [](const std::string&, ScriptedProgress& p) { p.abortAtPump = 1; }, {0}, {1, 1, 1}},
-      {2 * 43690 + 100, [](const std::string&, ScriptedProgress& p) { p.abortAtPump = 3; }, {43690, 43690},
-       {1, 3, 1}},
       {100, [](const std::string& path, ScriptedProgress&) { std::remove(path.c_str()); }, {}, {0, 0, 0},
        "ﾌｧｲﾙをｵｰﾌﾟﾝできません"},
       // Offsets are 32-bit: 2 GiB cannot be held (the file is sparse).
