@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "core/load_file.h"
-#include "core/path.h"
 #include "core/write_file.h"
 #include "support/doc_builders.h"
 #include "support/doc_files.h"

@@ -17,7 +17,6 @@ using Ints = std::vector<int>;
 
 // The folder holds "keep.bin". A dialog that will not close fails the save after
 // the bytes are in place; every other failure leaves the old file as it was.
-// Natively there is no recycle bin: the file is replaced.
 TEST(WriteFile, WritesExactlyTheDocumentOrLeavesTheOldFile) {
   const char* const kOpen = "ﾌｧｲﾙをｵｰﾌﾟﾝできません";
   const struct {
@@ -56,9 +55,6 @@ TEST(WriteFile, WritesExactlyTheDocumentOrLeavesTheOldFile) {
     Document doc;
     SetBlocks(doc, r.blocks);
     doc.modified = 1;
-#ifndef _WIN32
-    doc.options = kOptRecycleBin;
-#endif
     MessageRecorder messages;
     EXPECT_EQ(WriteFile(target.c_str(), doc, progress), r.written && r.messages.empty() ? 0 : -1);
     EXPECT_EQ(messages.texts(), r.messages);
