@@ -23,8 +23,7 @@ TEST(Document, CreateGivesOneEmptyBlockAndDefaults) {
 TEST(SeekBlock, FindsTheBlockHoldingTheOffsetAndReadBytesCopiesAcrossBlocks) {
   Document doc;
   SetBlocks(doc, {10, 20, 30, 40});
-  const Ints steps[] = {{99, 3, 60}, {0, 0, 0},  {10, 1, 10}, {29, 1, 10}, {30, 2, 30}, {100, 3, 60},
-                        {59, 2, 30}, {9, 0, 0},  {60, 3, 60}, {45, 2, 30}, {-5, 0, 0},  {500, 3, 60}};
+  const Ints steps[] = {{99, 3, 60}, {0, 0, 0}, {29, 1, 10}, {30, 2, 30}, {59, 2, 30}, {9, 0, 0}, {500, 3, 60}};
   for (const Ints& s : steps) {
     EXPECT_EQ(SeekBlock(doc, s[0]), doc.cursorBlock) << s[0];
     EXPECT_EQ((Ints{CursorIndex(doc), doc.cursorBase}), (Ints{s[1], s[2]})) << s[0];

