@@ -9,7 +9,7 @@
 
 class ScriptedProgress final : public Progress {
  public:
-  int abortAtPump = 0;               // the pump (counted from 1) that sets the abort flag; 0 never
+  int abortAtPump = 0;  // the pump (counted from 1) that sets the abort flag; 0 never
   bool beginSucceeds = true, endSucceeds = true;
   std::function<void(int pump)> onPump;
 
