@@ -14,100 +14,63 @@
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-using Lens = std::vector<int32_t>;
-using Texts = std::vector<std::string>;
+using Ints = std::vector<int32_t>;
+using Prepare = void (*)(const std::string& path, ScriptedProgress& progress);
 
-class LoadFileTest : public ::testing::Test {
- protected:
-  // Writes bytes to the file "in.bin" and returns them.
-  Bytes Write(const Bytes& bytes) {
-    EXPECT_TRUE(WriteWholeFile(path_, bytes));
-    return bytes;
-  }
-  int Load(Document& doc, Progress& progress) {
-    std::strncpy(doc.path, path_.c_str(), sizeof doc.path - 1);
-    return LoadFile(doc, progress);
-  }
-
-  TempFolder folder_;
-  std::string path_ = folder_.File("in.bin");
-  MessageRecorder messages_;
-};
-
-// An abort keeps the bytes read so far and marks the document as a part of its file.
-TEST_F(LoadFileTest, CutsFilesIntoBlocksAndAnAbortKeepsTheBytesReadSoFar) {
+// One pump comes before each chunk of 43,690 bytes; a last chunk shorter than
+// 21,845 merges into its predecessor. An abort keeps the bytes read so far and
+// marks the document as a part of its file; a failure warns and leaves no block.
+TEST(LoadFile, CutsFilesIntoBlocksKeepsWhatAnAbortReadAndWarnsOnFailures) {
+  const Prepare none = [](const std::string&, ScriptedProgress&) {};
   const struct {
     int32_t size;
-    Lens blocks;
-    int pumps;  // one before each chunk of 43,690 bytes
-    int abortAtPump = 0;
+    Prepare prepare;
+    Ints blocks;  // none after a failure
+    Ints calls;   // begins, pumps and ends of the progress dialog
+    const char* message = nullptr;
   } rows[] = {
-      {0, {0}, 0}, {100, {100}, 1}, {43690, {43690}, 1}, {43690 + 100, {43790}, 2},
-      {43690 + 21844, {65534}, 2},  // a last chunk shorter than 21,845 merges into its predecessor
-      {43690 + 21845, {43690, 21845}, 2}, {3 * 43690 + 5, {43690, 43690, 43695}, 4},
-      {4 * 43690, {43690, 43690, 43690, 43690}, 4}, {5 * 43690, {43690, 43690}, 3, 3},
-      {5 * 43690, {0}, 1, 1},  // before the first chunk
-      {2 * 43690 + 100, {43690, 43690}, 3, 3},  // before a short last chunk
-  };
+      {0, none, {0}, {1, 0, 1}}, {100, none, {100}, {1, 1, 1}}, {43690 + 21844, none, {65534}, {1, 2, 1}},
+      {43690 + 21845, none, {43690, 21845}, {1, 2, 1}}, {3 * 43690 + 5, none, {43690, 43690, 43695}, {1, 4, 1}},
+      {5 * 43690, [](const std::string&, ScriptedProgress& p) { p.abortAtPump = 3; }, {43690, 43690}, {1, 3, 1}},
+      {5 * 43690, [](const std::string&, ScriptedProgress& p) { p.abortAtPump = 1; }, {0}, {1, 1, 1}},
+      {100, [](const std::string& path, ScriptedProgress&) { std::remove(path.c_str()); }, {}, {0, 0, 0},
+       "ﾌｧｲﾙをｵｰﾌﾟﾝできません"},
+      // Offsets are 32-bit: 2 GiB cannot be held (the file is sparse).
+      {100, [](const std::string& path, ScriptedProgress&) { ASSERT_TRUE(TruncateFile(path, int64_t{1} << 31)); },
+       {}, {0, 0, 0}, "ﾒﾓﾘを確保できません"},
+      {100, [](const std::string&, ScriptedProgress& p) { p.beginSucceeds = false; }, {}, {1, 0, 0},
+       "ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを作成できません"},
+      {100, [](const std::string&, ScriptedProgress& p) { p.endSucceeds = false; }, {}, {1, 1, 1},
+       "ｳｲﾝﾄﾞｳを破棄できません"},
+      // The size is taken before reading; a file cut meanwhile reads short.
+      {3 * 43690, [](const std::string& path, ScriptedProgress& p) {
+         p.onPump = [path](int pump) { ASSERT_TRUE(pump != 2 || TruncateFile(path, 50000)); };
+       }, {}, {1, 2, 1}, "読み込みできません"}};
   for (const auto& r : rows) {
-    SCOPED_TRACE(r.size);
-    Bytes bytes = Write(RandomBytes(r.size, static_cast<uint32_t>(r.size)));
+    SCOPED_TRACE(std::to_string(r.size) + (r.message ? r.message : ""));
+    TempFolder folder;
+    std::string path = folder.File("in.bin");
+    Bytes bytes = RandomBytes(r.size, static_cast<uint32_t>(r.size));
+    ASSERT_TRUE(WriteWholeFile(path, bytes));
     Document doc;
     SetBlocks(doc, {43690, 43690});  // earlier content goes
     doc.caret = 5;
     doc.anchor = 2;
     ScriptedProgress progress;
-    progress.abortAtPump = r.abortAtPump;
-    ASSERT_EQ(Load(doc, progress), 0);
+    r.prepare(path, progress);
+    std::strncpy(doc.path, path.c_str(), sizeof doc.path - 1);
+    MessageRecorder messages;
+    ASSERT_EQ(LoadFile(doc, progress), r.message ? -1 : 0);
+    EXPECT_EQ(messages.texts(), r.message ? std::vector<std::string>{r.message} : std::vector<std::string>{});
+    for (const auto& m : messages.messages()) EXPECT_EQ(m.icon, MessageIcon::Warning);
+    EXPECT_EQ((Ints{progress.begins, progress.pumps, progress.ends}), r.calls);
+    EXPECT_EQ(progress.text, r.calls[0] ? "ﾌｧｲﾙを読み込み中" : "");
     EXPECT_EQ(BlockLens(doc), r.blocks);
     EXPECT_TRUE(Contents(doc) == Bytes(bytes.begin(), bytes.begin() + doc.length));
-    EXPECT_EQ(CheckDocument(doc), "");
-    EXPECT_EQ((Lens{doc.caret, doc.anchor, doc.partial}), (Lens{0, -1, r.abortAtPump != 0}));
     EXPECT_EQ(doc.cursorBlock, doc.firstBlock);
-    EXPECT_TRUE(r.abortAtPump != 0 || (doc.firstBlock->data == nullptr) == (r.size == 0));
-    EXPECT_EQ(progress.text, "ﾌｧｲﾙを読み込み中");
-    EXPECT_EQ((std::vector<int>{progress.begins, progress.pumps, progress.ends}), (std::vector<int>{1, r.pumps, 1}));
-  }
-  EXPECT_TRUE(messages_.texts().empty());
-}
-
-TEST_F(LoadFileTest, FailuresWarnAndLeaveNoBlock) {
-  const struct {
-    const char* why;
-    void (*prepare)(const std::string& path, ScriptedProgress& progress);
-    const char* message;
-    int begins, ends;
-  } rows[] = {
-      {"missing file", [](const std::string& path, ScriptedProgress&) { std::remove(path.c_str()); },
-       "ﾌｧｲﾙをｵｰﾌﾟﾝできません", 0, 0},
-      // Offsets are 32-bit: 2 GiB cannot be held (the file is sparse).
-      {"2 GiB", [](const std::string& path, ScriptedProgress&) { ASSERT_TRUE(TruncateFile(path, int64_t{1} << 31)); },
-       "ﾒﾓﾘを確保できません", 0, 0},
-      {"the dialog cannot be created", [](const std::string&, ScriptedProgress& p) { p.beginSucceeds = false; },
-       "ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを作成できません", 1, 0},
-      {"the dialog cannot be destroyed", [](const std::string&, ScriptedProgress& p) { p.endSucceeds = false; },
-       "ｳｲﾝﾄﾞｳを破棄できません", 1, 1},
-      // The size is taken before reading; a file cut meanwhile reads short.
-      {"the file shrinks while read",
-       [](const std::string& path, ScriptedProgress& p) {
-         p.onPump = [path](int pump) { ASSERT_TRUE(pump != 2 || TruncateFile(path, 50000)); };
-       },
-       "読み込みできません", 1, 1},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.why);
-    Write(RandomBytes(3 * 43690 + 100, 5));
-    Document doc;
-    ScriptedProgress progress;
-    r.prepare(path_, progress);
-    messages_.Clear();
-    EXPECT_EQ(Load(doc, progress), -1);
-    EXPECT_EQ(messages_.texts(), Texts{r.message});
-    EXPECT_EQ(messages_.messages().at(0).icon, MessageIcon::Warning);
-    EXPECT_EQ((std::vector<int>{progress.begins, progress.ends}), (std::vector<int>{r.begins, r.ends}));
-    EXPECT_EQ(doc.firstBlock, nullptr);
-    EXPECT_EQ(doc.cursorBlock, nullptr);
-    EXPECT_EQ(doc.length, 0);
+    if (r.message) continue;
+    EXPECT_EQ(CheckDocument(doc), "");
+    EXPECT_EQ((Ints{doc.caret, doc.anchor, doc.partial}), (Ints{0, -1, progress.abortAtPump != 0}));
   }
 }
 

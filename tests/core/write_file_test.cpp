@@ -12,90 +12,61 @@
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-using Names = std::vector<std::string>;
 using Texts = std::vector<std::string>;
+using Ints = std::vector<int>;
 
-TEST(WriteFile, WritesExactlyTheDocument) {
+// The folder holds "keep.bin". A dialog that will not close fails the save after
+// the bytes are in place; every other failure leaves the old file as it was.
+TEST(WriteFile, WritesExactlyTheDocumentOrLeavesTheOldFile) {
+  const char* const kOpen = "ﾌｧｲﾙをｵｰﾌﾟﾝできません";
   const struct {
     const char* why;
     std::vector<int32_t> blocks;
-    bool existing;  // a longer file is there already
-    uint32_t options;
+    const char* target;  // in the folder ('/' is the separator); "": the folder itself
+    int abortAtPump;
+    bool beginSucceeds, endSucceeds, readOnly;
+    Texts messages;
+    Ints calls;  // begins, pumps (one before each block) and ends of the progress dialog
+    bool written;
   } rows[] = {
-      {"empty document, new file", {}, false, 0},
-      {"empty document over a file", {}, true, 0},
-      {"one byte", {1}, false, 0},
-      {"one block", {43690}, true, 0},
-      {"several blocks", {43690, 21845, 65535, 7}, true, 0},
-#ifndef _WIN32
-      {"no recycle bin natively: the file is replaced", {300}, true, kOptRecycleBin},
-#endif
-  };
+      {"empty document, new file", {}, "new.bin", 0, true, true, false, {}, {1, 1, 1}, true},
+      {"empty document over a file", {}, "keep.bin", 0, true, true, false, {}, {1, 1, 1}, true},
+      {"several blocks", {43690, 21845, 65535, 7}, "keep.bin", 0, true, true, false, {}, {1, 4, 1}, true},
+      {"abort", {43690, 43690, 1000}, "keep.bin", 2, true, true, false, {}, {1, 2, 1}, false},
+      {"read-only file", {100}, "keep.bin", 0, true, true, true, {kOpen}, {0, 0, 0}, false},
+      {"missing folder", {100}, "no-such-folder/x", 0, true, true, false, {kOpen}, {0, 0, 0}, false},
+      {"the target is a folder", {100}, "", 0, true, true, false, {kOpen}, {0, 0, 0}, false},
+      {"the dialog cannot be created", {100}, "keep.bin", 0, false, true, false,
+       {"ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを作成できません"}, {1, 0, 0}, false},
+      {"the dialog will not close", {43690, 100}, "keep.bin", 0, true, false, false, {"ｳｲﾝﾄﾞｳを破棄できません"},
+       {1, 2, 1}, true}};
   for (const auto& r : rows) {
     SCOPED_TRACE(r.why);
     TempFolder folder;
-    std::string path = folder.File("out.bin");
-    ASSERT_TRUE(!r.existing || WriteWholeFile(path, RandomBytes(200000, 1)));
+    std::string path = folder.File("keep.bin"), target = folder.File(r.target);
+    for (char& c : target) c = c == '/' ? PathSeparator() : c;
+    Bytes old = RandomBytes(70000, 3);
+    ASSERT_TRUE(WriteWholeFile(path, old));
+    SetReadOnly(path, r.readOnly);
+    ScriptedProgress progress;
+    progress.abortAtPump = r.abortAtPump;
+    progress.beginSucceeds = r.beginSucceeds;
+    progress.endSucceeds = r.endSucceeds;
     Document doc;
     SetBlocks(doc, r.blocks);
     doc.modified = 1;
-    doc.options = r.options;
-    ScriptedProgress progress;
     MessageRecorder messages;
-    ASSERT_EQ(WriteFile(path.c_str(), doc, progress), 0);
-    bool ok = false;
-    EXPECT_TRUE(ReadWholeFile(path, &ok) == Contents(doc));
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(folder.Names(), Names{"out.bin"});
-    EXPECT_TRUE(messages.texts().empty());
-    EXPECT_EQ(progress.text, "ﾌｧｲﾙに書き込み中");
-    EXPECT_EQ(progress.pumps, static_cast<int>(BlockLens(doc).size()));
-    EXPECT_EQ(progress.ends, 1);
-    EXPECT_EQ(doc.modified, 1);  // clearing it is the caller's business
-  }
-}
-
-// A dialog that will not close fails the save after the bytes are in place;
-// every other failure leaves the old file as it was.
-TEST(WriteFile, FailuresLeaveTheOldFileAndNoTemporaryFile) {
-  const struct {
-    const char* why;
-    const char* target;  // relative to the folder; null: the file itself, "": the folder
-    void (*prepare)(const std::string& path, ScriptedProgress& progress);
-    Texts messages;
-    int begins, ends;
-    bool written = false;
-  } rows[] = {
-      {"abort", nullptr, [](const std::string&, ScriptedProgress& p) { p.abortAtPump = 2; }, {}, 1, 1},
-      {"read-only file", nullptr, [](const std::string& path, ScriptedProgress&) { SetReadOnly(path, true); },
-       {"ﾌｧｲﾙをｵｰﾌﾟﾝできません"}, 0, 0},
-      {"missing folder", "no-such-folder", nullptr, {"ﾌｧｲﾙをｵｰﾌﾟﾝできません"}, 0, 0},
-      {"the target is a folder", "", nullptr, {"ﾌｧｲﾙをｵｰﾌﾟﾝできません"}, 0, 0},
-      {"the dialog cannot be created", nullptr,
-       [](const std::string&, ScriptedProgress& p) { p.beginSucceeds = false; },
-       {"ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを作成できません"}, 1, 0},
-      {"the dialog will not close", nullptr, [](const std::string&, ScriptedProgress& p) { p.endSucceeds = false; },
-       {"ｳｲﾝﾄﾞｳを破棄できません"}, 1, 1, true},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.why);
-    TempFolder folder;
-    std::string path = folder.File("keep.bin");
-    Bytes old = RandomBytes(70000, 3);
-    ASSERT_TRUE(WriteWholeFile(path, old));
-    std::string target = !r.target ? path : !*r.target ? folder.path() : folder.File(r.target) + PathSeparator() + "x";
-    ScriptedProgress progress;
-    if (r.prepare) r.prepare(path, progress);
-    Document doc;
-    SetBlocks(doc, {43690, 43690, 1000});
-    MessageRecorder messages;
-    EXPECT_EQ(WriteFile(target.c_str(), doc, progress), -1);
+    EXPECT_EQ(WriteFile(target.c_str(), doc, progress), r.written && r.messages.empty() ? 0 : -1);
     EXPECT_EQ(messages.texts(), r.messages);
     for (const auto& m : messages.messages()) EXPECT_EQ(m.icon, MessageIcon::Warning);
-    EXPECT_EQ((std::vector<int>{progress.begins, progress.ends}), (std::vector<int>{r.begins, r.ends}));
+    EXPECT_EQ((Ints{progress.begins, progress.pumps, progress.ends}), r.calls);
+    EXPECT_EQ(progress.text, r.calls[0] ? "ﾌｧｲﾙに書き込み中" : "");
+    EXPECT_EQ(doc.modified, 1);  // clearing it is the caller's business
     SetReadOnly(path, false);
-    EXPECT_TRUE(ReadWholeFile(path) == (r.written ? Contents(doc) : old));
-    EXPECT_EQ(folder.Names(), Names{"keep.bin"});
+    bool isNew = std::string(r.target) == "new.bin";
+    EXPECT_TRUE(ReadWholeFile(path) == (r.written && !isNew ? Contents(doc) : old));
+    EXPECT_TRUE(!isNew || ReadWholeFile(target) == Contents(doc));
+    EXPECT_EQ(folder.Names(), (isNew ? Texts{"keep.bin", "new.bin"} : Texts{"keep.bin"}));
   }
 }
 

@@ -21,40 +21,28 @@ std::vector<uint8_t> RandomBytes(int32_t n, uint32_t seed) {
 
 void SetBlocks(Document& doc, const std::vector<int32_t>& lens) {
   FreeBlocks(doc);
-  if (lens.empty()) {
-    if (ResetToEmpty(doc) != 0) throw std::runtime_error("out of memory");
-    return;
-  }
-  Block* last = nullptr;
-  int64_t offset = 0;
+  if (lens.empty() && ResetToEmpty(doc) != 0) throw std::runtime_error("out of memory");
   for (int32_t len : lens) {
     Block* b = NewBlock(len);
     if (!b) throw std::runtime_error("out of memory");
-    for (int32_t i = 0; i < len; ++i) b->data[i] = PatternByte(offset + i);
+    for (int32_t i = 0; i < len; ++i) b->data[i] = PatternByte(int64_t{doc.length} + i);
     b->len = len;
-    offset += len;
-    LinkAfter(doc, last, b);
-    last = b;
+    doc.length += len;
+    LinkAfter(doc, doc.lastBlock, b);
   }
-  doc.length = static_cast<int32_t>(offset);
   doc.cursorBlock = doc.firstBlock;
-  doc.cursorBase = 0;
 }
 
 void SetBlocksOf(Document& doc, const std::vector<uint8_t>& bytes, const std::vector<int32_t>& lens) {
   std::vector<int32_t> cut;
-  size_t at = 0;
-  for (size_t i = 0; at < bytes.size(); ++i) {
-    int32_t len = lens.empty() ? static_cast<int32_t>(bytes.size()) : std::max(1, lens[i % lens.size()]);
-    len = static_cast<int32_t>(std::min<size_t>(static_cast<size_t>(len), bytes.size() - at));
-    cut.push_back(len);
-    at += static_cast<size_t>(len);
+  for (size_t at = 0; at < bytes.size(); at += static_cast<size_t>(cut.back())) {
+    int32_t len = lens.empty() ? static_cast<int32_t>(bytes.size()) : std::max(1, lens[cut.size() % lens.size()]);
+    cut.push_back(static_cast<int32_t>(std::min<size_t>(static_cast<size_t>(len), bytes.size() - at)));
   }
   SetBlocks(doc, cut);
-  at = 0;
-  for (Block* b = doc.firstBlock; b && !bytes.empty(); b = b->next) {
-    std::memcpy(b->data, bytes.data() + at, static_cast<size_t>(b->len));
-    at += static_cast<size_t>(b->len);
+  const uint8_t* from = bytes.data();
+  for (Block* b = doc.firstBlock; b && b->len > 0; from += b->len, b = b->next) {
+    std::memcpy(b->data, from, static_cast<size_t>(b->len));
   }
 }
 
@@ -85,8 +73,7 @@ std::vector<uint8_t> PatternRange(int64_t from, int64_t to) {
 
 int CursorIndex(const Document& doc) {
   int i = 0;
-  for (const Block* b = doc.firstBlock; b; b = b->next, ++i) {
+  for (const Block* b = doc.firstBlock; b; b = b->next, ++i)
     if (b == doc.cursorBlock) return i;
-  }
   return -1;
 }

@@ -2,6 +2,8 @@
 #include "support/doc_files.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 
 std::string TempFolder::File(const std::string& name) const { return path_ + PathSeparator() + name; }
 
@@ -13,13 +15,7 @@ bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) 
 }
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path, bool* ok) {
-  std::vector<uint8_t> out;
-  FILE* f = std::fopen(path.c_str(), "rb");
-  if (ok) *ok = f != nullptr;
-  if (!f) return out;
-  uint8_t buf[65536];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.insert(out.end(), buf, buf + n);
-  std::fclose(f);
-  return out;
+  std::ifstream in(path, std::ios::binary);
+  if (ok) *ok = in.is_open();
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

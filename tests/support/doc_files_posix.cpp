@@ -17,11 +17,7 @@ TempFolder::TempFolder() {
 }
 
 TempFolder::~TempFolder() {
-  for (const auto& name : Names()) {
-    std::string p = File(name);
-    chmod(p.c_str(), 0600);
-    unlink(p.c_str());
-  }
+  for (const auto& name : Names()) unlink(File(name).c_str());  // read-only files go too
   rmdir(path_.c_str());
 }
 

@@ -2,26 +2,19 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cwchar>
 #include <stdexcept>
 #include <string>
 
 #include "support/doc_files.h"
 
 TempFolder::TempFolder() {
-  char base[MAX_PATH];
-  DWORD n = GetTempPathA(MAX_PATH, base);
-  if (n == 0 || n >= MAX_PATH) throw std::runtime_error("GetTempPathA failed");
+  char base[MAX_PATH], name[MAX_PATH];
   static unsigned counter = 0;
-  for (int attempt = 0; attempt < 1000; ++attempt) {
-    char name[MAX_PATH];
+  if (GetTempPathA(MAX_PATH, base) == 0) throw std::runtime_error("no temporary folder");
+  do {
     wsprintfA(name, "%svarnel-doc-%lu-%u", base, GetCurrentProcessId(), counter++);
-    if (CreateDirectoryA(name, nullptr)) {
-      path_ = name;
-      return;
-    }
-  }
-  throw std::runtime_error("CreateDirectoryA failed");
+  } while (!CreateDirectoryA(name, nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
+  path_ = name;
 }
 
 namespace {
@@ -48,17 +41,12 @@ void RemoveTree(const std::wstring& path) {
   RemoveDirectoryW(path.c_str());
 }
 
-void RemoveTree(const std::string& path) {
-  int n = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n > 0 ? n : 1), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), n);
-  wide.resize(wcslen(wide.c_str()));
-  RemoveTree(L"\\\\?\\" + wide);
-}
-
 }  // namespace
 
-TempFolder::~TempFolder() { RemoveTree(path_); }
+TempFolder::~TempFolder() {
+  wchar_t wide[MAX_PATH];  // the folder's own path is short
+  if (MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, wide, MAX_PATH)) RemoveTree(L"\\\\?\\" + std::wstring(wide));
+}
 
 std::vector<std::string> TempFolder::Names() const {
   std::vector<std::string> names;

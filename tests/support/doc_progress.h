@@ -9,14 +9,11 @@
 
 class ScriptedProgress final : public Progress {
  public:
-  int abortAtPump = 0;               // the pump (counted from 1) that sets the abort flag; 0 never
-  bool beginSucceeds = true;
-  bool endSucceeds = true;
+  int abortAtPump = 0;  // the pump (counted from 1) that sets the abort flag; 0 never
+  bool beginSucceeds = true, endSucceeds = true;
   std::function<void(int pump)> onPump;
 
-  int begins = 0;
-  int pumps = 0;
-  int ends = 0;
+  int begins = 0, pumps = 0, ends = 0;  // calls so far
   std::string text;
 
   bool Begin(const char* t) override {
@@ -27,14 +24,10 @@ class ScriptedProgress final : public Progress {
   void Pump() override {
     ++pumps;
     if (onPump) onPump(pumps);
-    if (abortAtPump > 0 && pumps >= abortAtPump) aborted_ = true;
   }
-  bool Aborted() const override { return aborted_; }
+  bool Aborted() const override { return abortAtPump > 0 && pumps >= abortAtPump; }
   bool End() override {
     ++ends;
     return endSucceeds;
   }
-
- private:
-  bool aborted_ = false;
 };

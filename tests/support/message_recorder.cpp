@@ -41,9 +41,5 @@ MessageAnswer MessageRecorder::Record(RecordedMessage message) {
     answers_.pop_front();
     return a;
   }
-  switch (buttons) {
-    case MessageButtons::Ok:
-    case MessageButtons::OkCancel: return MessageAnswer::Ok;
-    default: return MessageAnswer::Yes;
-  }
+  return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel ? MessageAnswer::Ok : MessageAnswer::Yes;
 }
