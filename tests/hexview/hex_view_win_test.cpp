@@ -89,36 +89,36 @@ TEST_F(HexViewSession, BytesFollowTheModelAndIncrementalPaintingMatchesAFullRepa
   Model model;
   model.bytes = StartBytes(rng);
   ASSERT_NE(Open(model.bytes, 0, kEntryOverwrite, 560, 260), nullptr);
-  const UINT keys[] = {VK_HOME, VK_END, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT};
+  const UINT keys[] = {VK_HOME,  VK_END,  VK_LEFT, VK_RIGHT,  VK_UP,    VK_DOWN,
+                       VK_PRIOR, VK_NEXT, VK_TAB,  VK_ESCAPE, VK_INSERT};
   const unsigned characters[] = {'0', '7', 'a', 'F', 'c', 'z', ' ', 'Q', 0x3042, 0xFF71};
+  const UINT commands[] = {IDM_UNDO, IDM_REDO, IDM_DELETELINE, IDM_SELECTALL, IDM_DELETE, IDM_NEXTADDRESS};
   auto below = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
   for (int i = 0; i < 1000; ++i) {
-    const Before b{doc->caret,      doc->anchor,      doc->length, doc->digitIndex,
-                   doc->activeColumn, g_view.entryMode, BytesPerLineFor(doc->options)};
+    const Before b{doc->caret,
+                   doc->anchor,
+                   doc->length,
+                   doc->digitIndex,
+                   doc->activeColumn,
+                   g_view.entryMode,
+                   BytesPerLineFor(doc->options)};
     int kind = below(100);
     // Selections make deleting cheap; undo keeps the document long enough to scroll.
     if (b.length < 300 && !model.undo.empty() && rng() % 2 == 0) kind = 80;
     std::ostringstream what;
-    if (kind < 30) {
-      const UINT vk = keys[below(8)];
-      const bool ctrl = below(3) == 0, shift = below(3) == 0;
-      what << "key " << vk << (ctrl ? " ctrl" : "") << (shift ? " shift" : "");
-      Key(view, vk, ctrl, shift);
-    } else if (kind < 39) {
-      const UINT vk = kind < 35 ? VK_TAB : kind < 37 ? VK_ESCAPE : VK_INSERT;
-      const bool shift = below(2) == 0;
-      what << "key " << vk << (shift ? " shift" : "");
-      Key(view, vk, false, shift);
+    if (kind < 39) {
+      const int k = below(11);
+      const bool ctrl = k < 8 && below(3) == 0, shift = below(3) == 0;
+      what << "key " << keys[k] << (ctrl ? " ctrl" : "") << (shift ? " shift" : "");
+      Key(view, keys[k], ctrl, shift);
     } else if (kind < 47) {
       const bool back = below(2) == 0;
       what << (back ? "backspace" : "delete");
       Key(view, back ? VK_BACK : VK_DELETE);
       if (b.anchor != -1) {
         model.Replace(b.Lo(), b.Hi(), "");
-      } else if (back && b.caret > 0) {
-        model.Replace(b.caret - 1, b.caret, "");
-      } else if (!back && b.caret < b.length) {
-        model.Replace(b.caret, b.caret + 1, "");
+      } else if (back ? b.caret > 0 : b.caret < b.length) {
+        model.Replace(b.caret - back, b.caret - back + 1, "");
       }
     } else if (kind < 67) {
       const unsigned unit = characters[below(10)];
@@ -137,54 +137,40 @@ TEST_F(HexViewSession, BytesFollowTheModelAndIncrementalPaintingMatchesAFullRepa
         Drag(view, x, y);
       }
       ButtonUp(view, x, y);
-    } else if (kind < 89) {
-      const bool redo = kind != 80 && below(3) == 0;
-      what << (redo ? "redo" : "undo");
-      Command(redo ? IDM_REDO : IDM_UNDO);
+    } else if (kind < 95) {
+      const UINT id = kind == 80 ? IDM_UNDO : commands[kind < 89 ? below(2) : (kind - 89) % 6];
+      what << "command " << id;
+      Command(id);
+      const bool redo = id == IDM_REDO;
       std::vector<std::string>& from = redo ? model.redo : model.undo;
       std::vector<std::string>& to = redo ? model.undo : model.redo;
-      if (!from.empty()) {
+      if ((id == IDM_UNDO || redo) && !from.empty()) {
         to.push_back(model.bytes);
         model.bytes = from.back();
         from.pop_back();
-      }
-    } else if (kind < 91) {
-      what << "delete line";
-      Command(IDM_DELETELINE);
-      if (b.anchor != -1) {
+      } else if ((id == IDM_DELETELINE || id == IDM_DELETE) && b.anchor != -1) {
         model.Replace(b.Lo(), b.Hi(), "");
-      } else if (b.length > 0) {
+      } else if (id == IDM_DELETELINE && b.length > 0) {
         int32_t start = b.caret / b.bytesPerLine * b.bytesPerLine;
         if (b.caret == b.length && start == b.caret) start -= b.bytesPerLine;
         model.Replace(start, std::min(start + b.bytesPerLine, b.length), "");
       }
-    } else if (kind < 93) {
-      what << (kind == 91 ? "select all" : "delete command");
-      Command(kind == 91 ? IDM_SELECTALL : IDM_DELETE);
-      if (kind == 92 && b.anchor != -1) model.Replace(b.Lo(), b.Hi(), "");
-    } else if (kind < 97) {
-      const WPARAM codes[] = {SB_LINEUP, SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN};
-      const bool vertical = below(3) != 0;
-      const WPARAM code = codes[below(4)];
-      what << (vertical ? "vscroll " : "hscroll ") << code;
-      SendMessageA(view, vertical ? WM_VSCROLL : WM_HSCROLL, code, 0);
-    } else if (kind < 99) {
-      what << "wheel";
-      SendMessageA(view, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(below(2) ? 120 : -120)), 0);
     } else {
-      what << "next address radix";
-      Command(IDM_NEXTADDRESS);
+      const bool vertical = below(3) != 0, wheel = kind >= 98;
+      const WPARAM code = wheel ? MAKEWPARAM(0, static_cast<WORD>(below(2) ? 120 : -120)) : below(4);
+      what << (wheel ? "wheel " : vertical ? "vscroll " : "hscroll ") << code;
+      SendMessageA(view, wheel ? WM_MOUSEWHEEL : vertical ? WM_VSCROLL : WM_HSCROLL, code, 0);
     }
     SCOPED_TRACE("action " + std::to_string(i) + ": " + what.str());
     ASSERT_EQ(DocumentBytes(view), model.bytes);
     ASSERT_EQ(CheckDocument(*doc), "");
     ASSERT_EQ(doc->undoList != nullptr, !model.undo.empty());
     ASSERT_EQ(doc->redoList != nullptr, !model.redo.empty());
-    ASSERT_NE(doc->anchor, doc->caret);
-    ASSERT_GE(doc->scrollLine, 0);
-    ASSERT_LE(doc->scrollLine, MaxScrollLine(*doc));
-    ASSERT_LE(doc->scrollColumn, MaxScrollColumn(*doc));
-    const std::vector<uint32_t> incremental = ClientPixels(view), full = RepaintedPixels(view);
+    ASSERT_TRUE(doc->anchor != doc->caret && doc->scrollLine >= 0 && doc->scrollLine <= MaxScrollLine(*doc) &&
+                doc->scrollColumn <= MaxScrollColumn(*doc));
+    const std::vector<uint32_t> incremental = ClientPixels(view);
+    InvalidateRect(view, nullptr, TRUE);
+    const std::vector<uint32_t> full = ClientPixels(view);
     if (incremental != full) {
       size_t k = 0;
       while (incremental[k] == full[k]) ++k;

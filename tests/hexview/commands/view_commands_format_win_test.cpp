@@ -1,5 +1,6 @@
 // Format commands on a real document window: the Ctrl+1 / Ctrl+2 cycles with
-// their menu checks, what a format change ends, and the top byte kept.
+// their menu checks keeping the other option bits, what a format change ends,
+// and the top byte kept across a change of bytes per line.
 #include "hexview/commands/view_commands_format_win.h"
 
 #include "core/display_types.h"
@@ -11,7 +12,7 @@ namespace {
 using ViewFormat = ViewTest;
 
 TEST_F(ViewFormat, CyclesCheckTheirItemsAndAChangeEndsDigitEntryAndTheSelection) {
-  Open(std::string(20, 'f'), 0, kEntryInsert);
+  Open(std::string(20, 'f'), 0x20, kEntryInsert);  // Motorola order must survive every step
   const UINT items[] = {IDM_RADIX_OCT, IDM_RADIX_BIN, IDM_RADIX_UDEC, IDM_RADIX_SDEC, IDM_RADIX_HEX};
   for (int i = 0; i < 5; ++i) {
     Command(IDM_NEXTRADIX);
@@ -19,7 +20,7 @@ TEST_F(ViewFormat, CyclesCheckTheirItemsAndAChangeEndsDigitEntryAndTheSelection)
     EXPECT_TRUE(MenuItemChecked(items[i]));
   }
   for (int i = 0; i < 3; ++i) Command(IDM_NEXTADDRESS);
-  EXPECT_TRUE(doc->options == kOptSystemColors && MenuItemChecked(IDM_ADDR_HEX));
+  EXPECT_TRUE(doc->options == (kOptSystemColors | 0x20) && MenuItemChecked(IDM_ADDR_HEX));
   Char(view, 'c');
   ASSERT_EQ(g_view.entryMode, kEntryDigit);
   Command(IDM_RADIX_UDEC);

@@ -1,5 +1,4 @@
-// The frame's menus following a real document window, maximised or not, and
-// the window's context menu.
+// The frame's menus following a real document window, maximised or not.
 #include "hexview/commands/view_menus_win.h"
 
 #include "hexview/view_fixture_win.h"
@@ -21,34 +20,7 @@ TEST_F(ViewMenus, MaximisedWindowHasTheSameItems) {
   for (UINT id : ids) maximised.push_back(MenuItemEnabled(id));
   EXPECT_TRUE(maximised == normal && MenuItemChecked(IDM_ORDER_MOTOROLA));
   EXPECT_EQ(GetMenuState(GetSubMenu(GetMenu(g_shell.frame), 4), 4, MF_BYPOSITION) & MF_GRAYED, 0u);  // 基数
-  EXPECT_EQ(GetMenuState(GetMenu(g_shell.frame), 2, MF_BYPOSITION) & MF_GRAYED, 0u);  // 編集
-}
-
-// Ends the context menu's modal loop once it is open, noting the item states.
-std::vector<bool> g_grayed;
-void CALLBACK NoteAndClose(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  g_grayed.clear();
-  for (UINT item : {IDM_UNDO, IDM_CUT, IDM_PASTE, IDM_SELECTALL})
-    g_grayed.push_back((GetMenuState(g_shell.editPopupMenu, item, MF_BYCOMMAND) & MF_GRAYED) != 0);
-  EndMenu();
-}
-
-TEST_F(ViewMenus, ContextMenuItemsFollowTheDocument) {
-  Open("abcdef");
-  g_shell.pasteAvailable = false;
-  SetTimer(nullptr, 0, 50, NoteAndClose);
-  Command(IDM_CONTEXTMENU);
-  EXPECT_EQ(g_grayed, (std::vector<bool>{true, true, true, false}));  // undo, cut, paste, select all
-  Char(view, '5');
-  Key(view, VK_RIGHT, true, true);
-  g_shell.pasteAvailable = true;
-  SetTimer(nullptr, 0, 50, NoteAndClose);
-  POINT at{20, 20};
-  ClientToScreen(view, &at);
-  SendMessageA(view, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view), MAKELPARAM(at.x, at.y));
-  EXPECT_EQ(g_grayed, (std::vector<bool>{false, false, false, false}));
-  EXPECT_TRUE(run.messages().texts().empty());
+  EXPECT_EQ(GetMenuState(GetMenu(g_shell.frame), 2, MF_BYPOSITION) & MF_GRAYED, 0u);                 // 編集
 }
 
 }  // namespace
