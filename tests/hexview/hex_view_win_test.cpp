@@ -2,11 +2,10 @@
 // characters, clicks, drags, scrolling, commands, undo and redo, after each of
 // which the bytes must equal a simple model and the pixels left by the
 // incremental repaint those of a full repaint (a missed invalidation shows up as
-// a difference); and its record in a pointer-sized window long.
+// a difference).
 #include "hexview/hex_view_win.h"
 
 #include <cstring>
-#include <new>
 #include <random>
 #include <sstream>
 
@@ -178,25 +177,6 @@ TEST_F(HexViewSession, BytesFollowTheModelAndIncrementalPaintingMatchesAFullRepa
     }
   }
   EXPECT_TRUE(run.messages().texts().empty());
-}
-
-// A record far above 4 GiB (64-bit) or 2 GiB (32-bit, large-address-aware) must
-// survive the window long, or the window would act on a truncated pointer.
-TEST_F(HexViewSession, RecordLivesInAPointerSizedWindowLong) {
-  ASSERT_NE(Open(std::string(64, '\x11')), nullptr);
-  EXPECT_EQ(GetClassLongPtrA(view, GCL_CBWNDEXTRA), static_cast<LONG_PTR>(sizeof(void*)));
-  void* high = VirtualAlloc(nullptr, 4096, MEM_RESERVE | MEM_COMMIT | MEM_TOP_DOWN, PAGE_READWRITE);
-  ASSERT_NE(high, nullptr);
-  EXPECT_TRUE(sizeof(void*) == 4 || reinterpret_cast<uintptr_t>(high) > 0xFFFFFFFFull);
-  HexView* original = HexViewOf(view);
-  auto* moved = new (high) HexView(*original);
-  SetWindowLongPtrA(view, 0, reinterpret_cast<LONG_PTR>(moved));
-  EXPECT_EQ(HexViewOf(view), moved);
-  Key(view, VK_RIGHT, true);  // the window works through the moved record
-  EXPECT_EQ(moved->doc->caret, 1);
-  SetWindowLongPtrA(view, 0, reinterpret_cast<LONG_PTR>(original));
-  moved->~HexView();
-  VirtualFree(high, 0, MEM_RELEASE);
 }
 
 }  // namespace

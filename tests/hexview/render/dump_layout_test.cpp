@@ -1,4 +1,4 @@
-// Dump geometry: columns per radix, lines, pages, scroll limits, pixel points and area boxes.
+// Dump geometry: columns per radix, lines, pages and scroll limits.
 #include "hexview/render/dump_layout.h"
 
 #include <gtest/gtest.h>
@@ -63,25 +63,6 @@ TEST(DumpGeometry, PagesAndScrollLimits) {
 
   auto tiny = ViewDocument(0, 0, 0, 0);  // before the font was measured
   EXPECT_EQ(CellWidth(*tiny) * 100 + PageColumns(*tiny) * 10 + MaxScrollLine(*tiny), 110);
-}
-
-TEST(DumpGeometry, PixelPositionsAndAreaBoxes) {
-  auto doc = ViewDocument(1000, 8, 800, 160);
-  EXPECT_EQ(ColumnX(*doc, 0) * 1000 + LineY(*doc, 0), 72016);
-  doc->scrollLine = 10;
-  doc->scrollColumn = 5;
-  EXPECT_EQ(ColumnX(*doc, 5) * 1000 + LineY(*doc, 12), 72048);
-  EXPECT_EQ(LineY(*doc, 2000000000), 176);  // far below: clamped just past the client area
-
-  DumpAreas a = AreasOf(*doc);
-  // numeric: columns 0..46 shifted left by 5, cut at 9 cells; ansi 48..64; utf16 65..80.
-  EXPECT_EQ(a.numeric, (PixelRect{72, 16, 408, 160}));
-  EXPECT_EQ(a.ansi, (PixelRect{416, 16, 552, 160}));
-  EXPECT_EQ(a.utf16, (PixelRect{552, 16, 680, 160}));
-  doc->scrollColumn = 60;
-  a = AreasOf(*doc);
-  EXPECT_TRUE(a.numeric.Empty());
-  EXPECT_EQ(a.ansi, (PixelRect{72, 16, 112, 160}));  // the last ANSI cells and the separator
 }
 
 }  // namespace

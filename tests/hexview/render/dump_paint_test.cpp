@@ -137,16 +137,6 @@ TEST(DumpPaint, SelectionAcrossADoubleByteCharacter) {
   EXPECT_EQ(At(c, 576, 16), "日 #193 [576,16,584,32] | 日 #5F3F42 [584,16,592,32]");
 }
 
-TEST(DumpPaint, OnlyWhatMeetsTheUpdateRectangleIsDrawn) {
-  auto doc = PaintDocument(Of("ABCDEFGH"));
-  RecordingCanvas c = PaintRecorded(*doc, PixelRect{460, 20, 470, 30}, true);
-  EXPECT_EQ(Fills(c), "460,20,470,30 #FFFFFE");
-  ASSERT_EQ(c.texts.size(), 2u);  // the ANSI cells of A and B
-  EXPECT_EQ(At(c, 456, 16) + c.texts[1].ansi, "A #141 [460,20,464,30]B");
-  RecordingCanvas address = PaintRecorded(*doc, PixelRect{0, 40, 60, 50});
-  EXPECT_EQ(std::to_string(address.texts.size()) + Addresses(address, 3), "1600000020");  // rows 2 and 3 meet y 40-50
-}
-
 // A frame other than the window's: its own cell width (10) and lines, only the
 // bytes of [0x13, 0x25) drawn, no selection, no end mark.
 TEST(DumpPaint, FrameDrawsOnlyItsByteRangeAtItsOwnCellWidth) {

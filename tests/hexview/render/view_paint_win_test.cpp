@@ -64,9 +64,7 @@ TEST_F(ViewPaint, MetafileRecordsEqualThePaintersDrawingForEveryCase) {
       {"0123456789ABCDEF", 0x00, 0, -1, 0},
       {LeadAtLineEnd('\x83', '\x41') + std::string(40, 'C'), 0x08, 1, -1, 0},    // a trail starts the top line
       {std::string("\x00\x1C\x0A\x80\xFD\xA0\xB1\x7F\x81", 9), 0x00, 0, -1, 0},  // labels, a lone lead
-      {std::string("\x3D\xD8\x00\xDE"
-                   "A\x00"
-                   "B",
+      {std::string("\x3D\xD8\x00\xDE" "A\x00" "B",
                    7),
        0x00, 0, -1, 0},                                  // UTF-16
       {LeadAtLineEnd('\x93', '\xFA'), 0x00, 0, 16, 17},  // a selected trail
