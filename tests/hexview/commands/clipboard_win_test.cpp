@@ -65,17 +65,6 @@ TEST_F(Clipboard, BytesWithZerosTravelBetweenTwoWindowsAndUndoReselects) {
   EXPECT_TRUE(run.messages().texts().empty());
 }
 
-TEST_F(Clipboard, UnicodeColumnCopiesUtf16AndNoSelectionCopiesNothing) {
-  OpenFiles({{"text.bin", std::string("\x0A\xFF\x42\x30", 4)}});
-  Select(view, 2, 4, 2);  // the bytes as UTF-16 ("あ" is 42 30) and an ANSI copy
-  Command(view, IDM_COPY);
-  EXPECT_EQ(ClipboardBytes(CF_UNICODETEXT, 4) + ClipboardText(), std::string("\x42\x30\0\0", 4) + "あ");
-  SetClipboardBlocks({{CF_TEXT, std::string("keep", 5)}});
-  Select(view, -1, 1, 1);
-  EXPECT_EQ(CopySelection(view), 0);
-  EXPECT_EQ(ClipboardText(), "keep");
-}
-
 // Different ANSI and UTF-16 texts, as another program leaves them, tell which one a paste took.
 TEST_F(Clipboard, TextIsPastedAsItsCharacterBytesAndPasteOverOverwrites) {
   OpenFiles({{"p.bin", ".."}});
@@ -91,6 +80,9 @@ TEST_F(Clipboard, TextIsPastedAsItsCharacterBytesAndPasteOverOverwrites) {
   Command(view, IDM_PASTE);
   const std::string pasted("Z\0B0AB\x82\xA0.AB\x82\xA0.", 14);  // B0 is U+3042 あ
   EXPECT_EQ(DocumentBytes(view), pasted);
+  Select(view, 2, 4, 2);  // copied from the UNICODE column: the bytes as UTF-16 and an ANSI copy
+  Command(view, IDM_COPY);
+  EXPECT_EQ(ClipboardBytes(CF_UNICODETEXT, 4) + ClipboardText(), std::string("B0\0\0", 4) + "あ");
   SetClipboardBlocks({{CF_TEXT, std::string("0123456789", 11)}});
   Select(view, -1, 8, 1);
   Command(view, IDM_PASTEOVER);  // near the end: overwrites and appends

@@ -25,18 +25,13 @@ TEST(CharEntry, SingleMessages) {
       {0xB1, false, 2, B, {0x71, 0xFF}},  // U+FF71
       {0xA0, false, 1, B, {0xA0}},        // its label is one blank
       {'4', false, 0, D, {'4'}},
-      {'b', true, 0, D, {'b'}},
       {0x0D, false, 1, I, {}},
-      {0x08, false, 2, I, {}},
       {0x1B, false, 0, I, {}},  // controls
       {0x7F, false, 1, I, {}},
-      {0x80, false, 1, I, {}},
       {0xFD, false, 2, I, {}},
       {0x3042, true, 1, B, {0x82, 0xA0}},  // あ converted to Shift-JIS
       {0x3042, true, 2, B, {0x42, 0x30}},
       {0x3042, true, 0, I, {}},  // no digit
-      {0xFF71, true, 1, B, {0xB1}},
-      {0x7F, true, 1, I, {}},
       {0xD83D, true, 2, B, {0x3D, 0xD8}},  // each surrogate is its own unit
       {0x82, true, 1, B, {0x3F}},          // U+0082 is no lead byte in a Unicode window
   };

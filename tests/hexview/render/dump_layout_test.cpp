@@ -3,10 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
-#include "core/document.h"
+#include "support/render_recording.h"
 
 namespace {
 
@@ -38,31 +37,19 @@ TEST(DumpGeometry, ColumnsOfEveryRadixCombination) {
   EXPECT_EQ(hex.LineCount(15) * 10 + hex.LineCount(16), 12);  // the end-of-data position always has a line
 }
 
-std::unique_ptr<Document, void (*)(Document*)> ViewDocument(int32_t length, int charWidth, int width, int height) {
-  std::unique_ptr<Document, void (*)(Document*)> doc(CreateDocument(), FreeDocument);
-  doc->length = length;  // geometry only: no bytes are read
-  doc->charWidth = charWidth;
-  doc->clientWidth = width;
-  doc->clientHeight = height;
-  return doc;
-}
-
 TEST(DumpGeometry, PagesAndScrollLimits) {
-  auto doc = ViewDocument(1000, 8, 800, 160);
-  EXPECT_EQ(PageColumns(*doc), 91);  // 100 cells minus the 9 fixed ones
-  EXPECT_EQ(PageLines(*doc), 9);     // 10 rows minus the ruler
-  EXPECT_EQ(MaxScrollColumn(*doc), 0);
-  EXPECT_EQ(MaxScrollLine(*doc), 63 - 9);  // 1000 / 16 + 1 = 63 lines
-
-  auto narrow = ViewDocument(1000, 8, 100, 20);
-  EXPECT_EQ(PageColumns(*narrow) * 10 + PageLines(*narrow), 31);  // never below one line
-  narrow->scrollColumn = 500;
-  narrow->scrollLine = 100;
-  ClampScroll(*narrow);
-  EXPECT_EQ(narrow->scrollColumn * 1000 + narrow->scrollLine, 79062);
-
-  auto tiny = ViewDocument(0, 0, 0, 0);  // before the font was measured
-  EXPECT_EQ(CellWidth(*tiny) * 100 + PageColumns(*tiny) * 10 + MaxScrollLine(*tiny), 110);
+  auto doc = PaintDocument(std::vector<uint8_t>(1000));  // cells 8 pixels wide, 800 x 160 pixels
+  EXPECT_EQ(PageColumns(*doc) * 100 + PageLines(*doc), 9109);  // 9 fixed cells and the ruler
+  EXPECT_EQ(MaxScrollColumn(*doc) * 100 + MaxScrollLine(*doc), 63 - 9);  // 1000 / 16 + 1 = 63 lines
+  doc->clientWidth = 100;
+  doc->clientHeight = 20;
+  EXPECT_EQ(PageColumns(*doc) * 10 + PageLines(*doc), 31);  // never below one line
+  doc->scrollColumn = 500;
+  doc->scrollLine = 100;
+  ClampScroll(*doc);
+  EXPECT_EQ(doc->scrollColumn * 1000 + doc->scrollLine, 79062);
+  doc->charWidth = doc->clientWidth = doc->clientHeight = 0;  // before the font was measured
+  EXPECT_EQ(CellWidth(*doc) * 100 + PageColumns(*doc) * 10, 110);
 }
 
 }  // namespace

@@ -82,17 +82,6 @@ TEST(DumpPaint, EmptyDocumentShowsRulerAddressesAndTheEndMark) {
   EXPECT_TRUE(c.At(72, 16).empty());  // the padding blanks are not drawn
 }
 
-TEST(DumpPaint, SixteenBytesFillOneLineAndTheMarkStartsTheSecond) {
-  RecordingCanvas c = Paint(Of("0123456789ABCDEF"));
-  EXPECT_EQ(c.Row(16, 72, 8, 47) + "|" + c.Row(16, 456, 8, 16),
-            "30 31 32 33 34 35 36 37 38 39 41 42 43 44 45 46|0123456789ABCDEF");
-  EXPECT_EQ(At(c, 80, 16), "0 #130 [72,16,448,160]");   // digits clip to the numeric area
-  EXPECT_EQ(At(c, 456, 16), "0 #130 [456,16,464,32]");  // characters to their cell
-  // "01" read as one little-endian unit, drawn for the even and the odd cell.
-  EXPECT_EQ(At(c, 592, 16), "U+3130 #130 [592,16,600,32] | U+3130 #131 [600,16,608,32]");
-  EXPECT_EQ(c.Row(32, 72, 8, 1) + c.Row(32, 456, 8, 1) + c.Row(32, 592, 8, 1), "･･･");
-}
-
 TEST(DumpPaint, DoubleByteCharactersAtLineEndsAndWindowEdges) {
   // A lead ending a line: whole in its cell, its right half dimmed (mean of 0x193
   // and the background) in the separator, its trail drawn one cell left of line 1.
