@@ -5,7 +5,7 @@
 // a difference).
 #include "hexview/hex_view_win.h"
 
-#include <cstring>
+#include <cctype>
 #include <random>
 #include <sstream>
 
@@ -36,18 +36,12 @@ struct Before {
   int32_t Hi() const { return anchor < caret ? caret : anchor; }
 };
 
-// The value of a hexadecimal digit, or -1.
-int HexValue(unsigned c) {
-  const size_t at = std::string("0123456789abcdef0123456789ABCDEF").find(static_cast<char>(c < 128 ? c : 0));
-  return at == std::string::npos ? -1 : static_cast<int>(at % 16);
-}
-
 // The model's answer to typing the UTF-16 unit `unit` (ASCII, あ or ｱ).
 void TypeIntoModel(Model& m, const Before& b, unsigned unit) {
   std::string written;
   if (b.area == kAreaNumeric) {
-    const int v = HexValue(unit);
-    if (v < 0) return;
+    if (unit > 'f' || !std::isxdigit(static_cast<int>(unit))) return;
+    const int v = std::stoi(std::string(1, static_cast<char>(unit)), nullptr, 16);
     if (b.mode != kEntryInsert && b.caret < b.length && b.anchor == -1) {
       const uint8_t old = static_cast<uint8_t>(m.bytes[static_cast<size_t>(b.caret)]);
       const int now = b.digit == 0 ? (v << 4) | (old & 0x0F) : (old & 0xF0) | v;
@@ -72,12 +66,10 @@ void TypeIntoModel(Model& m, const Before& b, unsigned unit) {
 }
 
 std::string StartBytes(std::mt19937& rng) {
-  const char* pieces[] = {"Hello", "\x82\xA0", "\x8A\xBF", "\x00\x00", "\x81", "\xB1\xB2", "\r\n", "\xFF\xFE", "A"};
+  const std::string pieces[] = {"Hello", "\x82\xA0", "\x8A\xBF", std::string(2, '\0'), "\x81", "\xB1\xB2",
+                                "\r\n",  "\xFF\xFE", "A"};
   std::string s;
-  while (s.size() < 600) {
-    const char* p = pieces[rng() % 9];
-    s += std::string(p, p[0] == 0 ? 2 : std::strlen(p));
-  }
+  while (s.size() < 600) s += pieces[rng() % 9];
   return s;
 }
 

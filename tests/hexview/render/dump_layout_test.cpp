@@ -38,8 +38,8 @@ TEST(DumpGeometry, ColumnsOfEveryRadixCombination) {
 }
 
 TEST(DumpGeometry, PagesAndScrollLimits) {
-  auto doc = PaintDocument(std::vector<uint8_t>(1000));  // cells 8 pixels wide, 800 x 160 pixels
-  EXPECT_EQ(PageColumns(*doc) * 100 + PageLines(*doc), 9109);  // 9 fixed cells and the ruler
+  auto doc = PaintDocument(std::vector<uint8_t>(1000));                  // cells 8 pixels wide, 800 x 160 pixels
+  EXPECT_EQ(PageColumns(*doc) * 100 + PageLines(*doc), 9109);            // 9 fixed cells and the ruler
   EXPECT_EQ(MaxScrollColumn(*doc) * 100 + MaxScrollLine(*doc), 63 - 9);  // 1000 / 16 + 1 = 63 lines
   doc->clientWidth = 100;
   doc->clientHeight = 20;

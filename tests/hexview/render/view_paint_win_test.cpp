@@ -13,18 +13,6 @@
 
 namespace {
 
-// Gives the document distinct colours and the options of a case, and rebuilds what depends on them.
-void Configure(HWND w, uint32_t options) {
-  Document& doc = *DocumentOf(w);
-  doc.options = options;
-  doc.textColor() = RGB(0x10, 0x20, 0x30);
-  doc.backColor() = RGB(0xF0, 0xF8, 0xFF);
-  doc.selBackColor() = RGB(0x00, 0x00, 0x80);
-  for (int v = 0; v < 256; ++v) doc.byteColors()[v] = RGB(v, 0x40, 0xFF - v);
-  ASSERT_EQ(RebuildViewObjects(w), 0);
-  UpdateScrollBars(w);
-}
-
 using Record = std::tuple<LONG, LONG, std::u16string, COLORREF, LONG, bool, PixelRect>;
 PixelRect Pixels(const RECT& r) { return PixelRect{r.left, r.top, r.right, r.bottom}; }
 
@@ -64,9 +52,7 @@ TEST_F(ViewPaint, MetafileRecordsEqualThePaintersDrawingForEveryCase) {
       {"0123456789ABCDEF", 0x00, 0, -1, 0},
       {LeadAtLineEnd('\x83', '\x41') + std::string(40, 'C'), 0x08, 1, -1, 0},    // a trail starts the top line
       {std::string("\x00\x1C\x0A\x80\xFD\xA0\xB1\x7F\x81", 9), 0x00, 0, -1, 0},  // labels, a lone lead
-      {std::string("\x3D\xD8\x00\xDE" "A\x00" "B",
-                   7),
-       0x00, 0, -1, 0},                                  // UTF-16
+      {std::string("=\xD8\0\336A\0B", 7), 0x00, 0, -1, 0},  // UTF-16
       {LeadAtLineEnd('\x93', '\xFA'), 0x00, 0, 16, 17},  // a selected trail
       {LeadAtLineEnd('\x93', '\xFA'), 0x80, 0, 0, 17},   // system colours
   };
@@ -75,9 +61,14 @@ TEST_F(ViewPaint, MetafileRecordsEqualThePaintersDrawingForEveryCase) {
   std::vector<HWND> windows = OpenFiles(files);
   for (size_t i = 0; i < windows.size(); ++i) {
     SCOPED_TRACE(i);
-    Configure(windows[i], cases[i].options);
+    Document& d = *DocumentOf(windows[i]);  // distinct colours; the case's options, selection and top line
+    d.options = cases[i].options;
+    d.textColor() = RGB(0x10, 0x20, 0x30);
+    d.selBackColor() = RGB(0x00, 0x00, 0x80);
+    for (int v = 0; v < 256; ++v) d.byteColors()[v] = RGB(v, 0x40, 0xFF - v);
+    ASSERT_EQ(RebuildViewObjects(windows[i]), 0);
     Select(windows[i], cases[i].anchor, cases[i].caret);
-    DocumentOf(windows[i])->scrollLine = cases[i].scrollLine;
+    d.scrollLine = cases[i].scrollLine;
     RECT client;
     GetClientRect(windows[i], &client);
     ExpectSameDrawing(windows[i], client, true);
