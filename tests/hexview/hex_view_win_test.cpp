@@ -30,6 +30,9 @@ struct Model {
 
 // What the view showed before an action.
 struct Before {
+  explicit Before(const Document* d)
+      : caret(d->caret), anchor(d->anchor), length(d->length), digit(d->digitIndex), area(d->activeColumn),
+        mode(g_view.entryMode), bytesPerLine(BytesPerLineFor(d->options)) {}
   int32_t caret, anchor, length;
   int digit, area, mode, bytesPerLine;
   int32_t Lo() const { return anchor < caret ? anchor : caret; }
@@ -86,13 +89,7 @@ TEST_F(HexViewSession, BytesFollowTheModelAndIncrementalPaintingMatchesAFullRepa
   const UINT commands[] = {IDM_UNDO, IDM_REDO, IDM_DELETELINE, IDM_SELECTALL, IDM_DELETE, IDM_NEXTADDRESS};
   auto below = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
   for (int i = 0; i < 1000; ++i) {
-    const Before b{doc->caret,
-                   doc->anchor,
-                   doc->length,
-                   doc->digitIndex,
-                   doc->activeColumn,
-                   g_view.entryMode,
-                   BytesPerLineFor(doc->options)};
+    const Before b(doc);
     int kind = below(100);
     // Selections make deleting cheap; undo keeps the document long enough to scroll.
     if (b.length < 300 && !model.undo.empty() && rng() % 2 == 0) kind = 80;

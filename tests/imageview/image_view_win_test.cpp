@@ -67,29 +67,17 @@ TEST(ImageViewWindow, KeysScrollBarAndWheelStepAndClicksMoveTheCaret) {
   EXPECT_FALSE(MenuItemEnabled(IDM_COPY) || DocumentOf(view)->anchor != -1 || IsWindowEnabled(g_shell.frame));
   EXPECT_EQ(TitleOf(Image()), "data.bin のｲﾒｰｼﾞ");
   constexpr UINT kAttachAt = 0;  // attach with the caret at the start of line wParam
-  struct Step {
-    UINT message;
-    int wParam;
-    int32_t top;
-    LONG bandTop, bandBottom;
-  };
-  const Step steps[] = {{kAttachAt, 5, 5, 0, 256},
-                        {WM_KEYDOWN, VK_DOWN, 16, 245, 256},
-                        {WM_KEYDOWN, VK_UP, 0, 0, 16},
-                        {WM_KEYDOWN, VK_UP, 0, 0, 0},
-                        {WM_VSCROLL, SB_PAGEDOWN, 256, 0, 256},
-                        {WM_VSCROLL, SB_LINEDOWN, 272, 240, 256},
-                        {WM_VSCROLL, SB_LINEUP, 256, 0, 16},
-                        {WM_KEYDOWN, VK_PRIOR, 0, 0, 256},
-                        {WM_KEYDOWN, VK_END, 526, 0, 256},
-                        {WM_VSCROLL, SB_PAGEUP, 512, 0, 14},
-                        {kAttachAt, 40, 40, 0, 256},
-                        {WM_MOUSEWHEEL, -120, 48, 248, 256},
-                        {WM_MOUSEWHEEL, -360, 96, 208, 256},
-                        {WM_MOUSEWHEEL, 240, 80, 0, 16},
-                        {WM_MOUSEWHEEL, 60, 80, 0, 0},
-                        {kAttachAt, 781, 526, 0, 256},
-                        {WM_MOUSEWHEEL, 1200, 512, 0, 14}};
+  struct Step { UINT message; int wParam; int32_t top; LONG bandTop, bandBottom; };
+  const Step steps[] = {
+      {kAttachAt, 5, 5, 0, 256},              {WM_KEYDOWN, VK_DOWN, 16, 245, 256},
+      {WM_KEYDOWN, VK_UP, 0, 0, 16},          {WM_KEYDOWN, VK_UP, 0, 0, 0},
+      {WM_VSCROLL, SB_PAGEDOWN, 256, 0, 256}, {WM_VSCROLL, SB_LINEDOWN, 272, 240, 256},
+      {WM_VSCROLL, SB_LINEUP, 256, 0, 16},    {WM_KEYDOWN, VK_PRIOR, 0, 0, 256},
+      {WM_KEYDOWN, VK_END, 526, 0, 256},      {WM_VSCROLL, SB_PAGEUP, 512, 0, 14},
+      {kAttachAt, 40, 40, 0, 256},            {WM_MOUSEWHEEL, -120, 48, 248, 256},
+      {WM_MOUSEWHEEL, -360, 96, 208, 256},    {WM_MOUSEWHEEL, 240, 80, 0, 16},
+      {WM_MOUSEWHEEL, 60, 80, 0, 0},          {kAttachAt, 781, 526, 0, 256},
+      {WM_MOUSEWHEEL, 1200, 512, 0, 14}};
   for (const Step& s : steps) {
     UpdateWindow(Image());
     if (s.message == kAttachAt) Attach(view, s.wParam * 128);

@@ -42,21 +42,12 @@ TEST(GoToAddress, InitialTextIsTheCaretsAddressAndUnparsedEntriesAreRefused) {
     EXPECT_FALSE(GoToTargetAllowed(ParseGoToEntry(t, t[0] == '8' ? 8 : 16, 0), 0x1000)) << t;
 }
 
+// The spin on a document of 0x20 bytes: up, down across the caret (4), stopped at 0, and an
+// out-of-range entry pulled back to the end.
 TEST(GoToAddress, SpinMovesTheTargetAndStopsAtBothEnds) {
-  struct Row {
-    const char* why;
-    const char* text;
-    int32_t caret, length;
-    int delta;
-    const char* result;
-  };
-  const Row rows[] = {
-      {"absolute up", "F", 0, 0x20, +1, "10"},
-      {"relative down crosses the caret", "+0", 4, 0x20, -1, "-1"},
-      {"relative stops at 0", "-4", 4, 0x20, -1, "-4"},
-      {"an out-of-range entry is pulled back to the end", "50", 0, 0x20, -1, "20"},
-  };
-  for (const Row& r : rows) EXPECT_EQ(SpinGoToText(r.text, 16, r.caret, r.length, r.delta), r.result) << r.why;
+  EXPECT_EQ(SpinGoToText("F", 16, 0, 0x20, +1) + " " + SpinGoToText("+0", 16, 4, 0x20, -1) + " " +
+                SpinGoToText("-4", 16, 4, 0x20, -1) + " " + SpinGoToText("50", 16, 0, 0x20, -1),
+            "10 -1 -4 20");
 }
 
 }  // namespace

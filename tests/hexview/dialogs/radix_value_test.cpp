@@ -32,11 +32,7 @@ TEST(RadixValue, TextsBecomeUnitBytesOrDoNotParse) {
       {"100000001", 2, kUnitWord, kOrderIntel, {0x01, 0x01}},
       {"abcd", 0, kUnitWord, kOrderIntel, {0xCD, 0xAB}},
       {"-2147483648", 4, kUnitDword, kOrderIntel, {0x00, 0x00, 0x00, 0x80}},  // the spin reaches it
-      {"", 0, 0, 0, {}},
-      {"8", 1, 0, 0, {}},
-      {"-1", 3, 0, 0, {}},
-      {"100000000", 0, 0, 0, {}},
-      {"-2147483649", 4, 0, 0, {}},
+      {"", 0, 0, 0, {}}, {"8", 1, 0, 0, {}}, {"-1", 3, 0, 0, {}}, {"100000000", 0, 0, 0, {}}, {"-2147483649", 4, 0, 0, {}},
   };
   for (const auto& r : rows) {
     int32_t value = 0;
@@ -47,21 +43,13 @@ TEST(RadixValue, TextsBecomeUnitBytesOrDoNotParse) {
   }
 }
 
+// Unsigned top and signed bottom stay; signed crosses zero; octal carries; binary
+// goes down; empty text starts from 0; a bad character: what came before it is used.
 TEST(RadixValue, SpinStopsAtTheLimitsOfTheEntry) {
-  const struct {
-    const char* text;
-    int radix, delta;
-    const char* result;
-  } rows[] = {
-      {"4294967295", 3, +1, "4294967295"},
-      {"-2147483648", 4, -1, "-2147483648"},
-      {"0", 4, -1, "-1"},
-      {"7", 1, +1, "10"},
-      {"100", 2, -1, "11"},
-      {"12x", 3, +1, "13"},  // a bad character: what came before it is used
-      {"", 0, +1, "1"},
-  };
-  for (const auto& r : rows) EXPECT_EQ(SpinRadixText(r.text, r.radix, r.delta), r.result) << r.text;
+  EXPECT_EQ(SpinRadixText("4294967295", 3, +1) + " " + SpinRadixText("-2147483648", 4, -1) + " " +
+                SpinRadixText("0", 4, -1) + " " + SpinRadixText("7", 1, +1) + " " + SpinRadixText("100", 2, -1) + " " +
+                SpinRadixText("", 0, +1) + " " + SpinRadixText("12x", 3, +1),
+            "4294967295 -2147483648 -1 10 11 1 13");
 }
 
 }  // namespace

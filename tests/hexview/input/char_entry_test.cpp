@@ -19,19 +19,12 @@ TEST(CharEntry, SingleMessages) {
     CharEntry::Action action;
     Bytes bytes;  // for a digit: the digit
   } cases[] = {
-      {'A', false, 1, B, {0x41}},
-      {'A', false, 2, B, {0x41, 0x00}},   // ANSI area a byte, UTF-16 a unit
-      {0xB1, false, 1, B, {0xB1}},        // half-width ｱ
-      {0xB1, false, 2, B, {0x71, 0xFF}},  // U+FF71
-      {0xA0, false, 1, B, {0xA0}},        // its label is one blank
-      {'4', false, 0, D, {'4'}},
-      {0x0D, false, 1, I, {}},
-      {0x1B, false, 0, I, {}},  // controls
-      {0x7F, false, 1, I, {}},
-      {0xFD, false, 2, I, {}},
+      {'A', false, 1, B, {0x41}},         {'A', false, 2, B, {0x41, 0x00}},  // ANSI area a byte, UTF-16 a unit
+      {0xB1, false, 1, B, {0xB1}},        {0xB1, false, 2, B, {0x71, 0xFF}},  // half-width ｱ, U+FF71
+      {0xA0, false, 1, B, {0xA0}},        {'4', false, 0, D, {'4'}},          // 0xA0's label is one blank
+      {0x0D, false, 1, I, {}},            {0x1B, false, 0, I, {}},  {0x7F, false, 1, I, {}},  {0xFD, false, 2, I, {}},
       {0x3042, true, 1, B, {0x82, 0xA0}},  // あ converted to Shift-JIS
-      {0x3042, true, 2, B, {0x42, 0x30}},
-      {0x3042, true, 0, I, {}},            // no digit
+      {0x3042, true, 2, B, {0x42, 0x30}},  {0x3042, true, 0, I, {}},  // no digit
       {0xD83D, true, 2, B, {0x3D, 0xD8}},  // each surrogate is its own unit
       {0x82, true, 1, B, {0x3F}},          // U+0082 is no lead byte in a Unicode window
   };
