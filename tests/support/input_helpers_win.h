@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -108,26 +109,19 @@ inline std::vector<uint32_t> ClientPixels(HWND view) {
   UpdateWindow(view);
   RECT r;
   GetClientRect(view, &r);
-  const int w = r.right, h = r.bottom;
-  std::vector<uint32_t> pixels(static_cast<size_t>(w) * static_cast<size_t>(h > 0 ? h : 0));
-  if (w <= 0 || h <= 0) return pixels;
+  const LONG w = std::max(0L, r.right), h = std::max(0L, r.bottom);
+  std::vector<uint32_t> pixels(static_cast<size_t>(w) * static_cast<size_t>(h));
+  if (pixels.empty()) return pixels;
   HideCaret(view);
   HDC dc = GetDC(view);
   HDC memory = CreateCompatibleDC(dc);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, w, h);
   HGDIOBJ old = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-  GdiFlush();
-  std::memcpy(pixels.data(), bits, pixels.size() * 4);
   SelectObject(memory, old);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), &info, DIB_RGB_COLORS);
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(view, dc);

@@ -34,7 +34,7 @@ bool OkEnabled(HWND dialog) { return IsWindowEnabled(GetDlgItem(dialog, IDOK)) !
 
 using RadixInput = ViewTest;
 
-TEST_F(RadixInput, ValuesAreWrittenInTheirUnitAndByteOrderInsertedOrOverwriting) {
+TEST_F(RadixInput, ValuesAreWrittenInTheirUnitAndOrderAndTheCombosRememberTheirChoices) {
   OpenFiles({{"r.bin", "...."}});
   const struct {
     int mode;  // entry mode before the dialog
@@ -70,10 +70,7 @@ TEST_F(RadixInput, ValuesAreWrittenInTheirUnitAndByteOrderInsertedOrOverwriting)
   for (size_t i = 0; i < std::size(rows); ++i) ASSERT_EQ(UndoOrRedo(*doc, false, EditViewOf(view)), 0);
   EXPECT_EQ(DocumentBytes(view), "....");
   EXPECT_TRUE(run.messages().texts().empty());
-}
-
-TEST_F(RadixInput, CombosFollowTheStoredChoicesAndAChangeIsRemembered) {
-  OpenFiles({{"r.bin", "...."}});
+  // The combos follow the stored choices; a change is remembered even when cancelled.
   g_settings.code = 0x2C;  // signed decimal, WORD, Motorola
   DialogDriver dialogs;
   dialogs.Then([](HWND dialog) {

@@ -35,12 +35,8 @@ TEST(DigitEntry, Plans) {
     const char* plan;
   } cases[] = {
       {"insert: the top nibble, digit entry on", '4', kRadixHex, Ins, 0, 0, false, 0, 0, "insert 40 digit 0 mode 2"},
-      {"digit entry: the low nibble", '1', kRadixHex, Dig, 0, 1, false, 1, 0x40, "overwrite 41 digit 1 mode 2"},
-      {"overwrite mode, high nibble", '7', kRadixHex, Ovr, 3, 9, false, 0, 0x5C, "overwrite 7C digit 0 mode 1"},
       {"overwrite mode, low nibble", 'F', kRadixHex, Ovr, 3, 9, false, 1, 0x5C, "overwrite 5F digit 1 mode 1"},
       {"nothing to overwrite at the end of data", '7', kRadixHex, Ovr, 9, 9, false, 0, 0, "insert 70 digit 0 mode 1"},
-      {"overwrite mode replaces a selection", '7', kRadixHex, Ovr, 3, 9, true, 1, 0x5C, "insert 70 digit 0 mode 1"},
-      {"not a hexadecimal digit", 'G', kRadixHex, Ins, 0, 0, false, 0, 0, "ignore"},
       {"binary 1 inserted is the top bit", '1', kRadixBinary, Ins, 0, 0, false, 0, 0, "insert 80 digit 0 mode 2"},
       {"binary, the lowest bit", '0', kRadixBinary, Dig, 0, 1, false, 7, 0xFF, "overwrite FE digit 7 mode 2"},
       {"an octal digit opens the dialog", '7', kRadixOctal, Ins, 0, 0, false, 0, 0, "dialog"},
