@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(GoToAddress, EntriesAndTheirTargets) {
+TEST(GoToAddress, EntriesTheirTargetsAndTheInitialText) {
   struct Row {
     const char* why;
     const char* text;
@@ -28,18 +28,15 @@ TEST(GoToAddress, EntriesAndTheirTargets) {
       {"relative largest number does not wrap", "+FFFFFFFF", 16, 0x7FFFFFFF, 0x7FFFFFFF, true,
        0x7FFFFFFFll + 0xFFFFFFFFll, false},
   };
+  EXPECT_EQ(GoToInitialText(0x1F, 16) + " " + GoToInitialText(0, 10) + " " + GoToInitialText(64, 8), "1F 0 100");
+  for (const char* t : {"", "+", "-", "1G", "8", "+-1", "100000000"})  // unparsed: OK stays disabled
+    EXPECT_FALSE(GoToTargetAllowed(ParseGoToEntry(t, t[0] == '8' ? 8 : 16, 0), 0x1000)) << t;
   for (const Row& r : rows) {
     GoToEntry e = ParseGoToEntry(r.text, r.base, r.caret);
     EXPECT_EQ(std::make_tuple(e.parsed, e.relative, e.target, GoToTargetAllowed(e, r.length)),
               std::make_tuple(true, r.relative, r.target, r.allowed))
         << r.why;
   }
-}
-
-TEST(GoToAddress, InitialTextIsTheCaretsAddressAndUnparsedEntriesAreRefused) {
-  EXPECT_EQ(GoToInitialText(0x1F, 16) + " " + GoToInitialText(0, 10) + " " + GoToInitialText(64, 8), "1F 0 100");
-  for (const char* t : {"", "+", "-", "1G", "8", "+-1", "100000000"})  // unparsed: OK stays disabled
-    EXPECT_FALSE(GoToTargetAllowed(ParseGoToEntry(t, t[0] == '8' ? 8 : 16, 0), 0x1000)) << t;
 }
 
 // The spin on a document of 0x20 bytes: up, down across the caret (4), stopped at 0, and an

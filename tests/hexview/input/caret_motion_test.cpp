@@ -45,9 +45,7 @@ TEST(CaretMotion, EveryMoveAtItsEdges) {
     int mods;
     CaretState to;
   } cases[] = {
-      {"Home", m, At(37, 1), Home, None, At(32, 0)},
       {"End in the numeric area takes the last digit", m, At(37, 0), End, None, At(47, 1)},
-      {"Ctrl+End", m, At(5, 1), End, Ctrl, At(100, 0, 0, -1, 4)},
       {"Left from digit 0 goes to the previous byte's last digit", m, At(5, 0), Left, None, At(4, 1)},
       {"Down on the next-to-last line lands on the end", m, At(90, 1, 0, -1, 4), Down, None, At(100, 0, 0, -1, 4)},
       {"Ctrl+Up pushes the caret up from the bottom line", m, At(68, 0, 0, -1, 2), Up, Ctrl, At(52, 0, 0, -1, 1)},

@@ -29,22 +29,20 @@ TEST(DigitEntry, Plans) {
     char ch;
     int radix, mode;
     int32_t caret, length;
-    bool selection;
     int digitIndex;
     uint8_t byteAtCaret;
     const char* plan;
   } cases[] = {
-      {"insert: the top nibble, digit entry on", '4', kRadixHex, Ins, 0, 0, false, 0, 0, "insert 40 digit 0 mode 2"},
-      {"overwrite mode, low nibble", 'F', kRadixHex, Ovr, 3, 9, false, 1, 0x5C, "overwrite 5F digit 1 mode 1"},
-      {"nothing to overwrite at the end of data", '7', kRadixHex, Ovr, 9, 9, false, 0, 0, "insert 70 digit 0 mode 1"},
-      {"binary 1 inserted is the top bit", '1', kRadixBinary, Ins, 0, 0, false, 0, 0, "insert 80 digit 0 mode 2"},
-      {"binary, the lowest bit", '0', kRadixBinary, Dig, 0, 1, false, 7, 0xFF, "overwrite FE digit 7 mode 2"},
-      {"an octal digit opens the dialog", '7', kRadixOctal, Ins, 0, 0, false, 0, 0, "dialog"},
-      {"minus in signed decimal", '-', kRadixSigned, Ovr, 0, 0, false, 0, 0, "dialog"},
+      {"insert: the top nibble, digit entry on", '4', kRadixHex, Ins, 0, 0, 0, 0, "insert 40 digit 0 mode 2"},
+      {"overwrite mode, low nibble", 'F', kRadixHex, Ovr, 3, 9, 1, 0x5C, "overwrite 5F digit 1 mode 1"},
+      {"nothing to overwrite at the end of data", '7', kRadixHex, Ovr, 9, 9, 0, 0, "insert 70 digit 0 mode 1"},
+      {"binary 1 inserted is the top bit", '1', kRadixBinary, Ins, 0, 0, 0, 0, "insert 80 digit 0 mode 2"},
+      {"binary, the lowest bit", '0', kRadixBinary, Dig, 0, 1, 7, 0xFF, "overwrite FE digit 7 mode 2"},
+      {"an octal digit opens the dialog", '7', kRadixOctal, Ins, 0, 0, 0, 0, "dialog"},
+      {"minus in signed decimal", '-', kRadixSigned, Ovr, 0, 0, 0, 0, "dialog"},
   };
   for (const auto& c : cases) {
-    DigitEntryPlan plan =
-        PlanDigitEntry(c.ch, c.radix, c.mode, c.caret, c.length, c.selection, c.digitIndex, c.byteAtCaret);
+    DigitEntryPlan plan = PlanDigitEntry(c.ch, c.radix, c.mode, c.caret, c.length, false, c.digitIndex, c.byteAtCaret);
     EXPECT_EQ(Describe(plan), c.plan) << c.why;
   }
 }

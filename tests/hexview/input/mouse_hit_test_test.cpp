@@ -26,7 +26,6 @@ TEST(MouseHitTest, AreasEdgesScrollAndBinaryCells) {
       {"ruler lands on the first visible line", X(3), 3, {1, 0, 0}},
       {"last ANSI cell", X(63), Y(1), {15, 0, 1}},
       {"separator belongs to the line's last byte in area 1", X(64), Y(2), {31, 0, 1}},
-      {"last UTF-16 cell", X(80), Y(1), {15, 0, 2}},
       {"right of the UTF-16 area", X(81), Y(2), {31, 0, 2}},
       {"below the end of data", X(20), Y(7), {100, 0, 0}},
   };
@@ -52,8 +51,6 @@ TEST(MouseHitTest, DragScrollsOneStepPerMessage) {
   EXPECT_EQ(DragScroll(m, 63, Y(2)).column * 10 + DragScroll(m, m.clientWidth + 1, Y(2)).column, 46);
   m.scrollLine = 10;  // the last possible first line
   EXPECT_EQ(DragScroll(m, inside, m.clientHeight + 1).line, 10);
-  const ViewMetrics oneLine = Metrics(200, 1, 20);
-  EXPECT_EQ(DragScroll(oneLine, inside, oneLine.clientHeight + 50).line, 0);
   EXPECT_EQ(ClampToClient(m, -5, 1000).x * 1000 + ClampToClient(m, -5, 1000).y, m.clientHeight - 1);
 }
 

@@ -89,10 +89,7 @@ TEST(DumpPaint, DoubleByteCharactersAtLineEndsAndWindowEdges) {
   EXPECT_EQ(At(c, 448, 16) + At(c, 456, 16) + Addresses(c, 1), "A #141 [456,16,464,32]00000010");
   // The paint reads the lines the client height holds plus one byte, so the last
   // visible byte pairs with the byte after it (rows 1-9, the last one cut).
-  Bytes bytes(143, 'A');
-  bytes.push_back(0x93);
-  bytes.push_back(0xFA);
-  auto doc = PaintDocument(bytes);
+  auto doc = PaintDocument(Of(std::string(143, 'A') + "\x93\xFA"));
   doc->clientHeight = 150;
   c = PaintRecorded(*doc, ClientOf(*doc));
   EXPECT_EQ(At(c, 576, 144), "日 #193 [576,144,584,150] | 日 #7F80C8 [584,144,592,150]");

@@ -6,7 +6,6 @@
 #include <tuple>
 
 #include "hexview/render/view_resources_win.h"
-#include "hexview/render/view_scroll_win.h"
 #include "hexview/view_fixture_win.h"
 #include "support/emf_records_win.h"
 #include "support/render_recording.h"
