@@ -20,6 +20,7 @@ TEST(StatusText, Cases) {
   const StatusCase cases[] = {
       {"Intel order", 0x00, 0x10, -1, {0x41, 0x42, 0x43, 0x44}, "ｱﾄﾞﾚｽ=00000010,WORD=4241,DWORD=44434241"},
       {"three bytes left: WORD only", 0x00, 7, -1, {0x01, 0x02, 0x03}, "ｱﾄﾞﾚｽ=00000007,WORD=201"},
+      {"two bytes left: WORD only", 0x00, 8, -1, {0x01, 0x02}, "ｱﾄﾞﾚｽ=00000008,WORD=201"},
       {"end of data", 0x00, 10, -1, {}, "ｱﾄﾞﾚｽ=0000000A"},
       {"signed decimal, both signs",
        0x04,
