@@ -25,13 +25,13 @@ TEST(RadixValue, TextsBecomeUnitBytesOrDoNotParse) {
     int radix, unit, order;
     Bytes bytes;  // empty: the text does not parse
   } rows[] = {
-      {"FF", 0, kUnitWord, kOrderMotorola, {0x00, 0xFF}},
       {"-1", 4, kUnitDword, kOrderIntel, {0xFF, 0xFF, 0xFF, 0xFF}},
       {"300", 3, kUnitByte, kOrderMotorola, {0x2C}},  // the low byte; no order
       {"12345678", 0, kUnitDword, kOrderMotorola, {0x12, 0x34, 0x56, 0x78}},
-      {"100000001", 2, kUnitWord, kOrderIntel, {0x01, 0x01}},
+      {"FF", 0, kUnitWord, kOrderMotorola, {0x00, 0xFF}}, {"100000001", 2, kUnitWord, kOrderIntel, {0x01, 0x01}},
       {"-2147483648", 4, kUnitDword, kOrderIntel, {0x00, 0x00, 0x00, 0x80}},  // the spin reaches it
-      {"", 0, 0, 0, {}}, {"8", 1, 0, 0, {}}, {"-1", 3, 0, 0, {}}, {"100000000", 0, 0, 0, {}}, {"-2147483649", 4, 0, 0, {}},
+      {"", 0, 0, 0, {}}, {"8", 1, 0, 0, {}}, {"-1", 3, 0, 0, {}}, {"100000000", 0, 0, 0, {}},
+      {"-2147483649", 4, 0, 0, {}},
   };
   for (const auto& r : rows) {
     int32_t value = 0;
