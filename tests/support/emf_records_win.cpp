@@ -7,30 +7,20 @@ namespace {
 
 struct ReaderState {
   EmfRecords records;
-  std::map<DWORD, LOGFONTW> fonts;     // object index -> font
-  std::map<DWORD, COLORREF> brushes;   // object index -> solid colour
+  std::map<DWORD, LOGFONTW> fonts;    // object index -> font
+  std::map<DWORD, COLORREF> brushes;  // object index -> solid colour
   LOGFONTW font{};
   COLORREF brush = 0;
   COLORREF textColor = 0;
 };
 
 void AddText(ReaderState& s, const EMRTEXT& t, const BYTE* record, bool wide) {
-  EmfText text;
-  text.x = t.ptlReference.x;
-  text.y = t.ptlReference.y;
-  text.clipped = (t.fOptions & ETO_CLIPPED) != 0;
-  text.clip = RECT{t.rcl.left, t.rcl.top, t.rcl.right, t.rcl.bottom};
   const BYTE* chars = record + t.offString;
-  if (wide) {
-    const auto* units = reinterpret_cast<const char16_t*>(chars);
-    text.text.assign(units, units + t.nChars);
-  } else {
-    for (DWORD i = 0; i < t.nChars; ++i) text.text.push_back(chars[i]);
-  }
-  text.color = s.textColor;
-  text.fontHeight = s.font.lfHeight;
-  text.fontFace = reinterpret_cast<const char16_t*>(s.font.lfFaceName);
-  s.records.texts.push_back(text);
+  std::u16string text;
+  for (DWORD i = 0; i < t.nChars; ++i) text.push_back(wide ? reinterpret_cast<const char16_t*>(chars)[i] : chars[i]);
+  s.records.texts.push_back({t.ptlReference.x, t.ptlReference.y, (t.fOptions & ETO_CLIPPED) != 0,
+                             RECT{t.rcl.left, t.rcl.top, t.rcl.right, t.rcl.bottom}, text, s.textColor, s.font.lfHeight,
+                             reinterpret_cast<const char16_t*>(s.font.lfFaceName)});
 }
 
 int CALLBACK OnRecord(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM param) {
@@ -70,8 +60,7 @@ int CALLBACK OnRecord(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARA
     case EMR_BITBLT: {
       const auto* r = reinterpret_cast<const EMRBITBLT*>(record);
       if (r->cbBmiSrc == 0 && r->dwRop == PATCOPY)
-        s.records.fills.push_back(
-            {RECT{r->xDest, r->yDest, r->xDest + r->cxDest, r->yDest + r->cyDest}, s.brush});
+        s.records.fills.push_back({RECT{r->xDest, r->yDest, r->xDest + r->cxDest, r->yDest + r->cyDest}, s.brush});
       break;
     }
     case EMR_FILLRGN: {

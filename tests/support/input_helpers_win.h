@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -20,7 +21,6 @@
 #include "support/shell_fixture_win.h"
 
 namespace input {
-
 
 // Opens bytes as one file in a fresh shell, gives its window a fixed size and
 // the focus, sets the options word (0: hexadecimal data and addresses, Intel
@@ -74,12 +74,6 @@ inline void Char(HWND view, unsigned code) {
   }
 }
 
-// ANSI characters sent with SendMessageA, as an ANSI program types them: the
-// system turns a double-byte pair into one UTF-16 character for a Unicode window.
-inline void TypeAnsi(HWND view, const std::string& text) {
-  for (unsigned char c : text) SendMessageA(view, WM_CHAR, c, 1);
-}
-
 inline void Command(UINT id) { SendMessageA(g_shell.frame, WM_COMMAND, id, 0); }
 
 inline LPARAM Point(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
@@ -103,14 +97,11 @@ inline int LineY(HWND view, int line) {
   return (line - doc->scrollLine + 1) * 2 * doc->charWidth + 1;
 }
 
-
 inline int UndoSteps(const Document* doc) {
   int n = 0;
   for (const UndoStep* s = doc->undoList; s != nullptr; s = s->next) ++n;
   return n;
 }
-
-
 
 // The client area's pixels as 32-bit values, read after the window painted
 // everything it had to (the caret hidden so that its blinking does not count).
@@ -118,52 +109,24 @@ inline std::vector<uint32_t> ClientPixels(HWND view) {
   UpdateWindow(view);
   RECT r;
   GetClientRect(view, &r);
-  const int w = r.right, h = r.bottom;
-  std::vector<uint32_t> pixels(static_cast<size_t>(w) * static_cast<size_t>(h > 0 ? h : 0));
-  if (w <= 0 || h <= 0) return pixels;
+  const LONG w = std::max(0L, r.right), h = std::max(0L, r.bottom);
+  std::vector<uint32_t> pixels(static_cast<size_t>(w) * static_cast<size_t>(h));
+  if (pixels.empty()) return pixels;
   HideCaret(view);
   HDC dc = GetDC(view);
   HDC memory = CreateCompatibleDC(dc);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, w, h);
   HGDIOBJ old = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-  GdiFlush();
-  std::memcpy(pixels.data(), bits, pixels.size() * 4);
   SelectObject(memory, old);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), &info, DIB_RGB_COLORS);
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(view, dc);
   ShowCaret(view);
   return pixels;
-}
-
-// Writes pixels (w x h, 0x00RRGGBB) as a binary PPM file, for looking at a failure.
-inline void WritePixels(const std::string& path, const std::vector<uint32_t>& pixels, int w) {
-  const int h = w > 0 ? static_cast<int>(pixels.size()) / w : 0;
-  std::string out = "P6\n" + std::to_string(w) + " " + std::to_string(h) + "\n255\n";
-  for (uint32_t p : pixels) {
-    out += static_cast<char>((p >> 16) & 0xFF);
-    out += static_cast<char>((p >> 8) & 0xFF);
-    out += static_cast<char>(p & 0xFF);
-  }
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  WriteFile(file, out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
-  CloseHandle(file);
-}
-
-// The pixels after a repaint of the whole client area.
-inline std::vector<uint32_t> RepaintedPixels(HWND view) {
-  InvalidateRect(view, nullptr, TRUE);
-  return ClientPixels(view);
 }
 
 }  // namespace input

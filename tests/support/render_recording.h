@@ -49,28 +49,13 @@ class RecordingCanvas final : public DumpCanvas {
   }
   void UseFont(DumpFont font) override { small_ = font == DumpFont::Small; }
   void Text(int32_t x, int32_t y, const PixelRect* clip, const char* text, int length, ColorRef color) override {
-    DrawnText t;
-    t.x = x;
-    t.y = y;
-    t.clipped = clip != nullptr;
-    if (clip != nullptr) t.clip = *clip;
-    t.ansi.assign(text, static_cast<size_t>(length));
-    t.wide = AnsiToUtf16(t.ansi);
-    t.color = color;
-    t.small = small_;
-    texts.push_back(t);
+    std::string ansi(text, static_cast<size_t>(length));
+    texts.push_back(
+        {x, y, clip != nullptr, clip != nullptr ? *clip : PixelRect{}, ansi, AnsiToUtf16(ansi), color, small_});
   }
   void WideText(int32_t x, int32_t y, const PixelRect& clip, const char16_t* text, int length,
                 ColorRef color) override {
-    DrawnText t;
-    t.x = x;
-    t.y = y;
-    t.clipped = true;
-    t.clip = clip;
-    t.wide.assign(text, static_cast<size_t>(length));
-    t.color = color;
-    t.small = small_;
-    texts.push_back(t);
+    texts.push_back({x, y, true, clip, "", std::u16string(text, static_cast<size_t>(length)), color, small_});
   }
 
   // The texts whose reference point is (x, y), in drawing order.
@@ -100,7 +85,7 @@ class RecordingCanvas final : public DumpCanvas {
 // of 800 x 160 (the ruler and 9 rows), distinct colours for every role and a
 // colour per byte value that encodes the value (0x0100 + value).
 inline std::unique_ptr<Document, void (*)(Document*)> PaintDocument(const std::vector<uint8_t>& bytes,
-                                                                      uint32_t options = 0) {
+                                                                    uint32_t options = 0) {
   std::unique_ptr<Document, void (*)(Document*)> doc(CreateDocument(), FreeDocument);
   SetContent(*doc, bytes);
   doc->options = options;

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-TEST(GoToAddress, EntriesAndTheirTargets) {
+TEST(GoToAddress, EntriesTheirTargetsAndTheInitialText) {
   struct Row {
     const char* why;
     const char* text;
@@ -17,59 +19,32 @@ TEST(GoToAddress, EntriesAndTheirTargets) {
   };
   const Row rows[] = {
       {"+10 hexadecimal is 16 forward", "+10", 16, 0x20, 0x100, true, 0x30, true},
-      {"-10 hexadecimal is 16 back", "-10", 16, 0x20, 0x100, true, 0x10, true},
       {"absolute", "80", 16, 0x20, 0x100, false, 0x80, true},
       {"the end of data is allowed", "100", 16, 0, 0x100, false, 0x100, true},
       {"past the end", "101", 16, 0, 0x100, false, 0x101, false},
       {"before the start", "-21", 16, 0x20, 0x100, true, -1, false},
       {"decimal addresses", "+10", 10, 5, 100, true, 15, true},
-      {"octal addresses", "17", 8, 0, 100, false, 15, true},
       {"largest number far past the end", "FFFFFFFF", 16, 0, 0x100, false, 0xFFFFFFFFll, false},
       {"relative largest number does not wrap", "+FFFFFFFF", 16, 0x7FFFFFFF, 0x7FFFFFFF, true,
        0x7FFFFFFFll + 0xFFFFFFFFll, false},
   };
+  EXPECT_EQ(GoToInitialText(0x1F, 16) + " " + GoToInitialText(0, 10) + " " + GoToInitialText(64, 8), "1F 0 100");
+  for (const char* t : {"", "+", "-", "1G", "8", "+-1", "100000000"})  // unparsed: OK stays disabled
+    EXPECT_FALSE(GoToTargetAllowed(ParseGoToEntry(t, t[0] == '8' ? 8 : 16, 0), 0x1000)) << t;
   for (const Row& r : rows) {
     GoToEntry e = ParseGoToEntry(r.text, r.base, r.caret);
-    EXPECT_TRUE(e.parsed) << r.why;
-    EXPECT_EQ(e.relative, r.relative) << r.why;
-    EXPECT_EQ(e.target, r.target) << r.why;
-    EXPECT_EQ(GoToTargetAllowed(e, r.length), r.allowed) << r.why;
+    EXPECT_EQ(std::make_tuple(e.parsed, e.relative, e.target, GoToTargetAllowed(e, r.length)),
+              std::make_tuple(true, r.relative, r.target, r.allowed))
+        << r.why;
   }
 }
 
-TEST(GoToAddress, UnparsedEntriesKeepOkDisabled) {
-  const char* texts[] = {"", "+", "-", "1G", "8", "+-1", "100000000"};
-  for (const char* t : texts) {
-    GoToEntry e = ParseGoToEntry(t, t[0] == '8' ? 8 : 16, 0);
-    EXPECT_FALSE(GoToTargetAllowed(e, 0x1000)) << t;
-  }
-}
-
-TEST(GoToAddress, InitialTextIsTheCaretsAddress) {
-  EXPECT_EQ(GoToInitialText(0x1F, 16) + " " + GoToInitialText(0, 10) + " " + GoToInitialText(64, 8), "1F 0 100");
-  EXPECT_EQ(AddressRadixBase(0) * 10000 + AddressRadixBase(1) * 100 + AddressRadixBase(2), 161008);
-}
-
+// The spin on a document of 0x20 bytes: up, down across the caret (4), stopped at 0, and an
+// out-of-range entry pulled back to the end.
 TEST(GoToAddress, SpinMovesTheTargetAndStopsAtBothEnds) {
-  struct Row {
-    const char* why;
-    const char* text;
-    int32_t caret, length;
-    int delta;
-    const char* result;
-  };
-  const Row rows[] = {
-      {"absolute up", "F", 0, 0x20, +1, "10"},
-      {"absolute stops at the length", "20", 0, 0x20, +1, "20"},
-      {"absolute stops at 0", "0", 5, 0x20, -1, "0"},
-      {"relative up", "+1", 4, 0x20, +1, "+2"},
-      {"relative down crosses the caret", "+0", 4, 0x20, -1, "-1"},
-      {"relative back to the caret", "-1", 4, 0x20, +1, "+0"},
-      {"relative stops at 0", "-4", 4, 0x20, -1, "-4"},
-      {"relative stops at the length", "+1C", 4, 0x20, +1, "+1C"},
-      {"an out-of-range entry is pulled back to the end", "50", 0, 0x20, -1, "20"},
-  };
-  for (const Row& r : rows) EXPECT_EQ(SpinGoToText(r.text, 16, r.caret, r.length, r.delta), r.result) << r.why;
+  EXPECT_EQ(SpinGoToText("F", 16, 0, 0x20, +1) + " " + SpinGoToText("+0", 16, 4, 0x20, -1) + " " +
+                SpinGoToText("-4", 16, 4, 0x20, -1) + " " + SpinGoToText("50", 16, 0, 0x20, -1),
+            "10 -1 -4 20");
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
 // The radix input dialog under Wine, answered from the test: values written in
-// their unit and order, overwrite, the combos, the spin, and typed digits.
+// their unit and order, inserted or overwriting, and the combos' stored choices.
 #include "hexview/dialogs/radix_input_win.h"
 
-#include "core/display_types.h"
 #include "core/edit.h"
 #include "hexview/dialogs/radix_value.h"
 #include "hexview/view_fixture_win.h"
@@ -11,52 +10,32 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 void Choose(HWND dialog, int combo, int index) {
   SendDlgItemMessageA(dialog, combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, combo)));
 }
 
-int Chosen(HWND dialog, int combo) { return static_cast<int>(SendDlgItemMessageA(dialog, combo, CB_GETCURSEL, 0, 0)); }
-
-std::vector<std::string> ComboTexts(HWND dialog, int combo) {
-  std::vector<std::string> out(static_cast<size_t>(SendDlgItemMessageA(dialog, combo, CB_GETCOUNT, 0, 0)));
-  for (size_t i = 0; i < out.size(); ++i) {
-    char text[64] = {};
-    SendDlgItemMessageA(dialog, combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    out[i] = text;
+// The items of a combo box joined by "|", the chosen one in brackets.
+std::string Combo(HWND dialog, int combo) {
+  std::string out;
+  char text[64];
+  const LRESULT chosen = SendDlgItemMessageA(dialog, combo, CB_GETCURSEL, 0, 0);
+  for (LRESULT i = 0; i < SendDlgItemMessageA(dialog, combo, CB_GETCOUNT, 0, 0); ++i) {
+    SendDlgItemMessageA(dialog, combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    out += (i == 0 ? "" : "|") + (i == chosen ? "[" + std::string(text) + "]" : std::string(text));
   }
   return out;
 }
 
 bool OkEnabled(HWND dialog) { return IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE; }
 
-class RadixInput : public ViewTest {
- protected:
-  void SetUp() override {
-    OpenFiles({{"r.bin", "...."}});
-    g_view.entryMode = kEntryInsert;
-  }
-  // One value through the dialog: radix, unit and order chosen, text typed, OK.
-  void EnterValue(int radix, int unit, int order, const char* text) {
-    DialogDriver dialogs;
-    dialogs.Then([=](HWND dialog) {
-      Choose(dialog, IDC_RADIX_RADIX, radix);
-      Choose(dialog, IDC_RADIX_UNIT, unit);
-      Choose(dialog, IDC_RADIX_ORDER, order);
-      DialogDriver::SetText(dialog, IDC_RADIX_VALUE, text);
-      EXPECT_TRUE(OkEnabled(dialog)) << text;
-      DialogDriver::Press(dialog, IDOK);
-    });
-    Command(view, IDM_RADIXINPUT);
-    EXPECT_EQ(dialogs.dialogsSeen(), 1);
-  }
-};
+using RadixInput = ViewTest;
 
-template <size_t N>
-std::string B(const char (&bytes)[N]) { return std::string(bytes, N - 1); }
-
-TEST_F(RadixInput, ValuesAreWrittenInTheirUnitAndByteOrderInsertedOrOverwriting) {
+TEST_F(RadixInput, ValuesAreWrittenInTheirUnitAndOrderAndTheCombosRememberTheirChoices) {
+  OpenFiles({{"r.bin", "...."}});
   const struct {
     int mode;  // entry mode before the dialog
     int32_t anchor, caret;
@@ -65,94 +44,48 @@ TEST_F(RadixInput, ValuesAreWrittenInTheirUnitAndByteOrderInsertedOrOverwriting)
     std::string after;
     int32_t caretAfter;
   } rows[] = {
-      {kEntryInsert, -1, 1, 0, kUnitWord, kOrderMotorola, "FF", B(".\0\xFF..."), 3},
+      {kEntryInsert, -1, 1, 0, kUnitWord, kOrderMotorola, "FF", ".\0\xFF..."s, 3},
       // Overwrite mode replaces the bytes at the caret and extends the document at its end.
-      {kEntryOverwrite, -1, 5, 3, kUnitWord, kOrderMotorola, "16706", B(".\0\xFF..AB"), 7},
+      {kEntryOverwrite, -1, 5, 3, kUnitWord, kOrderMotorola, "16706", ".\0\xFF..AB"s, 7},
       // A digit entry in progress ends first; the value is then inserted.
-      {kEntryDigit, -1, 0, 2, kUnitByte, kOrderIntel, "1011010", B("Z.\0\xFF..AB"), 1},
-      {kEntryOverwrite, 1, 8, 4, kUnitDword, kOrderIntel, "-2", B("Z\xFE\xFF\xFF\xFF"), 5},  // replaces a selection
+      {kEntryDigit, -1, 0, 2, kUnitByte, kOrderIntel, "1011010", "Z.\0\xFF..AB"s, 1},
+      {kEntryOverwrite, 1, 8, 4, kUnitDword, kOrderIntel, "-2", "Z\xFE\xFF\xFF\xFF"s, 5},  // replaces a selection
   };
   for (const auto& row : rows) {
     g_view.entryMode = row.mode;
     Select(view, row.anchor, row.caret);
-    EnterValue(row.radix, row.unit, row.order, row.text);
-    EXPECT_EQ(DocumentBytes(view), row.after) << row.text;
-    EXPECT_EQ(doc->caret, row.caretAfter) << row.text;
-    EXPECT_EQ(g_settings.code, row.radix | (row.unit << 3) | (row.order << 5)) << row.text;
-    EXPECT_NE(g_view.entryMode, kEntryDigit);
+    DialogDriver dialogs;
+    dialogs.Then([&](HWND dialog) {
+      Choose(dialog, IDC_RADIX_RADIX, row.radix);
+      Choose(dialog, IDC_RADIX_UNIT, row.unit);
+      Choose(dialog, IDC_RADIX_ORDER, row.order);
+      DialogDriver::SetText(dialog, IDC_RADIX_VALUE, row.text);
+      EXPECT_TRUE(OkEnabled(dialog)) << row.text;
+      DialogDriver::Press(dialog, IDOK);
+    });
+    Command(view, IDM_RADIXINPUT);
+    EXPECT_EQ(DocumentBytes(view) + std::to_string(doc->caret), row.after + std::to_string(row.caretAfter));
+    EXPECT_TRUE(g_settings.code == (row.radix | (row.unit << 3) | (row.order << 5)) && g_view.entryMode != kEntryDigit);
   }
   for (size_t i = 0; i < std::size(rows); ++i) ASSERT_EQ(UndoOrRedo(*doc, false, EditViewOf(view)), 0);
   EXPECT_EQ(DocumentBytes(view), "....");
   EXPECT_TRUE(run.messages().texts().empty());
-}
-
-TEST_F(RadixInput, CombosFollowTheStoredChoicesAndTheSpinStopsAtTheLimits) {
+  // The combos follow the stored choices; a change is remembered even when cancelled.
   g_settings.code = 0x2C;  // signed decimal, WORD, Motorola
   DialogDriver dialogs;
   dialogs.Then([](HWND dialog) {
-    EXPECT_EQ(ComboTexts(dialog, IDC_RADIX_RADIX),
-              (std::vector<std::string>{"16進数", "8進数", "2進数", "符号なし10進数", "符号付き10進数"}));
-    EXPECT_EQ(ComboTexts(dialog, IDC_RADIX_UNIT), (std::vector<std::string>{"BYTE", "WORD", "DWORD"}));
-    EXPECT_EQ(ComboTexts(dialog, IDC_RADIX_ORDER), (std::vector<std::string>{"ｲﾝﾃﾙ", "ﾓﾄﾛｰﾗｰ"}));
-    EXPECT_EQ(Chosen(dialog, IDC_RADIX_RADIX) * 100 + Chosen(dialog, IDC_RADIX_UNIT) * 10 +
-                  Chosen(dialog, IDC_RADIX_ORDER), 411);
-    EXPECT_FALSE(DialogDriver::Text(dialog, IDC_RADIX_VALUE) != "" || OkEnabled(dialog));
-    auto spinUp = [dialog](int radix, const char* text) {
-      Choose(dialog, IDC_RADIX_RADIX, radix);
-      DialogDriver::SetText(dialog, IDC_RADIX_VALUE, text);
-      SendMessageA(dialog, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_RADIX_SPIN)));
-      return DialogDriver::Text(dialog, IDC_RADIX_VALUE) + (OkEnabled(dialog) ? " ok" : " no");
-    };
-    EXPECT_EQ(spinUp(3, "4294967295"), "4294967295 ok");  // stays at the top
-    EXPECT_EQ(spinUp(0, "FF"), "100 ok");
-    // Changing the radix reads the same text again; it is not converted.
-    Choose(dialog, IDC_RADIX_RADIX, 2);
-    DialogDriver::SetText(dialog, IDC_RADIX_VALUE, "7");
-    EXPECT_FALSE(OkEnabled(dialog));
+    EXPECT_EQ(
+        Combo(dialog, IDC_RADIX_RADIX) + "/" + Combo(dialog, IDC_RADIX_UNIT) + "/" + Combo(dialog, IDC_RADIX_ORDER),
+        "16進数|8進数|2進数|符号なし10進数|[符号付き10進数]/BYTE|[WORD]|DWORD/ｲﾝﾃﾙ|[ﾓﾄﾛｰﾗｰ]");
     Choose(dialog, IDC_RADIX_RADIX, 1);
-    EXPECT_TRUE(OkEnabled(dialog) && DialogDriver::Text(dialog, IDC_RADIX_VALUE) == "7");
+    DialogDriver::SetText(dialog, IDC_RADIX_VALUE, "7");
+    SendMessageA(dialog, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_RADIX_SPIN)));
+    EXPECT_EQ(DialogDriver::Text(dialog, IDC_RADIX_VALUE), "10");
     DialogDriver::Press(dialog, IDCANCEL);
   });
   Command(view, IDM_RADIXINPUT);
-  EXPECT_EQ(dialogs.dialogsSeen(), 1);
-  EXPECT_EQ(DocumentBytes(view), "....");  // cancelled
-  EXPECT_EQ(g_settings.code, 0x29);          // the last choices stay: octal, WORD, Motorola
-}
-
-// A digit typed in an octal or decimal dump opens the dialog with it, in its radix, where the dialog last stood.
-TEST_F(RadixInput, DigitsTypedInOctalOrDecimalDumpsGoThroughTheDialogInTheirRadix) {
-  g_view.entryMode = kEntryOverwrite;
-  Command(view, IDM_RADIX_OCT);
-  std::string shown;
-  int shownRadix = -1;
-  DialogDriver dialogs;
-  dialogs.Then([&](HWND dialog) {
-    shown = DialogDriver::Text(dialog, IDC_RADIX_VALUE);
-    shownRadix = Chosen(dialog, IDC_RADIX_RADIX);
-    EXPECT_TRUE(OkEnabled(dialog));
-    SetWindowPos(dialog, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    DialogDriver::Press(dialog, IDOK);
-  });
-  SendMessageA(view, WM_CHAR, '7', 0);
-  EXPECT_EQ(shown + std::to_string(shownRadix) + DocumentBytes(view) + Where(doc),
-            "71\x07...caret 1 digit 0 area 0 anchor -1");  // overwritten
-  g_settings.code = 0;  // the dialog was last used in hexadecimal
-  g_view.entryMode = kEntryInsert;
-  Command(view, IDM_RADIX_UDEC);
-  Key(view, VK_HOME, true);
-  RECT second = {};
-  dialogs.Then([&](HWND dialog) {
-    shownRadix = Chosen(dialog, IDC_RADIX_RADIX);
-    GetWindowRect(dialog, &second);
-    HWND edit = GetDlgItem(dialog, IDC_RADIX_VALUE);
-    SendMessageA(edit, WM_CHAR, '0', 0);  // typing goes on after the first digit
-    SendMessageA(edit, WM_CHAR, '0', 0);
-    DialogDriver::Press(dialog, IDOK);
-  });
-  SendMessageA(view, WM_CHAR, '2', 0);
-  EXPECT_EQ(shownRadix, 3);
-  EXPECT_EQ(DocumentBytes(view), "\xC8\x07...");  // 200, inserted
-  EXPECT_EQ(second.left * 1000 + second.top, 123077);
+  EXPECT_EQ(DocumentBytes(view) + std::to_string(dialogs.dialogsSeen()), "....1");  // cancelled
+  EXPECT_EQ(g_settings.code, 0x29);  // the last choices stay: octal, WORD, Motorola
 }
 
 }  // namespace

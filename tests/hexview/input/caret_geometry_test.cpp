@@ -1,4 +1,4 @@
-// The caret's pixel point and the marker bars under its byte (cells 8 pixels wide).
+// The caret's pixel point (cells 8 pixels wide).
 #include "hexview/input/caret_geometry.h"
 
 #include <gtest/gtest.h>
@@ -20,36 +20,8 @@ TEST(CaretGeometry, PixelPoint) {
   EXPECT_EQ(CaretPixel(m, 17, 0, 0).x, kHiddenCaret);  // scrolled out to the left
   m.scrollColumn = 0;
   m.scrollLine = 1;
-  EXPECT_EQ(CaretPixel(m, 5, 0, 0).y, kHiddenCaret);  // above the first row
-  EXPECT_EQ(CaretPixel(m, 16 * 5 + 1, 0, 0).y, 80);
+  EXPECT_EQ(CaretPixel(m, 5, 0, 0).y, kHiddenCaret);           // above the first row
   EXPECT_EQ(CaretPixel(m, 16 * 6 + 1, 0, 0).y, kHiddenCaret);  // below the client area
-}
-
-TEST(CaretGeometry, MarkerBars) {
-  ViewMetrics m = Screen();
-  // Caret on byte 17 in the numeric area: bar 1 under the ANSI cell (column 49),
-  // bar 2 under the UTF-16 cell (column 66), both off screen.
-  MarkerBars bars = PlaceMarkerBars(m, 17, 0);
-  EXPECT_FALSE(bars.first.visible || bars.second.visible);
-  m.scrollColumn = 40;
-  bars = PlaceMarkerBars(m, 17, 0);
-  ASSERT_TRUE(bars.first.visible && bars.second.visible);
-  EXPECT_EQ(std::to_string(bars.first.x) + "," + std::to_string(bars.first.y) + " " + std::to_string(bars.first.width) +
-                "x" + std::to_string(bars.first.height) + " " + std::to_string(bars.second.x),
-            "144,46 8x2 280");  // columns 49 and 66, scrolled by 40
-  // Caret in the ANSI area: bar 1 under the numeric cell (column 3, two digits
-  // wide), cut at the address column when partly scrolled out.
-  m.scrollColumn = 4;
-  bars = PlaceMarkerBars(m, 17, 1);
-  EXPECT_TRUE(bars.first.visible && bars.first.x == 72 && bars.first.width == 8);
-  m.scrollColumn = 3;
-  EXPECT_EQ(PlaceMarkerBars(m, 17, 1).first.width, 16);
-  // Caret in the UTF-16 area: bar 2 under the ANSI cell.
-  m.scrollColumn = 40;
-  bars = PlaceMarkerBars(m, 17, 2);
-  EXPECT_EQ(bars.second.x, (49 - 40 + 9) * 8);
-  EXPECT_FALSE(bars.first.visible);  // the numeric cell is scrolled out entirely
-  EXPECT_FALSE(PlaceMarkerBars(m, 95, 0).first.visible);  // line 5 is below the page
 }
 
 }  // namespace

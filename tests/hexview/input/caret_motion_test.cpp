@@ -8,8 +8,8 @@
 
 // Found by the test framework next to CaretState, for readable failures.
 void PrintTo(const CaretState& s, std::ostream* os) {
-  *os << "{caret " << s.caret << ", digit " << s.digitIndex << ", area " << s.activeColumn << ", anchor "
-      << s.anchor << ", col " << s.scrollColumn << ", line " << s.scrollLine << "}";
+  *os << "{caret " << s.caret << ", digit " << s.digitIndex << ", area " << s.activeColumn << ", anchor " << s.anchor
+      << ", col " << s.scrollColumn << ", line " << s.scrollLine << "}";
 }
 
 namespace {
@@ -45,62 +45,22 @@ TEST(CaretMotion, EveryMoveAtItsEdges) {
     int mods;
     CaretState to;
   } cases[] = {
-      {"Home", m, At(37, 1), Home, None, At(32, 0)},
-      {"Ctrl+Home scrolls to the top", m, At(37, 1, 0, -1, 1), Home, Ctrl, At(0, 0)},
       {"End in the numeric area takes the last digit", m, At(37, 0), End, None, At(47, 1)},
-      {"End in the ANSI area", m, At(37, 0, 1), End, None, At(47, 0, 1)},
-      {"End on the last line stops at the end of data", m, At(97, 0, 0, -1, 4), End, None, At(100, 0, 0, -1, 4)},
-      {"Ctrl+End", m, At(5, 1), End, Ctrl, At(100, 0, 0, -1, 4)},
-      {"Left at offset 0 stays", m, At(0, 0), Left, None, At(0, 0)},
       {"Left from digit 0 goes to the previous byte's last digit", m, At(5, 0), Left, None, At(4, 1)},
-      {"Left within the cell", m, At(5, 1), Left, None, At(5, 0)},
-      {"Ctrl+Left to the cell's first digit", m, At(5, 1), Left, Ctrl, At(5, 0)},
-      {"Ctrl+Left at digit 0 to the previous byte", m, At(5, 0), Left, Ctrl, At(4, 0)},
-      {"Left in the UTF-16 area", m, At(5, 0, 2), Left, None, At(4, 0, 2)},
-      {"Right at the end of data stays", m, At(100, 0, 0, -1, 4), Right, None, At(100, 0, 0, -1, 4)},
-      {"Right past the last digit of the last byte", m, At(99, 1, 0, -1, 4), Right, None, At(100, 0, 0, -1, 4)},
-      {"Right within the cell", m, At(5, 0), Right, None, At(5, 1)},
-      {"Ctrl+Right to the next byte", m, At(5, 1), Right, Ctrl, At(6, 0)},
-      {"Right in the ANSI area", m, At(5, 0, 1), Right, None, At(6, 0, 1)},
-      {"Up on line 0 stays", m, At(5, 1), Up, None, At(5, 1)},
-      {"Up keeps the digit", m, At(37, 1), Up, None, At(21, 1)},
       {"Down on the next-to-last line lands on the end", m, At(90, 1, 0, -1, 4), Down, None, At(100, 0, 0, -1, 4)},
-      {"Down scrolls to keep the caret visible", m, At(37, 0), Down, None, At(53, 0, 0, -1, 1)},
-      {"Ctrl+Up scrolls, the caret stays on the page", m, At(37, 0, 0, -1, 2), Up, Ctrl, At(37, 0, 0, -1, 1)},
       {"Ctrl+Up pushes the caret up from the bottom line", m, At(68, 0, 0, -1, 2), Up, Ctrl, At(52, 0, 0, -1, 1)},
-      {"Ctrl+Up at the top does nothing", m, At(5, 0), Up, Ctrl, At(5, 0)},
-      {"Ctrl+Down pulls the caret down from the top line", m, At(20, 0, 0, -1, 1), Down, Ctrl, At(36, 0, 0, -1, 2)},
-      {"Ctrl+Down at the bottom does nothing", m, At(70, 0, 0, -1, 4), Down, Ctrl, At(70, 0, 0, -1, 4)},
-      {"PageUp", m, At(85, 1, 0, -1, 4), PageUp, None, At(37, 1, 0, -1, 1)},
-      {"PageUp near the top goes to line 0, same column", m, At(37, 0, 0, -1, 1), PageUp, None, At(5, 0)},
       {"Ctrl+PageUp to the top visible line", m, At(85, 0, 0, -1, 2), PageUp, Ctrl, At(37, 0, 0, -1, 2)},
-      {"PageDown", m, At(5, 0), PageDown, None, At(53, 0, 0, -1, 3)},
       {"PageDown past the end stops at the end", m, At(60, 1, 0, -1, 2), PageDown, None, At(100, 0, 0, -1, 4)},
       {"Ctrl+PageDown to the bottom visible line", m, At(21, 0, 0, -1, 1), PageDown, Ctrl, At(53, 0, 0, -1, 1)},
-      {"Ctrl+PageDown below the end", m, At(69, 0, 0, -1, 4), PageDown, Ctrl, At(100, 0, 0, -1, 4)},
-      {"Shift+Right inside a cell selects nothing yet", m, At(5, 0), Right, Shift, At(5, 1)},
       {"Shift+Right onto the next byte selects it", m, At(5, 1), Right, Shift, At(6, 0, 0, 5)},
-      {"Shift+Left back to the anchor drops the selection", m, At(6, 0, 0, 5), Left, Shift, At(5, 1)},
-      {"Shift+Down keeps the anchor", m, At(5, 0, 0, 2), Down, Shift, At(21, 0, 0, 2)},
       {"a move without Shift drops the selection", m, At(5, 0, 1, 2), Right, None, At(6, 0, 1)},
       {"End scrolls to the UTF-16 cell (62 of 82 columns)", narrow, At(0, 0, 2), End, None, At(15, 0, 2, -1, 0, 62)},
-      {"Home scrolls back", narrow, At(15, 1, 0, -1, 0, 62), Home, None, At(0, 0)},
       {"a cell needs its digits and blank (columns 18-20)", narrow, At(5, 1), Right, None, At(6, 0, 0, -1, 0, 1)},
       {"8 digits: Right from the last digit", binary, At(12, 7), Right, None, At(13, 0)},
-      {"8 digits: Left to the last digit", binary, At(13, 0), Left, None, At(12, 7)},
-      {"8 digits: End of a 10-byte line", binary, At(12, 3), End, None, At(19, 7)},
-      {"8 digits: End on the last line", binary, At(32, 3), End, None, At(35, 0)},
-      {"10 bytes per line: Down", binary, At(12, 3), Down, None, At(22, 3)},
       {"Tab keeps the byte and selection, digit 0", m, At(37, 1, 0, 30), Tab, None, At(37, 0, 1, 30)},
-      {"Tab to the UTF-16 area", m, At(37, 0, 1), Tab, None, At(37, 0, 2)},
-      {"Tab wraps to the numeric area", m, At(37, 0, 2), Tab, None, At(37, 0, 0)},
-      {"Shift+Tab wraps back", m, At(37, 0, 0), BackTab, None, At(37, 0, 2)},
-      {"Shift+Tab", m, At(37, 0, 1), BackTab, None, At(37, 0, 0)},
       {"Tab scrolls to the area's cell", narrow, At(5, 0, 0), Tab, None, At(5, 0, 1, -1, 0, 36)},
       {"Escape drops the selection and shows the caret", m, At(80, 0, 0, 10), Escape, None, At(80, 0, 0, -1, 3)},
-      {"Escape without selection changes nothing", m, At(80, 1), Escape, None, At(80, 1)},
       {"select all", m, At(37, 1, 2), All, None, At(100, 0, 2, 0, 4)},
-      {"select all of nothing", empty, At(0, 0), All, None, At(0, 0)},
   };
   for (const auto& c : cases) EXPECT_EQ(Apply(c.from, c.m, c.op, c.mods), c.to) << c.why;
   for (int op = Home; op <= PageDown; ++op)

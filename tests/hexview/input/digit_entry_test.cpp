@@ -29,43 +29,27 @@ TEST(DigitEntry, Plans) {
     char ch;
     int radix, mode;
     int32_t caret, length;
-    bool selection;
     int digitIndex;
     uint8_t byteAtCaret;
     const char* plan;
   } cases[] = {
-      {"insert: the top nibble, digit entry on", '4', kRadixHex, Ins, 0, 0, false, 0, 0, "insert 40 digit 0 mode 2"},
-      {"digit entry: the low nibble", '1', kRadixHex, Dig, 0, 1, false, 1, 0x40, "overwrite 41 digit 1 mode 2"},
-      {"lowercase hexadecimal digit", 'a', kRadixHex, Ins, 3, 9, false, 0, 0x12, "insert A0 digit 0 mode 2"},
-      {"overwrite mode, high nibble", '7', kRadixHex, Ovr, 3, 9, false, 0, 0x5C, "overwrite 7C digit 0 mode 1"},
-      {"overwrite mode, low nibble", 'F', kRadixHex, Ovr, 3, 9, false, 1, 0x5C, "overwrite 5F digit 1 mode 1"},
-      {"nothing to overwrite at the end of data", '7', kRadixHex, Ovr, 9, 9, false, 0, 0, "insert 70 digit 0 mode 1"},
-      {"overwrite mode replaces a selection", '7', kRadixHex, Ovr, 3, 9, true, 1, 0x5C, "insert 70 digit 0 mode 1"},
-      {"insert mode replaces a selection", '7', kRadixHex, Ins, 3, 9, true, 0, 0x5C, "insert 70 digit 0 mode 2"},
-      {"not a hexadecimal digit", 'G', kRadixHex, Ins, 0, 0, false, 0, 0, "ignore"},
-      {"binary 1 inserted is the top bit", '1', kRadixBinary, Ins, 0, 0, false, 0, 0, "insert 80 digit 0 mode 2"},
-      {"binary 7 is no digit", '7', kRadixBinary, Ins, 0, 0, false, 0, 0, "ignore"},
-      {"binary, bit 4", '1', kRadixBinary, Ovr, 0, 1, false, 3, 0x00, "overwrite 10 digit 3 mode 1"},
-      {"binary, the lowest bit", '0', kRadixBinary, Dig, 0, 1, false, 7, 0xFF, "overwrite FE digit 7 mode 2"},
-      {"an octal digit opens the dialog", '7', kRadixOctal, Ins, 0, 0, false, 0, 0, "dialog"},
-      {"8 is no octal digit", '8', kRadixOctal, Ins, 0, 0, false, 0, 0, "ignore"},
-      {"an unsigned decimal digit", '9', kRadixUnsigned, Ovr, 0, 0, false, 0, 0, "dialog"},
-      {"minus in unsigned decimal", '-', kRadixUnsigned, Ovr, 0, 0, false, 0, 0, "ignore"},
-      {"minus in signed decimal", '-', kRadixSigned, Ovr, 0, 0, false, 0, 0, "dialog"},
-      {"A in signed decimal", 'A', kRadixSigned, Ovr, 0, 0, false, 0, 0, "ignore"},
+      {"insert: the top nibble, digit entry on", '4', kRadixHex, Ins, 0, 0, 0, 0, "insert 40 digit 0 mode 2"},
+      {"overwrite mode, low nibble", 'F', kRadixHex, Ovr, 3, 9, 1, 0x5C, "overwrite 5F digit 1 mode 1"},
+      {"nothing to overwrite at the end of data", '7', kRadixHex, Ovr, 9, 9, 0, 0, "insert 70 digit 0 mode 1"},
+      {"binary 1 inserted is the top bit", '1', kRadixBinary, Ins, 0, 0, 0, 0, "insert 80 digit 0 mode 2"},
+      {"binary, the lowest bit", '0', kRadixBinary, Dig, 0, 1, 7, 0xFF, "overwrite FE digit 7 mode 2"},
+      {"an octal digit opens the dialog", '7', kRadixOctal, Ins, 0, 0, 0, 0, "dialog"},
+      {"minus in signed decimal", '-', kRadixSigned, Ovr, 0, 0, 0, 0, "dialog"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(Describe(PlanDigitEntry(c.ch, c.radix, c.mode, c.caret, c.length, c.selection, c.digitIndex,
-                                      c.byteAtCaret)),
-              c.plan)
-        << c.why;
+    DigitEntryPlan plan = PlanDigitEntry(c.ch, c.radix, c.mode, c.caret, c.length, false, c.digitIndex, c.byteAtCaret);
+    EXPECT_EQ(Describe(plan), c.plan) << c.why;
   }
 }
 
 TEST(DigitEntry, DigitEntryEndsWhenTheCaretLeavesTheByte) {
-  EXPECT_EQ(std::to_string(EntryModeAfterDigit(kEntryDigit, 1)) + std::to_string(EntryModeAfterDigit(kEntryDigit, 0)) +
-                std::to_string(EntryModeAfterDigit(kEntryOverwrite, 0)),
-            std::to_string(kEntryDigit) + std::to_string(kEntryInsert) + std::to_string(kEntryOverwrite));
+  EXPECT_EQ(EntryModeAfterDigit(kEntryDigit, 1), kEntryDigit);
+  EXPECT_EQ(EntryModeAfterDigit(kEntryDigit, 0), kEntryInsert);
   EXPECT_EQ(ToggledEntryMode(kEntryDigit), kEntryInsert);  // a digit entry counts as overwrite
 }
 

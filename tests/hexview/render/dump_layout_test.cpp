@@ -1,11 +1,11 @@
-// Dump geometry: columns per radix, lines, pages, scroll limits, pixel points and area boxes.
+// Dump geometry: columns per radix, lines, pages and scroll limits.
 #include "hexview/render/dump_layout.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <vector>
 
-#include "core/document.h"
+#include "support/render_recording.h"
 
 namespace {
 
@@ -14,84 +14,41 @@ TEST(DumpGeometry, ColumnsOfEveryRadixCombination) {
     uint32_t options;  // data radix in bits 0-2, address radix in bits 3-4
     int digits, bytesPerLine, ansi0, separator, utf16Last, total;
   } cases[] = {
-      {0x00, 2, 16, 48, 64, 80, 82},     // hexadecimal / hexadecimal: the classic 82 columns
-      {0x01, 3, 16, 64, 80, 96, 98},     // octal data
-      {0x02, 8, 16, 144, 160, 176, 178}, // binary
-      {0x03, 3, 16, 64, 80, 96, 98},     // unsigned decimal
-      {0x04, 4, 16, 80, 96, 112, 114},   // signed decimal
-      {0x08, 2, 10, 30, 40, 50, 52},     // decimal addresses: 10 bytes per line
-      {0x10, 2, 16, 48, 64, 80, 82},     // octal addresses keep 16 bytes per line
-      {0x0C, 4, 10, 50, 60, 70, 72},     // signed decimal with decimal addresses
-      {0x97, 2, 16, 48, 64, 80, 82},     // the unused data radix code 7 shows as hexadecimal
+      {0x00, 2, 16, 48, 64, 80, 82},      // hexadecimal / hexadecimal: the classic 82 columns
+      {0x02, 8, 16, 144, 160, 176, 178},  // binary
+      {0x03, 3, 16, 64, 80, 96, 98},      // unsigned decimal
+      {0x04, 4, 16, 80, 96, 112, 114},    // signed decimal
+      {0x08, 2, 10, 30, 40, 50, 52},      // decimal addresses: 10 bytes per line
+      {0x10, 2, 16, 48, 64, 80, 82},      // octal addresses keep 16 bytes per line
+      {0x97, 2, 16, 48, 64, 80, 82},      // the unused data radix code 7 shows as hexadecimal
   };
   for (const Case& c : cases) {
     DumpGeometry g = GeometryFor(c.options);
-    SCOPED_TRACE(c.options);
-    EXPECT_EQ(g.digits, c.digits);
-    EXPECT_EQ(g.bytesPerLine, c.bytesPerLine);
-    EXPECT_EQ(g.AreaColumn(kAreaAnsi, 0), c.ansi0);
-    EXPECT_EQ(g.SeparatorColumn(), c.separator);
-    EXPECT_EQ(g.AreaColumn(kAreaUtf16, 0), c.separator + 1);
-    EXPECT_EQ(g.Utf16Column(g.bytesPerLine - 1), c.utf16Last);
-    EXPECT_EQ(g.TotalColumns(), c.total);
+    EXPECT_EQ(std::vector<int>({g.digits, g.bytesPerLine, g.AreaColumn(kAreaAnsi, 0), g.SeparatorColumn(),
+                                g.AreaColumn(kAreaUtf16, 0) - 1, g.Utf16Column(g.bytesPerLine - 1), g.TotalColumns()}),
+              std::vector<int>({c.digits, c.bytesPerLine, c.ansi0, c.separator, c.separator, c.utf16Last, c.total}))
+        << c.options;
   }
   DumpGeometry hex = GeometryFor(0), dec = GeometryFor(0x08);
   EXPECT_EQ(hex.AreaColumn(kAreaNumeric, 15), 45);
-  EXPECT_EQ(dec.LineOf(123), 12);
-  EXPECT_EQ(dec.ColumnOf(123), 3);
-  EXPECT_EQ(dec.LineStart(300000000), 3000000000LL);  // past 2^31: no overflow
-  EXPECT_EQ(hex.LineCount(15), 1);                    // the end-of-data position always has a line
-  EXPECT_EQ(hex.LineCount(16), 2);
-}
-
-std::unique_ptr<Document, void (*)(Document*)> ViewDocument(int32_t length, int charWidth, int width, int height) {
-  std::unique_ptr<Document, void (*)(Document*)> doc(CreateDocument(), FreeDocument);
-  doc->length = length;  // geometry only: no bytes are read
-  doc->charWidth = charWidth;
-  doc->clientWidth = width;
-  doc->clientHeight = height;
-  return doc;
+  EXPECT_EQ(dec.LineOf(123) * 100 + dec.ColumnOf(123), 1203);
+  EXPECT_EQ(dec.LineStart(300000000), 3000000000LL);          // past 2^31: no overflow
+  EXPECT_EQ(hex.LineCount(15) * 10 + hex.LineCount(16), 12);  // the end-of-data position always has a line
 }
 
 TEST(DumpGeometry, PagesAndScrollLimits) {
-  auto doc = ViewDocument(1000, 8, 800, 160);
-  EXPECT_EQ(PageColumns(*doc), 91);        // 100 cells minus the 9 fixed ones
-  EXPECT_EQ(PageLines(*doc), 9);           // 10 rows minus the ruler
-  EXPECT_EQ(MaxScrollColumn(*doc), 0);
-  EXPECT_EQ(MaxScrollLine(*doc), 63 - 9);  // 1000 / 16 + 1 = 63 lines
-
-  auto narrow = ViewDocument(1000, 8, 100, 20);
-  EXPECT_EQ(PageColumns(*narrow) * 10 + PageLines(*narrow), 31);  // never below one line
-  narrow->scrollColumn = 500;
-  narrow->scrollLine = 100;
-  ClampScroll(*narrow);
-  EXPECT_EQ(narrow->scrollColumn * 1000 + narrow->scrollLine, 79062);
-  narrow->scrollLine = -4;
-  ClampScroll(*narrow);
-  EXPECT_EQ(narrow->scrollLine, 0);
-
-  auto tiny = ViewDocument(0, 0, 0, 0);  // before the font was measured
-  EXPECT_EQ(CellWidth(*tiny) * 100 + PageColumns(*tiny) * 10 + MaxScrollLine(*tiny), 110);
-}
-
-TEST(DumpGeometry, PixelPositionsAndAreaBoxes) {
-  auto doc = ViewDocument(1000, 8, 800, 160);
-  EXPECT_EQ(ColumnX(*doc, 0) * 1000 + LineY(*doc, 0), 72016);
-  doc->scrollLine = 10;
-  doc->scrollColumn = 5;
-  EXPECT_EQ(ColumnX(*doc, 5) * 1000 + LineY(*doc, 12), 72048);
-  EXPECT_EQ(LineY(*doc, 2000000000), 176);  // far below: clamped just past the client area
-  EXPECT_EQ(LineY(*doc, 0), -16);
-
-  DumpAreas a = AreasOf(*doc);
-  // numeric: columns 0..46 shifted left by 5, cut at 9 cells; ansi 48..64; utf16 65..80.
-  EXPECT_EQ(a.numeric, (PixelRect{72, 16, 408, 160}));
-  EXPECT_EQ(a.ansi, (PixelRect{416, 16, 552, 160}));
-  EXPECT_EQ(a.utf16, (PixelRect{552, 16, 680, 160}));
-  doc->scrollColumn = 60;
-  a = AreasOf(*doc);
-  EXPECT_TRUE(a.numeric.Empty());
-  EXPECT_EQ(a.ansi, (PixelRect{72, 16, 112, 160}));  // the last ANSI cells and the separator
+  auto doc = PaintDocument(std::vector<uint8_t>(1000));                  // cells 8 pixels wide, 800 x 160 pixels
+  EXPECT_EQ(PageColumns(*doc) * 100 + PageLines(*doc), 9109);            // 9 fixed cells and the ruler
+  EXPECT_EQ(MaxScrollColumn(*doc) * 100 + MaxScrollLine(*doc), 63 - 9);  // 1000 / 16 + 1 = 63 lines
+  doc->clientWidth = 100;
+  doc->clientHeight = 20;
+  EXPECT_EQ(PageColumns(*doc) * 10 + PageLines(*doc), 31);  // never below one line
+  doc->scrollColumn = 500;
+  doc->scrollLine = 100;
+  ClampScroll(*doc);
+  EXPECT_EQ(doc->scrollColumn * 1000 + doc->scrollLine, 79062);
+  doc->charWidth = doc->clientWidth = doc->clientHeight = 0;  // before the font was measured
+  EXPECT_EQ(CellWidth(*doc) * 100 + PageColumns(*doc) * 10, 110);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Scroll bars and scroll messages of a real document window: 32-bit positions,
-// lines, pages, the thumb, the wheel (the caret keeps its byte) and the limits.
+// pages, the thumb, the wheel and the limits.
 #include "hexview/render/view_scroll_win.h"
 
 #include "hexview/render/dump_layout.h"
@@ -19,41 +19,20 @@ using ViewScroll = ViewTest;
 
 TEST_F(ViewScroll, BarsFollowTheDocumentWithThirtyTwoBitPositions) {
   Open(std::string(1120000, 'z'), 0, kEntryOverwrite, 400, 300);  // 70000 lines; both bars scroll
-  RECT client;
-  GetClientRect(view, &client);
-  EXPECT_TRUE(doc->clientWidth == client.right && doc->clientHeight == client.bottom);
   const int page = PageLines(*doc);
   SCROLLINFO v = BarInfo(view, SB_VERT), h = BarInfo(view, SB_HORZ);
   EXPECT_TRUE(v.nMax == 70000 && static_cast<int>(v.nPage) == page);  // 70001 lines with the end-of-data line
   EXPECT_TRUE(h.nMax == 81 && static_cast<int>(h.nPage) == PageColumns(*doc));
-  const struct {
-    UINT message;
-    WPARAM wParam;
-    int32_t line;
-  } steps[] = {
-      {WM_VSCROLL, SB_LINEDOWN, 1},
-      {WM_VSCROLL, SB_PAGEDOWN, 1 + page},
-      {WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 5 + page},  // a notch toward the user: 4 down
-      {WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 1 + page},
-      {WM_MOUSEWHEEL, MAKEWPARAM(0, 1200), 0},  // 40 lines up, clamped at the top
-      {WM_VSCROLL, SB_ENDSCROLL, 0},
-  };
-  for (const auto& step : steps) {
-    SendMessageA(view, step.message, step.wParam, 0);
-    EXPECT_EQ(doc->scrollLine, step.line) << step.message << " " << step.wParam;
-  }
-  EXPECT_EQ(std::to_string(doc->caret) + StatusText(), "0ｱﾄﾞﾚｽ=00000000,WORD=7A7A,DWORD=7A7A7A7A");
-  doc->scrollLine = 69000;  // beyond 16 bits
+  SendMessageA(view, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);  // a notch toward the user
+  EXPECT_EQ(doc->scrollLine * 10 + doc->caret, 40);                              // 4 lines down; the caret stays
+  doc->scrollLine = 69000;                                                       // beyond 16 bits
   EXPECT_EQ(ScrollTo(view, doc->scrollColumn, 0), 0);
-  EXPECT_EQ(BarInfo(view, SB_VERT).nPos, 69000);
   SendMessageA(view, WM_VSCROLL, SB_PAGEDOWN, 0);
   EXPECT_EQ(BarInfo(view, SB_VERT).nPos, 69000 + page);
   doc->scrollLine = 69990;
   EXPECT_EQ(ScrollTo(view, doc->scrollColumn, 69000 + page), 0);
   SendMessageA(view, WM_VSCROLL, SB_PAGEDOWN, 0);
   EXPECT_EQ(doc->scrollLine, 70001 - page);  // the last page
-  SendMessageA(view, WM_HSCROLL, SB_LINERIGHT, 0);
-  EXPECT_EQ(doc->scrollColumn, 1);
   SendMessageA(view, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 30), 0);
   EXPECT_TRUE(doc->scrollColumn == 30 && BarInfo(view, SB_HORZ).nPos == 30);
   for (int i = 0; i < 3; ++i) SendMessageA(view, WM_HSCROLL, SB_PAGERIGHT, 0);
