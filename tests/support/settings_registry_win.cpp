@@ -48,7 +48,7 @@ bool TestRegistryKey::Exists(const std::string& subkey) const {
 }
 
 void TestRegistryKey::Put(const std::string& subkey, const std::string& name, ValueType type,
-                          const std::vector<uint8_t>& data) const {
+                          const std::vector<uint8_t>& data) {
   const DWORD types[] = {REG_DWORD, REG_SZ, REG_BINARY, REG_MULTI_SZ};
   HKEY key;
   ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, Full(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
@@ -60,7 +60,7 @@ void TestRegistryKey::Put(const std::string& subkey, const std::string& name, Va
   RegCloseKey(key);
 }
 
-void TestRegistryKey::Delete(const std::string& subkey, const std::string& name) const {
+void TestRegistryKey::Delete(const std::string& subkey, const std::string& name) {
   if (name.empty()) return DeleteTree(HKEY_CURRENT_USER, Full(subkey).c_str());
   HKEY key = OpenKey(Full(subkey), KEY_ALL_ACCESS);
   if (key == nullptr) return;

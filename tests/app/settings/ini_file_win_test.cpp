@@ -49,15 +49,14 @@ TEST(IniFile, ALegacyFileIsReadAndTheRegistryTakesOverAfterTheNextSave) {
   EXPECT_EQ((std::vector<int32_t>{s.options.x, s.options.y, s.options.width, s.options.height}),
             (std::vector<int32_t>{40, 30, 600, 400}));
   ASSERT_EQ(s.fileTypes.types.size(), 2u);
-  const FileType& text = s.fileTypes.types[0];
-  EXPECT_EQ(text.text + "|" + text.ext, "テキスト|*.TXT");
+  const FileType &text = s.fileTypes.types[0], &other = s.fileTypes.types[1];
+  EXPECT_EQ(text.text + "|" + text.ext + "|" + text.logfont.lfFaceName + "|" + other.text + "|" + other.ext + "|" +
+                other.logfont.lfFaceName,
+            "テキスト|*.TXT|ＭＳ 明朝|その他|*.*|ＭＳ ゴシック");
   EXPECT_EQ((std::vector<int32_t>{static_cast<int32_t>(text.view), text.logfont.lfHeight, text.logfont.lfWeight}),
             (std::vector<int32_t>{4, -20, 400}));
-  EXPECT_STREQ(text.logfont.lfFaceName, "ＭＳ 明朝");
   EXPECT_EQ((std::vector<ColorRef>{text.color[0], text.color[1], text.color[5 + 0x7F]}),
             (std::vector<ColorRef>{TestScreen().colors.windowText, 16777215, 255}));
-  EXPECT_EQ(s.fileTypes.types[1].text + "|" + s.fileTypes.types[1].ext, "その他|*.*");
-  EXPECT_STREQ(s.fileTypes.types[1].logfont.lfFaceName, "ＭＳ ゴシック");
   EXPECT_EQ(a.findHistory, (Entries{{0x4D, 0x5A}, {0, 1, 2}}));
   EXPECT_EQ(a.replaceHistory, (Entries{{0xFF, 0xFE}}));
   EXPECT_EQ(s.structures.count, kStructureCountUnset);
@@ -73,7 +72,7 @@ TEST(IniFile, ALegacyFileIsReadAndTheRegistryTakesOverAfterTheNextSave) {
   SettingsRecords next = LoadRecords(registry, ini, {}, true);
   EXPECT_EQ((std::vector<int32_t>{next.settings.margin, next.settings.code, next.options.x, next.options.width}),
             (std::vector<int32_t>{250, 9, 40, 600}));
-  ExpectSameFileTypes(s.fileTypes, next.fileTypes);
+  EXPECT_EQ(Describe(next.fileTypes), Describe(s.fileTypes));
   EXPECT_EQ(next.settings.findHistory, a.findHistory);
   EXPECT_EQ(next.structures.count, 4);
   static const char kFirst[] = "C:\\最初.bin";
