@@ -44,7 +44,6 @@ StoreKey MemoryRegistry::Open(const std::string& path, bool create) {
   if (!keys_.count(path)) {
     if (!create || failCreates.count(path)) return nullptr;
     keys_[path];
-    log_.push_back("create " + path);
   }
   open_[nextHandle_] = path;
   return reinterpret_cast<StoreKey>(nextHandle_++);
@@ -80,7 +79,6 @@ bool MemoryRegistry::WriteValue(StoreKey key, const char* name, ValueType type, 
   if (path == nullptr || failWrites.count(*path + ":" + name)) return false;
   const auto* bytes = static_cast<const uint8_t*>(data);
   keys_[*path][name] = MemoryValue{type, std::vector<uint8_t>(bytes, bytes + size)};
-  log_.push_back("write " + *path + ":" + name);
   return true;
 }
 
@@ -104,7 +102,6 @@ bool MemoryRegistry::DeleteSubkey(StoreKey parent, const char* name) {
   auto child = std::find_if(keys_.begin(), keys_.end(), [&](const auto& k) { return Below(k.first, path, false); });
   if (!keys_.count(path) || child != keys_.end() || failDeletes.count(path)) return false;
   keys_.erase(path);
-  log_.push_back("delete " + path);
   return true;
 }
 

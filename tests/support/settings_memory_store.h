@@ -1,5 +1,5 @@
-// In-memory stand-ins for the registry and the INI file, with failure injection
-// and a log of every change, for tests of the settings load and save.
+// In-memory stand-ins for the registry and the INI file, with failure injection,
+// for tests of the settings load and save.
 #pragma once
 
 #include <cstdint>
@@ -62,8 +62,6 @@ class MemoryRegistry : public RegistryStore, public RawRegistry {
   std::optional<MemoryValue> Get(const std::string& subkey, const std::string& name) const override;
 
   int openKeys() const { return static_cast<int>(open_.size()); }
-  // "write <path>:<name>", "create <path>", "delete <path>", in order.
-  const std::vector<std::string>& log() const { return log_; }
 
   // Failure injection: writes of these "<path>:<name>" values, creation of these
   // key paths ("" for the program key), closes and deletions of these key paths fail.
@@ -79,7 +77,6 @@ class MemoryRegistry : public RegistryStore, public RawRegistry {
   std::map<std::string, Values, CaseInsensitiveLess> keys_;
   std::map<uintptr_t, std::string> open_;
   uintptr_t nextHandle_ = 1;
-  std::vector<std::string> log_;
 };
 
 // An INI file held in memory; values are stored as written (no trimming).

@@ -51,12 +51,12 @@ void TestRegistryKey::Put(const std::string& subkey, const std::string& name, Va
                           const std::vector<uint8_t>& data) {
   const DWORD types[] = {REG_DWORD, REG_SZ, REG_BINARY, REG_MULTI_SZ};
   HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, Full(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                            &key, nullptr),
-            ERROR_SUCCESS);
-  EXPECT_EQ(RegSetValueExA(key, name.c_str(), 0, types[static_cast<int>(type)], data.data(),
-                           static_cast<DWORD>(data.size())),
-            ERROR_SUCCESS);
+  ASSERT_EQ(
+      RegCreateKeyExA(HKEY_CURRENT_USER, Full(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+      ERROR_SUCCESS);
+  EXPECT_EQ(
+      RegSetValueExA(key, name.c_str(), 0, types[static_cast<int>(type)], data.data(), static_cast<DWORD>(data.size())),
+      ERROR_SUCCESS);
   RegCloseKey(key);
 }
 
@@ -78,8 +78,10 @@ std::optional<MemoryValue> TestRegistryKey::Get(const std::string& subkey, const
     v->data.resize(size);
     RegQueryValueExA(key, name.c_str(), nullptr, &type, v->data.data(), &size);
     v->data.resize(size);
-    v->type = type == REG_DWORD ? ValueType::Dword : type == REG_SZ ? ValueType::String
-              : type == REG_BINARY ? ValueType::Binary : ValueType::Other;
+    v->type = type == REG_DWORD    ? ValueType::Dword
+              : type == REG_SZ     ? ValueType::String
+              : type == REG_BINARY ? ValueType::Binary
+                                   : ValueType::Other;
   }
   RegCloseKey(key);
   return v;
@@ -87,9 +89,9 @@ std::optional<MemoryValue> TestRegistryKey::Get(const std::string& subkey, const
 
 CurrentUserOverride::CurrentUserOverride(const TestRegistryKey& key) {
   HKEY root = nullptr;
-  EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.path().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root,
-                            nullptr),
-            ERROR_SUCCESS);
+  EXPECT_EQ(
+      RegCreateKeyExA(HKEY_CURRENT_USER, key.path().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root, nullptr),
+      ERROR_SUCCESS);
   EXPECT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, root), ERROR_SUCCESS);
   RegCloseKey(root);
 }

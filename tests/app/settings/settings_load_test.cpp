@@ -70,8 +70,8 @@ TEST(LoadSettings, IniSectionAndFileTypesWithTheirDefaults) {
   EXPECT_EQ((Ints{l.settings.history, l.settings.zoomed, l.options.prev}), (Ints{1, 0, 0}));
   EXPECT_EQ(Placement(l), (Ints{D, 40, 700, D}));
   // A path longer than a path buffer is ignored; so is a text, whose default comes instead.
-  l = LoadIni("[Varnel]\nftnum=2000000000\nopenpath=" + std::string(5000, 'p') + "\n[Varnel 0]\ntext=" +
-              std::string(3075, 't') + "\n");
+  l = LoadIni("[Varnel]\nftnum=2000000000\nopenpath=" + std::string(5000, 'p') +
+              "\n[Varnel 0]\ntext=" + std::string(3075, 't') + "\n");
   ASSERT_EQ(l.fileTypes.types.size(), 1u);
   EXPECT_EQ(l.settings.openpath + l.fileTypes.types[0].text + l.fileTypes.types[0].logfont.lfFaceName,
             "不明ＭＳ ゴシック");

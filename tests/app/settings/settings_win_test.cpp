@@ -37,7 +37,8 @@ struct ProgramRun {
 
 // Runs the program with arguments until its frame shows, calls shown, closes
 // the frame and answers a message box shown on the way out with answer.
-ProgramRun RunProgram(const std::string& arguments, int answer, const std::function<void()>& shown = [] {}) {
+ProgramRun RunProgram(
+    const std::string& arguments, int answer, const std::function<void()>& shown = [] {}) {
   ProgramRun run;
   PROCESS_INFORMATION info;
   if (!StartTestHost(arguments, &info)) return run;
@@ -56,8 +57,8 @@ ProgramRun RunProgram(const std::string& arguments, int answer, const std::funct
     }
   }
   DWORD code = 1;
-  run.exited = WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0 && GetExitCodeProcess(info.hProcess, &code) &&
-               code == 0;
+  run.exited =
+      WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0 && GetExitCodeProcess(info.hProcess, &code) && code == 0;
   if (!run.exited) TerminateProcess(info.hProcess, 1);
   CloseHandle(info.hProcess);
   CloseHandle(info.hThread);
