@@ -11,10 +11,10 @@ void DeleteTree(HKEY parent, const char* name) {
   HKEY key;
   if (RegOpenKeyExA(parent, name, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
   char child[256];
-  DWORD length = sizeof child;
-  while (RegEnumKeyExA(key, 0, child, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
+  for (DWORD length = sizeof child;
+       RegEnumKeyExA(key, 0, child, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+       length = sizeof child) {
     DeleteTree(key, child);
-    length = sizeof child;
   }
   RegCloseKey(key);
   RegDeleteKeyA(parent, name);
@@ -112,33 +112,12 @@ bool StartTestHost(const std::string& arguments, PROCESS_INFORMATION* info) {
   return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, info) != 0;
 }
 
-namespace {
-
-struct WindowSearch {
-  DWORD process;
-  const char* className;
-  int control;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-  auto* s = reinterpret_cast<WindowSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (owner != s->process || std::string(name) != s->className || !IsWindowVisible(window) ||
-      (s->control != 0 && GetDlgItem(window, s->control) == nullptr)) {
-    return TRUE;
-  }
-  s->found = window;
-  return FALSE;
-}
-
-}  // namespace
-
 HWND FindWindowOf(DWORD process, const char* className, int control) {
-  WindowSearch search{process, className, control, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
+       w = FindWindowExA(nullptr, w, className, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == process && IsWindowVisible(w) && (control == 0 || GetDlgItem(w, control) != nullptr)) return w;
+  }
+  return nullptr;
 }

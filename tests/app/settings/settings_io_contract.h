@@ -52,22 +52,18 @@ class SettingsIoContract : public ::testing::TestWithParam<MakeStore> {
     for (size_t b = 0; b < colors.size(); ++b) colors[b] = static_cast<uint8_t>(b * 7 + static_cast<size_t>(i));
     raw().Put(key, "color", ValueType::Binary, colors);
   }
-  // The stored value's bytes, or {0xEE} when it is missing.
-  Bytes Raw(const std::string& key, const std::string& name) {
-    return raw().Get(key, name).value_or(MemoryValue{ValueType::Other, {0xEE}}).data;
-  }
   // The stored values' bytes one after another ({0xEE} for each one missing).
   Bytes Raw(const std::string& key, std::initializer_list<const char*> names) {
     Bytes out;
     for (const char* name : names) {
-      Bytes b = Raw(key, name);
+      Bytes b = raw().Get(key, name).value_or(MemoryValue{ValueType::Other, {0xEE}}).data;
       out.insert(out.end(), b.begin(), b.end());
     }
     return out;
   }
   // The stored text up to its NUL, or "<missing>".
   std::string Text(const std::string& key, const std::string& name) {
-    Bytes b = Raw(key, name);
+    Bytes b = Raw(key, {name.c_str()});
     return b == Bytes{0xEE} ? "<missing>" : std::string(b.begin(), b.end()).c_str();
   }
   SettingsRecords Load(SettingsRecords start = {}) {
@@ -84,17 +80,9 @@ class SettingsIoContract : public ::testing::TestWithParam<MakeStore> {
   // "prev", "impos", "findnum" and "repnum", in this order.
   static std::vector<int32_t*> Fields(SettingsRecords& r) {
     AppSettings& s = r.settings;
-    return {&s.code,
-            &s.filter,
-            &s.findstat,
-            &s.history,
-            &s.margin,
-            &s.zoomed,
-            &r.options.newfile,
-            &r.options.prev,
-            &r.structures.lastUsed,
-            &s.findnum,
-            &s.repnum};
+    std::vector<int32_t*> f = {&s.code, &s.filter, &s.findstat, &s.history, &s.margin, &s.zoomed};
+    f.insert(f.end(), {&r.options.newfile, &r.options.prev, &r.structures.lastUsed, &s.findnum, &s.repnum});
+    return f;
   }
   static Ints Numbers(SettingsRecords r) {
     Ints out;
@@ -265,35 +253,37 @@ TEST_P(SettingsIoContract, HistoriesStopAtTheFirstBadEntry) {
     const char* why;
     uint32_t findnum;
     std::vector<Bytes> stored;  // findstr00, findstr01, ...
-    ValueType type;
     size_t kept;
   } rows[] = {
-      {"all read", 3, {b1, b128, b5}, ValueType::Binary, 3},
-      {"129 bytes end the history", 3, {b4, b129, b5}, ValueType::Binary, 1},
-      {"an empty value ends it", 3, {b4, {}, b5}, ValueType::Binary, 1},
-      {"absurd count stops at the first missing", 2000000000, {b4, b5}, ValueType::Binary, 2},
-      {"negative count reads nothing", 0xFFFFFFFF, {b4}, ValueType::Binary, 0},
-      {"entries stored as text are no history bytes", 2, {b4, b5}, ValueType::String, 0},
+      {"all read", 3, {b1, b128, b5}, 3},
+      {"129 bytes end the history", 3, {b4, b129, b5}, 1},
+      {"an empty value ends it", 3, {b4, {}, b5}, 1},
+      {"absurd count stops at the first missing", 2000000000, {b4, b5}, 2},
+      {"negative count reads nothing", 0xFFFFFFFF, {b4}, 0},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.why);
     Fresh();
     raw().PutDword("", "findnum", r.findnum);
-    for (size_t i = 0; i < r.stored.size(); ++i) raw().Put("find", "findstr0" + std::to_string(i), r.type, r.stored[i]);
+    for (size_t i = 0; i < r.stored.size(); ++i)
+      raw().Put("find", "findstr0" + std::to_string(i), ValueType::Binary, r.stored[i]);
     SettingsRecords l = Load();
     ASSERT_EQ(l.status, 0);
     EXPECT_EQ(l.settings.findHistory, std::vector<Bytes>(r.stored.begin(), r.stored.begin() + r.kept));
     EXPECT_EQ(l.settings.findnum, static_cast<int32_t>(r.kept));
   }
-  // The replace history has its own subkey and count.
+  // The replace history has its own subkey and count; entries stored as text are no history bytes.
   Fresh();
+  raw().PutDword("", "findnum", 1);
+  raw().PutString("find", "findstr00", "AB");
   raw().PutDword("", "repnum", 5);
   raw().Put("replace", "repstr00", ValueType::Binary, {7, 8});
   raw().Put("replace", "repstr01", ValueType::Binary, {9});
   raw().Put("replace", "findstr02", ValueType::Binary, {9});
   SettingsRecords l = Load();
   EXPECT_EQ(l.settings.replaceHistory, (std::vector<Bytes>{{7, 8}, {9}}));
-  EXPECT_EQ(l.settings.repnum, 2);
+  EXPECT_EQ((Ints{l.settings.repnum, l.settings.findnum}), (Ints{2, 0}));
+  EXPECT_TRUE(l.settings.findHistory.empty());
 }
 
 TEST_P(SettingsIoContract, SavingAsksBeforeCreatingTheKeyAsTheFlagsSay) {
@@ -326,7 +316,7 @@ TEST_P(SettingsIoContract, SavingAsksBeforeCreatingTheKeyAsTheFlagsSay) {
       EXPECT_EQ(m.buttons, MessageButtons::OkCancel);
       EXPECT_EQ(m.icon, MessageIcon::Warning);
     }
-    EXPECT_EQ(Raw("", "code") == Le32s({1}), r.written);
+    EXPECT_EQ(Raw("", {"code"}) == Le32s({1}), r.written);
     EXPECT_EQ(raw().Exists(""), r.written || r.keyExists);
     EXPECT_EQ(raw().Exists("FILETYPE9"), r.keyExists && !r.written);
   }
@@ -342,9 +332,9 @@ TEST_P(SettingsIoContract, EveryValueIsWrittenInItsFormAndSubkeysAreReplaced) {
   EXPECT_EQ(Forms("find", {"findstr00"}) + Forms("FILETYPE0", {"logfont", "color", "view"}) +
                 Forms("INFOMATION0", {"text", "infoview0000"}),
             "B2 B60 B1044 D4 S2 D4 ");
-  EXPECT_EQ(Raw("", "rect"), Le32s({10, 20, 650, 500}));
-  EXPECT_EQ(Raw("", "margin"), Le32s({5}));
-  Bytes color = Raw("FILETYPE0", "color");
+  EXPECT_EQ(Raw("", {"rect"}), Le32s({10, 20, 650, 500}));
+  EXPECT_EQ(Raw("", {"margin"}), Le32s({5}));
+  Bytes color = Raw("FILETYPE0", {"color"});
   EXPECT_EQ(Bytes(color.begin(), color.begin() + 4), Le32s({0xABCDEF}));
   EXPECT_EQ(Raw("", {"findnum", "repnum", "ftnum", "imnum"}), Le32s({1, 0, 1, 1}));
   EXPECT_EQ(Text("", "history0"), "C:\\a.bin");
@@ -377,9 +367,9 @@ TEST_P(SettingsIoContract, BuiltinTemplatesSurviveByteForByte) {
   EXPECT_EQ(Text("INFOMATION2", "text") + Text("INFOMATION2", "infotext0009"), "PEﾍｯﾀﾞﾘﾝｶのﾊﾞｰｼﾞｮﾝ");
   EXPECT_EQ(Raw("INFOMATION2", {"info", "infonum0009", "infoview0009"}), Le32s({34, 2, 0x81}));
   static const char kName[] = "PEｾｸｼｮﾝﾃｰﾌﾞﾙ";
-  EXPECT_EQ(Raw("INFOMATION3", "text"), Bytes(std::begin(kName), std::end(kName)));  // with its NUL
+  EXPECT_EQ(Raw("INFOMATION3", {"text"}), Bytes(std::begin(kName), std::end(kName)));  // with its NUL
   EXPECT_FALSE(raw().Exists("INFOMATION4"));
-  EXPECT_EQ(Raw("INFOMATION0", "offset"), Bytes{0xEE});
+  EXPECT_EQ(Raw("INFOMATION0", {"offset"}), Bytes{0xEE});
   SettingsRecords loaded = Load();
   EXPECT_EQ((Ints{loaded.structures.count, loaded.structures.minimumSize}), (Ints{4, 18}));
   EXPECT_EQ(Describe(loaded.structures), Describe(saved.structures));
