@@ -194,6 +194,28 @@ TEST_P(SettingsIoContract, FlagBitZeroDecidesWhatIsRead) {
   EXPECT_EQ(Placement(l), (Ints{D, D, D, D}));
 }
 
+// Without the program key the INI file is read; once a save has created the key, it is not.
+TEST_P(SettingsIoContract, TheRegistryTakesOverFromTheIniFileAfterASave) {
+  ini_.Load(
+      "[Varnel]\ncodedef=9\nmargin=250\nwpos0=40\nwpos2=600\nfindnum=1\n[Varnel 0]\ntext=テキスト\n"
+      "[Varnel find]\nfindstr00=4D 5A\n");
+  SettingsRecords l = Load();
+  ASSERT_EQ(l.status, 0);
+  EXPECT_EQ(Numbers(l), (Ints{9, 0, 27, 4, 250, 0, 0, 0, U, 1, 0}));
+  EXPECT_EQ(Placement(l), (Ints{40, D, 600, D}));
+  EXPECT_EQ(l.settings.findHistory, (std::vector<Bytes>{{0x4D, 0x5A}}));
+  EXPECT_FALSE(raw().Exists(""));
+  InstallBuiltinStructures(l.structures);
+  l.rect = {40, 30, 640, 430};
+  ASSERT_EQ(Save(l), 0);
+  ini_.Set("Varnel", "margin", "1");
+  SettingsRecords next = Load();
+  EXPECT_EQ(Numbers(next), Numbers(l));
+  EXPECT_EQ(Placement(next), (Ints{40, 30, 600, 400}));
+  EXPECT_EQ(Describe(next.fileTypes) + Describe(next.structures), Describe(l.fileTypes) + Describe(l.structures));
+  EXPECT_EQ(next.settings.findHistory, l.settings.findHistory);
+}
+
 TEST_P(SettingsIoContract, TheFrameRectangleIsClippedToThePrimaryScreen) {
   const struct {
     const char* why;
