@@ -222,7 +222,6 @@ TEST_P(SettingsIoContract, TheFrameRectangleIsClippedToThePrimaryScreen) {
     Ints rect, placement;
   } rows[] = {
       {"over the right and bottom edges", {900, 700, 1300, 1000}, {900, 700, 124, 68}},
-      {"over the left edge", {-200, 10, 300, 210}, {0, 10, 300, 200}},
       {"touching the edge only (another monitor)", {1024, 0, 1200, 300}, {D, D, D, D}},
       {"reversed corners", {500, 500, 100, 100}, {D, D, D, D}},
       {"extreme values", {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, {0, 0, 1024, 768}},
@@ -247,7 +246,6 @@ TEST_P(SettingsIoContract, FileTypesStopAtTheFirstMissingOrIncompleteKey) {
     size_t loaded;
   } rows[] = {
       {"FILETYPE2 missing", 5, [](C& c) { c.raw().Delete("FILETYPE2", ""); }, 2},
-      {"absurd ftnum", 2000000000, [](C&) {}, 5},
       {"negative ftnum", 0xFFFFFFFF, [](C&) {}, 0},
       {"missing color", 5, [](C& c) { c.raw().Delete("FILETYPE3", "color"); }, 3},
       {"logfont of 59 bytes", 5, [](C& c) { c.raw().Put("FILETYPE1", "logfont", ValueType::Binary, Bytes(59)); }, 1},
@@ -277,7 +275,7 @@ TEST_P(SettingsIoContract, HistoriesStopAtTheFirstBadEntry) {
     std::vector<Bytes> stored;  // findstr00, findstr01, ...
     size_t kept;
   } rows[] = {
-      {"all read", 3, {b1, b128, b5}, 3},
+      {"all read, 128 bytes at most", 3, {b1, b128, b5}, 3},
       {"129 bytes end the history", 3, {b4, b129, b5}, 1},
       {"an empty value ends it", 3, {b4, {}, b5}, 1},
       {"absurd count stops at the first missing", 2000000000, {b4, b5}, 2},

@@ -86,11 +86,9 @@ TEST(LoadSettings, IniFramePlacementStaysOnTheScreen) {
     Ints wpos, placement;
   } rows[] = {
       {"inside", {10, 20, 300, 200}, {10, 20, 300, 200}},
-      {"far down and right", {99999999, 99999999, 300, 200}, {D, D, D, D}},
       {"partly left: cut", {-100, 50, 300, 200}, {0, 50, 200, 200}},
       {"wider than the screen", {100, 0, 99999999, 200}, {100, 0, 924, 200}},
       {"position only, off screen", {5000, 10, D, D}, {D, D, D, D}},
-      {"position only, on screen", {50, 10, D, D}, {50, 10, D, D}},
       {"negative size", {10, 10, -5, 100}, {D, D, D, D}},
   };
   for (const auto& r : rows) {
