@@ -133,36 +133,29 @@ std::optional<MemoryValue> MemoryRegistry::Get(const std::string& subkey, const 
   return key->second.at(name);
 }
 
-void MemoryIni::Load(const std::string& text) {
-  std::istringstream in(text);
-  std::string line, section;
-  while (std::getline(in, line)) {
+std::optional<std::string> MemoryIni::Find(const std::string& section, const std::string& key) const {
+  std::istringstream in(text_);
+  std::optional<std::string> found;
+  bool inside = false;
+  for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     size_t eq = line.find('=');
     if (!line.empty() && line.front() == '[') {
-      section = line.substr(1, line.find(']') - 1);
-    } else if (eq != std::string::npos) {
-      Set(section, line.substr(0, eq), line.substr(eq + 1));
+      inside = SameText(line.substr(1, line.find(']') - 1), section);
+    } else if (inside && eq != std::string::npos && (key.empty() || SameText(line.substr(0, eq), key))) {
+      found = line.substr(eq + 1);
     }
   }
-}
-
-void MemoryIni::Set(const std::string& section, const std::string& key, const std::string& value) {
-  sections_[section][key] = value;
+  return found;
 }
 
 std::string MemoryIni::GetString(const char* section, const char* key, const char* defaultText, int maxLength) {
-  auto s = sections_.find(section);
-  std::string value = s != sections_.end() && s->second.count(key) ? s->second.at(key) : defaultText;
-  return value.substr(0, static_cast<size_t>(std::max(maxLength, 0)));
+  return Find(section, key).value_or(defaultText).substr(0, static_cast<size_t>(std::max(maxLength, 0)));
 }
 
 int32_t MemoryIni::GetInt(const char* section, const char* key, int32_t defaultValue) {
-  std::string text = GetString(section, key, "", 1 << 20);
+  std::string text = Find(section, key).value_or("");
   return text.empty() ? defaultValue : static_cast<int32_t>(std::strtoll(text.c_str(), nullptr, 10));
 }
 
-bool MemoryIni::HasSection(const char* section) {
-  auto s = sections_.find(section);
-  return s != sections_.end() && !s->second.empty();
-}
+bool MemoryIni::HasSection(const char* section) { return Find(section, "").has_value(); }

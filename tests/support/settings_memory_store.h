@@ -82,14 +82,15 @@ class MemoryRegistry : public RegistryStore, public RawRegistry {
 // An INI file held in memory; values are stored as written (no trimming).
 class MemoryIni : public IniReader {
  public:
-  // Parses INI text: "[section]" lines and "key=value" lines.
-  void Load(const std::string& text);
-  void Set(const std::string& section, const std::string& key, const std::string& value);
+  // Adds INI text: "[section]" lines and "key=value" lines; a later value of a key wins.
+  void Load(const std::string& text) { text_ += "\n" + text; }
 
   std::string GetString(const char* section, const char* key, const char* defaultText, int maxLength) override;
   int32_t GetInt(const char* section, const char* key, int32_t defaultValue) override;
   bool HasSection(const char* section) override;
 
  private:
-  std::map<std::string, std::map<std::string, std::string, CaseInsensitiveLess>, CaseInsensitiveLess> sections_;
+  // The last value of key in section; with key "", the value of any key of the section.
+  std::optional<std::string> Find(const std::string& section, const std::string& key) const;
+  std::string text_;
 };

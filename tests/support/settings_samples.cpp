@@ -30,13 +30,10 @@ struct Random {
   }
 };
 
-std::string Hex(const void* data, size_t size) {
-  std::string out;
-  for (const auto* b = static_cast<const uint8_t*>(data); size-- > 0; ++b) {
-    out += "0123456789ABCDEF"[*b >> 4];
-    out += "0123456789ABCDEF"[*b & 15];
-  }
-  return out;
+std::string ByteText(const void* data, size_t size) {
+  std::ostringstream out;
+  for (const auto* b = static_cast<const uint8_t*>(data); size-- > 0; ++b) out << ' ' << static_cast<int>(*b);
+  return out.str();
 }
 
 }  // namespace
@@ -95,8 +92,8 @@ SettingsRecords SampleRecords(uint32_t seed) {
 std::string Describe(const FileTypeList& list) {
   std::ostringstream out;
   for (const FileType& t : list.types) {
-    out << t.text << '|' << t.ext << '|' << t.view << '|' << Hex(&t.logfont, sizeof t.logfont) << '|'
-        << Hex(t.color, sizeof t.color) << '\n';
+    out << t.text << '|' << t.ext << '|' << t.view << '|' << ByteText(&t.logfont, sizeof t.logfont) << '|'
+        << ByteText(t.color, sizeof t.color) << '\n';
   }
   return out.str();
 }

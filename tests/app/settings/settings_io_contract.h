@@ -175,7 +175,7 @@ TEST_P(SettingsIoContract, ValuesOfTheWrongTypeOrSizeOrMissingGiveDefaults) {
 // with neither, command-line values in range stay and everything else is a default.
 TEST_P(SettingsIoContract, FlagBitZeroDecidesWhatIsRead) {
   raw().PutDword("", "history", 8);
-  ini_.Set("Varnel", "history", "2");
+  ini_.Load("[Varnel]\nhistory=2\n");
   SettingsRecords start;
   start.options.registryFlags = 2;  // /Q2
   EXPECT_EQ(Load(start).settings.history, 2);
@@ -208,7 +208,7 @@ TEST_P(SettingsIoContract, TheRegistryTakesOverFromTheIniFileAfterASave) {
   InstallBuiltinStructures(l.structures);
   l.rect = {40, 30, 640, 430};
   ASSERT_EQ(Save(l), 0);
-  ini_.Set("Varnel", "margin", "1");
+  ini_.Load("[Varnel]\nmargin=1\n");
   SettingsRecords next = Load();
   EXPECT_EQ(Numbers(next), Numbers(l));
   EXPECT_EQ(Placement(next), (Ints{40, 30, 600, 400}));

@@ -129,8 +129,7 @@ TEST(LoadHistories, IniLinesWhenTheSubkeyIsMissing) {
   ini.Load("[Varnel find]\nfindstr00=41 42,43.44\nfindstr01=ff\nrepstr00=0,  0\nrepstr01=1 100 2\n");
   std::string full = "7F";  // 128 bytes in 510 characters, one full entry
   for (int i = 1; i < 128; ++i) full += ", 7F";
-  ini.Set("Varnel find", "findstr02", full);
-  ini.Set("Varnel find", "findstr03", full + " 7F");
+  ini.Load("[Varnel find]\nfindstr02=" + full + "\nfindstr03=" + full + " 7F\n");
   StartupOptions options;
   options.iniFlags = 0;  // not consulted for the histories
   AppSettings settings;
