@@ -12,7 +12,7 @@ namespace {
 
 bool ButtonEnabled(int id) { return SendMessageA(g_shell.toolbar, TB_ISBUTTONENABLED, id, 0) != 0; }
 
-TEST(Menus, InitialStatesWithoutAndWithADocumentAndTheImages) {
+TEST(Menus, InitialStatesWithoutAndWithADocument) {
   ShellRun run;
   ASSERT_TRUE(run.Start("/Q0"));
   EXPECT_EQ(GetMenuItemCount(GetMenu(g_shell.frame)), 6);
