@@ -1,10 +1,10 @@
-// In-memory stand-ins for the registry and the INI file, with failure injection
-// and a log of every change, for tests of the settings load and save.
+// In-memory stand-ins for the registry and the INI file, with failure injection,
+// for tests of the settings load and save.
 #pragma once
 
 #include <cstdint>
 #include <map>
-#include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,14 +21,29 @@ struct MemoryValue {
   std::vector<uint8_t> data;
 };
 
-struct MemoryKeyNode {
-  std::map<std::string, MemoryValue, CaseInsensitiveLess> values;
-  std::map<std::string, std::shared_ptr<MemoryKeyNode>, CaseInsensitiveLess> subkeys;
+// Values planted and inspected behind a settings store's back. Subkeys are
+// relative to the program key ("" is the key itself, "a\\b" a nested one).
+class RawRegistry {
+ public:
+  virtual ~RawRegistry() = default;
+  virtual bool Exists(const std::string& subkey) const = 0;
+  // Writes a value (a list of texts for ValueType::Other), creating the keys on the way.
+  virtual void Put(const std::string& subkey, const std::string& name, ValueType type,
+                   const std::vector<uint8_t>& data) = 0;
+  // Deletes a value, or with name "" the subkey with everything below it.
+  virtual void Delete(const std::string& subkey, const std::string& name) = 0;
+  virtual std::optional<MemoryValue> Get(const std::string& subkey, const std::string& name) const = 0;
+
+  void PutDword(const std::string& subkey, const std::string& name, uint32_t v) {
+    Put(subkey, name, ValueType::Dword, {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)});
+  }
+  void PutString(const std::string& subkey, const std::string& name, const std::string& text) {
+    Put(subkey, name, ValueType::String, std::vector<uint8_t>(text.c_str(), text.c_str() + text.size() + 1));
+  }
 };
 
-// Paths are relative to the program key: "" is the key itself, "find" a subkey,
-// "a\\b" a nested one.
-class MemoryRegistry : public RegistryStore {
+// The program key and its subkeys, held by full path.
+class MemoryRegistry : public RegistryStore, public RawRegistry {
  public:
   StoreKey OpenProgramKey() override;
   StoreKey CreateProgramKey() override;
@@ -40,54 +55,42 @@ class MemoryRegistry : public RegistryStore {
   bool DeleteSubkey(StoreKey parent, const char* name) override;
   bool CloseKey(StoreKey key) override;
 
-  // Test side: building and inspecting the tree.
-  bool HasKey(const std::string& path) const;
-  MemoryKeyNode& Key(const std::string& path);  // creates the program key and the path
-  void SetDword(const std::string& path, const std::string& name, uint32_t value);
-  void SetString(const std::string& path, const std::string& name, const std::string& text);  // with its NUL
-  void SetValue(const std::string& path, const std::string& name, ValueType type, std::vector<uint8_t> data);
-  void RemoveValue(const std::string& path, const std::string& name);
-  void RemoveKey(const std::string& path);
-  const MemoryValue* Find(const std::string& path, const std::string& name) const;
+  bool Exists(const std::string& subkey) const override { return keys_.count(subkey) != 0; }
+  void Put(const std::string& subkey, const std::string& name, ValueType type,
+           const std::vector<uint8_t>& data) override;
+  void Delete(const std::string& subkey, const std::string& name) override;
+  std::optional<MemoryValue> Get(const std::string& subkey, const std::string& name) const override;
 
   int openKeys() const { return static_cast<int>(open_.size()); }
-  // "write <path>:<name>", "create <path>", "delete <path>", in order.
-  const std::vector<std::string>& log() const { return log_; }
 
   // Failure injection: writes of these "<path>:<name>" values, creation of these
-  // key paths ("" for the program key), closes of these key paths, deletion of
-  // these key paths fail.
-  std::set<std::string> failWrites;
-  std::set<std::string> failCreates;
-  std::set<std::string> failCloses;
-  std::set<std::string> failDeletes;
+  // key paths ("" for the program key), closes and deletions of these key paths fail.
+  std::set<std::string> failWrites, failCreates, failCloses, failDeletes;
 
  private:
-  struct OpenKey {
-    std::shared_ptr<MemoryKeyNode> node;
-    std::string path;
-  };
-  StoreKey Register(std::shared_ptr<MemoryKeyNode> node, std::string path);
-  OpenKey* Lookup(StoreKey key);
-  static std::string Join(const std::string& parent, const std::string& name);
+  using Values = std::map<std::string, MemoryValue, CaseInsensitiveLess>;
+  // Opens path (created when create is set and it is missing); null when it cannot.
+  StoreKey Open(const std::string& path, bool create);
+  const std::string* PathOf(StoreKey key) const;
+  static std::string Join(const std::string* parent, const char* name);
 
-  std::shared_ptr<MemoryKeyNode> root_;
-  std::map<uintptr_t, OpenKey> open_;
+  std::map<std::string, Values, CaseInsensitiveLess> keys_;
+  std::map<uintptr_t, std::string> open_;
   uintptr_t nextHandle_ = 1;
-  std::vector<std::string> log_;
 };
 
 // An INI file held in memory; values are stored as written (no trimming).
 class MemoryIni : public IniReader {
  public:
-  // Parses INI text: "[section]" lines and "key=value" lines.
-  void Load(const std::string& text);
-  void Set(const std::string& section, const std::string& key, const std::string& value);
+  // Adds INI text: "[section]" lines and "key=value" lines; a later value of a key wins.
+  void Load(const std::string& text) { text_ += "\n" + text; }
 
   std::string GetString(const char* section, const char* key, const char* defaultText, int maxLength) override;
   int32_t GetInt(const char* section, const char* key, int32_t defaultValue) override;
   bool HasSection(const char* section) override;
 
  private:
-  std::map<std::string, std::map<std::string, std::string, CaseInsensitiveLess>, CaseInsensitiveLess> sections_;
+  // The last value of key in section; with key "", the value of any key of the section.
+  std::optional<std::string> Find(const std::string& section, const std::string& key) const;
+  std::string text_;
 };

@@ -11,10 +11,10 @@ void DeleteTree(HKEY parent, const char* name) {
   HKEY key;
   if (RegOpenKeyExA(parent, name, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
   char child[256];
-  DWORD length = sizeof child;
-  while (RegEnumKeyExA(key, 0, child, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
+  for (DWORD length = sizeof child;
+       RegEnumKeyExA(key, 0, child, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+       length = sizeof child) {
     DeleteTree(key, child);
-    length = sizeof child;
   }
   RegCloseKey(key);
   RegDeleteKeyA(parent, name);
@@ -48,19 +48,19 @@ bool TestRegistryKey::Exists(const std::string& subkey) const {
 }
 
 void TestRegistryKey::Put(const std::string& subkey, const std::string& name, ValueType type,
-                          const std::vector<uint8_t>& data) const {
+                          const std::vector<uint8_t>& data) {
   const DWORD types[] = {REG_DWORD, REG_SZ, REG_BINARY, REG_MULTI_SZ};
   HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, Full(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                            &key, nullptr),
-            ERROR_SUCCESS);
-  EXPECT_EQ(RegSetValueExA(key, name.c_str(), 0, types[static_cast<int>(type)], data.data(),
-                           static_cast<DWORD>(data.size())),
-            ERROR_SUCCESS);
+  ASSERT_EQ(
+      RegCreateKeyExA(HKEY_CURRENT_USER, Full(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+      ERROR_SUCCESS);
+  EXPECT_EQ(
+      RegSetValueExA(key, name.c_str(), 0, types[static_cast<int>(type)], data.data(), static_cast<DWORD>(data.size())),
+      ERROR_SUCCESS);
   RegCloseKey(key);
 }
 
-void TestRegistryKey::Delete(const std::string& subkey, const std::string& name) const {
+void TestRegistryKey::Delete(const std::string& subkey, const std::string& name) {
   if (name.empty()) return DeleteTree(HKEY_CURRENT_USER, Full(subkey).c_str());
   HKEY key = OpenKey(Full(subkey), KEY_ALL_ACCESS);
   if (key == nullptr) return;
@@ -78,8 +78,10 @@ std::optional<MemoryValue> TestRegistryKey::Get(const std::string& subkey, const
     v->data.resize(size);
     RegQueryValueExA(key, name.c_str(), nullptr, &type, v->data.data(), &size);
     v->data.resize(size);
-    v->type = type == REG_DWORD ? ValueType::Dword : type == REG_SZ ? ValueType::String
-              : type == REG_BINARY ? ValueType::Binary : ValueType::Other;
+    v->type = type == REG_DWORD    ? ValueType::Dword
+              : type == REG_SZ     ? ValueType::String
+              : type == REG_BINARY ? ValueType::Binary
+                                   : ValueType::Other;
   }
   RegCloseKey(key);
   return v;
@@ -87,9 +89,9 @@ std::optional<MemoryValue> TestRegistryKey::Get(const std::string& subkey, const
 
 CurrentUserOverride::CurrentUserOverride(const TestRegistryKey& key) {
   HKEY root = nullptr;
-  EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.path().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root,
-                            nullptr),
-            ERROR_SUCCESS);
+  EXPECT_EQ(
+      RegCreateKeyExA(HKEY_CURRENT_USER, key.path().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root, nullptr),
+      ERROR_SUCCESS);
   EXPECT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, root), ERROR_SUCCESS);
   RegCloseKey(root);
 }
@@ -110,33 +112,12 @@ bool StartTestHost(const std::string& arguments, PROCESS_INFORMATION* info) {
   return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, info) != 0;
 }
 
-namespace {
-
-struct WindowSearch {
-  DWORD process;
-  const char* className;
-  int control;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-  auto* s = reinterpret_cast<WindowSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (owner != s->process || std::string(name) != s->className || !IsWindowVisible(window) ||
-      (s->control != 0 && GetDlgItem(window, s->control) == nullptr)) {
-    return TRUE;
-  }
-  s->found = window;
-  return FALSE;
-}
-
-}  // namespace
-
 HWND FindWindowOf(DWORD process, const char* className, int control) {
-  WindowSearch search{process, className, control, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
+       w = FindWindowExA(nullptr, w, className, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == process && IsWindowVisible(w) && (control == 0 || GetDlgItem(w, control) != nullptr)) return w;
+  }
+  return nullptr;
 }

@@ -14,7 +14,7 @@
 // HKEY_CURRENT_USER\Software\Halvorsk\VarnelTests\<process id>: deleted with
 // everything below it when the object is made and when it goes. Subkeys are
 // relative to it ("" is the key itself).
-class TestRegistryKey {
+class TestRegistryKey : public RawRegistry {
  public:
   TestRegistryKey();
   ~TestRegistryKey();
@@ -27,12 +27,11 @@ class TestRegistryKey {
   }
   const std::string& path() const { return path_; }
 
-  bool Exists(const std::string& subkey) const;
-  // Writes a value (a list of texts for ValueType::Other), creating the keys on the way.
-  void Put(const std::string& subkey, const std::string& name, ValueType type, const std::vector<uint8_t>& data) const;
-  // Deletes a value, or with name "" the subkey with everything below it.
-  void Delete(const std::string& subkey, const std::string& name) const;
-  std::optional<MemoryValue> Get(const std::string& subkey, const std::string& name) const;
+  bool Exists(const std::string& subkey) const override;
+  void Put(const std::string& subkey, const std::string& name, ValueType type,
+           const std::vector<uint8_t>& data) override;
+  void Delete(const std::string& subkey, const std::string& name) override;
+  std::optional<MemoryValue> Get(const std::string& subkey, const std::string& name) const override;
 
  private:
   std::string Full(const std::string& subkey) const;

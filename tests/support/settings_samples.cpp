@@ -1,79 +1,48 @@
-// Sample records and comparisons for the settings tests.
+// Sample records and their texts for the settings tests.
 #include "support/settings_samples.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
-#include <tuple>
+#include <sstream>
 
-uint32_t SampleRandom::Next() {
-  state_ ^= state_ << 13;
-  state_ ^= state_ >> 17;
-  state_ ^= state_ << 5;
-  return state_;
-}
+namespace {
 
-int32_t SampleRandom::Between(int32_t low, int32_t high) {
-  uint32_t span = static_cast<uint32_t>(high - low) + 1;
-  return low + static_cast<int32_t>(span == 0 ? Next() : Next() % span);
-}
-
-std::string SampleRandom::Text(int maxBytes) {
-  static const char* const kPieces[] = {"a", "Z", "9", " ", "_", "ｱ", "ﾟ", "あ", "漢", "ソ", "表", "\\"};
-  std::string out;
-  int target = Between(1, maxBytes);
-  while (static_cast<int>(out.size()) < target) {
-    const char* piece = kPieces[Next() % (sizeof kPieces / sizeof kPieces[0])];
-    if (static_cast<int>(out.size() + std::strlen(piece)) > target) piece = "x";
-    out += piece;
+// xorshift32, so a failing run can be repeated.
+struct Random {
+  uint32_t state;
+  uint32_t Next() {
+    state ^= state << 13;
+    state ^= state >> 17;
+    state ^= state << 5;
+    return state;
   }
-  return out;
-}
-
-FileType SampleFileType(SampleRandom& random) {
-  FileType t;
-  t.text = random.Text(60);
-  t.ext = "*." + random.Text(8);
-  t.view = static_cast<uint32_t>(random.Between(0, 0x1FF));
-  t.logfont.lfHeight = random.Between(-72, 72);
-  t.logfont.lfWidth = random.Between(0, 40);
-  t.logfont.lfEscapement = random.Between(0, 3600);
-  t.logfont.lfOrientation = random.Between(0, 3600);
-  t.logfont.lfWeight = random.Between(0, 1000);
-  uint8_t* small = &t.logfont.lfItalic;
-  for (int i = 0; i < 8; ++i) small[i] = static_cast<uint8_t>(random.Next());
-  std::string face = random.Text(31);
-  std::memcpy(t.logfont.lfFaceName, face.data(), face.size());
-  for (ColorRef& c : t.color) c = random.Next() & 0x00FFFFFF;
-  return t;
-}
-
-StructureList SampleStructures(SampleRandom& random, int count) {
-  StructureList list;
-  for (int n = 0; n < count; ++n) {
-    Structure s;
-    s.name = random.Text(40);
-    int members = random.Between(0, 12);
-    for (int i = 0; i < members; ++i) {
-      StructureMember m;
-      m.description = random.Text(30);
-      uint32_t kind = static_cast<uint32_t>(random.Between(0, 5));
-      m.byteCount = IntegerMemberSize(kind) != 0 ? IntegerMemberSize(kind) : random.Between(1, kMaxMemberBytes);
-      m.viewFlags = kind | (random.Next() & (kMemberNotEditable | kMemberMotorola | kMemberUnicode)) |
-                    (static_cast<uint32_t>(random.Between(0, 4)) << kMemberRadixShift);
-      s.members.push_back(m);
+  int32_t Between(int32_t low, int32_t high) {  // inclusive
+    return low + static_cast<int32_t>(Next() % (static_cast<uint32_t>(high - low) + 1));
+  }
+  // Shift-JIS text of 1 to maxBytes bytes mixing ASCII, half-width kana and kanji.
+  std::string Text(int maxBytes) {
+    static const char* const kPieces[] = {"a", "Z", "9", " ", "_", "ｱ", "ﾟ", "あ", "漢", "ソ", "表", "\\"};
+    std::string out;
+    for (size_t target = static_cast<size_t>(Between(1, maxBytes)); out.size() < target;) {
+      const char* piece = kPieces[Next() % 12];
+      out += out.size() + std::strlen(piece) > target ? "x" : piece;
     }
-    LayOutStructure(s);
-    list.structures.push_back(s);
+    return out;
   }
-  list.count = count;
-  list.lastUsed = random.Between(0, count);
-  UpdateMinimumSize(list);
-  return list;
+};
+
+std::string ByteText(const void* data, size_t size) {
+  std::ostringstream out;
+  for (const auto* b = static_cast<const uint8_t*>(data); size-- > 0; ++b) out << ' ' << static_cast<int>(*b);
+  return out.str();
 }
 
-AppSettings SampleSettings(SampleRandom& random) {
-  AppSettings s;
+}  // namespace
+
+SettingsRecords SampleRecords(uint32_t seed) {
+  Random random{seed};
+  SettingsRecords r;
+  r.options.registryFlags = 7;
+  AppSettings& s = r.settings;
   s.code = random.Between(0, 63);
   s.filter = random.Between(0, 65535);
   s.findstat = random.Between(0, 63);
@@ -83,45 +52,63 @@ AppSettings SampleSettings(SampleRandom& random) {
   s.openpath = "C:\\" + random.Text(80);
   s.savepath = "D:\\" + random.Text(80);
   for (auto* history : {&s.findHistory, &s.replaceHistory}) {
-    int n = random.Between(0, 6);
-    for (int i = 0; i < n; ++i) {
-      std::vector<uint8_t> entry(static_cast<size_t>(random.Between(1, 128)));
-      for (uint8_t& b : entry) b = static_cast<uint8_t>(random.Next());
-      history->push_back(entry);
+    for (int n = random.Between(0, 6); n > 0; --n) {
+      history->emplace_back(static_cast<size_t>(random.Between(1, 128)));
+      for (uint8_t& b : history->back()) b = static_cast<uint8_t>(random.Next());
     }
   }
-  return s;
-}
-
-void ExpectSameFileTypes(const FileTypeList& expected, const FileTypeList& actual) {
-  ASSERT_EQ(expected.types.size(), actual.types.size());
-  for (size_t i = 0; i < expected.types.size(); ++i) {
-    const FileType& a = expected.types[i];
-    const FileType& b = actual.types[i];
-    SCOPED_TRACE("file type " + std::to_string(i));
-    EXPECT_EQ(std::tie(a.text, a.ext, a.view), std::tie(b.text, b.ext, b.view));
-    EXPECT_EQ(std::memcmp(&a.logfont, &b.logfont, sizeof(LogFont)), 0) << "logfont bytes differ";
-    for (int c = 0; c < kColorCount; ++c) EXPECT_EQ(a.color[c], b.color[c]) << "colour " << c;
+  for (int n = random.Between(0, 5); n > 0; --n) {
+    FileType& t = r.fileTypes.types.emplace_back();
+    t.text = random.Text(60);
+    t.ext = "*." + random.Text(8);
+    t.view = static_cast<uint32_t>(random.Between(0, 0x1FF));
+    auto* font = reinterpret_cast<uint8_t*>(&t.logfont);
+    for (size_t i = 0; i < offsetof(LogFont, lfFaceName); ++i) font[i] = static_cast<uint8_t>(random.Next());
+    std::string face = random.Text(31);
+    std::memcpy(t.logfont.lfFaceName, face.data(), face.size());
+    for (ColorRef& c : t.color) c = random.Next() & 0x00FFFFFF;
   }
-}
-
-void ExpectSameStructures(const StructureList& expected, const StructureList& actual) {
-  EXPECT_EQ(std::tie(expected.count, expected.lastUsed, expected.minimumSize),
-            std::tie(actual.count, actual.lastUsed, actual.minimumSize));
-  ASSERT_EQ(expected.structures.size(), actual.structures.size());
-  for (size_t t = 0; t < expected.structures.size(); ++t) {
-    const Structure& a = expected.structures[t];
-    const Structure& b = actual.structures[t];
-    SCOPED_TRACE("template " + std::to_string(t));
-    EXPECT_EQ(std::tie(a.name, a.totalSize), std::tie(b.name, b.totalSize));
-    ASSERT_EQ(a.members.size(), b.members.size());
-    for (size_t i = 0; i < a.members.size(); ++i) {
-      const StructureMember &x = a.members[i], &y = b.members[i];
-      EXPECT_EQ(std::tie(x.description, x.offset, x.byteCount, x.viewFlags),
-                std::tie(y.description, y.offset, y.byteCount, y.viewFlags))
-          << "member " << i;
+  StructureList& list = r.structures;
+  for (list.count = random.Between(0, 6); list.structures.size() < static_cast<size_t>(list.count);) {
+    Structure& t = list.structures.emplace_back();
+    t.name = random.Text(40);
+    for (int n = random.Between(0, 12); n > 0; --n) {
+      StructureMember& m = t.members.emplace_back();
+      m.description = random.Text(30);
+      uint32_t kind = static_cast<uint32_t>(random.Between(0, 5));
+      m.byteCount = IntegerMemberSize(kind) != 0 ? IntegerMemberSize(kind) : random.Between(1, kMaxMemberBytes);
+      m.viewFlags = kind | (random.Next() & (kMemberNotEditable | kMemberMotorola | kMemberUnicode)) |
+                    (static_cast<uint32_t>(random.Between(0, 4)) << kMemberRadixShift);
     }
+    LayOutStructure(t);
   }
+  list.lastUsed = random.Between(0, list.count);
+  UpdateMinimumSize(list);
+  r.rect = {random.Between(0, 300), random.Between(0, 300), random.Between(400, 1000), random.Between(400, 700)};
+  for (int n = random.Between(0, 9); n > 0; --n) r.fileHistory.push_back("C:\\" + random.Text(40));
+  return r;
+}
+
+std::string Describe(const FileTypeList& list) {
+  std::ostringstream out;
+  for (const FileType& t : list.types) {
+    out << t.text << '|' << t.ext << '|' << t.view << '|' << ByteText(&t.logfont, sizeof t.logfont) << '|'
+        << ByteText(t.color, sizeof t.color) << '\n';
+  }
+  return out.str();
+}
+
+std::string Describe(const StructureList& list) {
+  std::ostringstream out;
+  out << list.count << ' ' << list.lastUsed << ' ' << list.minimumSize << '\n';
+  for (const Structure& s : list.structures) {
+    out << s.name << ' ' << s.totalSize << ':';
+    for (const StructureMember& m : s.members) {
+      out << ' ' << m.description << '/' << m.offset << '/' << m.byteCount << '/' << m.viewFlags;
+    }
+    out << '\n';
+  }
+  return out.str();
 }
 
 SettingsEnvironment TestScreen() {
@@ -132,11 +119,10 @@ SettingsEnvironment TestScreen() {
   return e;
 }
 
-SettingsRecords LoadRecords(RegistryStore& registry, IniReader& ini, SettingsRecords start, bool histories) {
-  SettingsRecords& r = start;
+SettingsRecords LoadRecords(RegistryStore& registry, IniReader& ini, SettingsRecords r, bool histories) {
   r.status = LoadSettings(registry, ini, TestScreen(), r.options, r.settings, r.fileTypes, r.structures);
   if (histories && r.status == 0) r.status = LoadHistories(registry, ini, r.options, r.settings);
-  return start;
+  return r;
 }
 
 int SaveRecords(RegistryStore& registry, const SettingsRecords& r) {
@@ -145,20 +131,10 @@ int SaveRecords(RegistryStore& registry, const SettingsRecords& r) {
 
 SettingsRecords SmallRecords() {
   SettingsRecords r;
-  AppSettings& s = r.settings;
-  s.code = 1;
-  s.filter = 2;
-  s.findstat = 3;
-  s.history = 4;
-  s.margin = 5;
-  s.zoomed = 1;
-  s.openpath = "C:\\in";
-  s.findHistory = {{1, 2}};
+  r.settings = AppSettings{1, 2, 3, 4, 5, 1, "C:\\in", "", false, {}, {{1, 2}}, {}, 0, 0};
   r.fileTypes.types.resize(1);
   r.fileTypes.types[0].text = "t";
-  r.structures.structures.resize(1);
-  r.structures.structures[0].name = "s";
-  r.structures.structures[0].members.resize(1);
+  r.structures.structures.push_back(Structure{"s", {StructureMember{}}, 0});
   r.structures.count = 1;
   r.structures.lastUsed = 0;
   r.fileHistory = {"C:\\a.bin"};

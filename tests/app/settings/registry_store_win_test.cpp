@@ -7,26 +7,15 @@
 
 namespace {
 
-class RegistryHarness : public StoreHarness {
- public:
-  RegistryStore& store() override { return store_; }
-  void Put(const std::string& key, const std::string& name, ValueType type, std::vector<uint8_t> data) override {
-    key_.Put(key, name, type, data);
-  }
-  void Delete(const std::string& key, const std::string& name) override { key_.Delete(key, name); }
-  std::optional<MemoryValue> Get(const std::string& key, const std::string& name) override {
-    return key_.Get(key, name);
-  }
-  bool Exists(const std::string& key) override { return key_.Exists(key); }
-
- private:
-  TestRegistryKey key_;
-  WindowsRegistryStore store_{key_.path()};
+struct WindowsStore : StoreUnderTest {
+  RegistryStore& store() override { return registry; }
+  RawRegistry& raw() override { return key; }
+  TestRegistryKey key;
+  WindowsRegistryStore registry{key.path()};
 };
 
-INSTANTIATE_TEST_SUITE_P(Registry, SettingsIoContract,
-                         ::testing::Values(StoreKind{"registry", [] {
-                           return std::unique_ptr<StoreHarness>(std::make_unique<RegistryHarness>());
-                         }}));
+INSTANTIATE_TEST_SUITE_P(Registry, SettingsIoContract, ::testing::Values(+[]() -> std::unique_ptr<StoreUnderTest> {
+                           return std::make_unique<WindowsStore>();
+                         }));
 
 }  // namespace

@@ -3,33 +3,15 @@
 
 namespace {
 
-class MemoryHarness : public StoreHarness {
- public:
-  RegistryStore& store() override { return registry_; }
-  void Put(const std::string& key, const std::string& name, ValueType type, std::vector<uint8_t> data) override {
-    registry_.SetValue(key, name, type, std::move(data));
-  }
-  void Delete(const std::string& key, const std::string& name) override {
-    if (name.empty()) {
-      registry_.RemoveKey(key);
-    } else {
-      registry_.RemoveValue(key, name);
-    }
-  }
-  std::optional<MemoryValue> Get(const std::string& key, const std::string& name) override {
-    const MemoryValue* v = registry_.Find(key, name);
-    return v ? std::optional<MemoryValue>(*v) : std::nullopt;
-  }
-  bool Exists(const std::string& key) override { return registry_.HasKey(key); }
-  int OpenKeys() override { return registry_.openKeys(); }
-
- private:
-  MemoryRegistry registry_;
+struct MemoryStore : StoreUnderTest {
+  RegistryStore& store() override { return registry; }
+  RawRegistry& raw() override { return registry; }
+  int OpenKeys() override { return registry.openKeys(); }
+  MemoryRegistry registry;
 };
 
-INSTANTIATE_TEST_SUITE_P(Memory, SettingsIoContract,
-                         ::testing::Values(StoreKind{"memory", [] {
-                           return std::unique_ptr<StoreHarness>(std::make_unique<MemoryHarness>());
-                         }}));
+INSTANTIATE_TEST_SUITE_P(Memory, SettingsIoContract, ::testing::Values(+[]() -> std::unique_ptr<StoreUnderTest> {
+                           return std::make_unique<MemoryStore>();
+                         }));
 
 }  // namespace

@@ -38,14 +38,15 @@ struct SplitCase {
 };
 
 const SplitCase kSplitCases[] = {
-    {"empty", "", {}}, {"spaces only", "   ", {}}, {"plain words", " a b  c ", {"a", "b", "c"}},
+    {"spaces only", "   ", {}},
+    {"plain words", " a b  c ", {"a", "b", "c"}},
     {"quoted path then name", "\"C:\\My Files\\a.bin\" b.bin", {"C:\\My Files\\a.bin", "b.bin"}},
-    {"letter right after the closing quote", "\"abc\"d", {"abc", "d"}},
-    {"two quoted words touching", "\"a b\"\"c d\"", {"a b", "c d"}}, {"empty quotes stay", "\"\"", {"\"\""}},
-    {"empty quotes then a word", "\"\" x", {"\"\"", "x"}}, {"unclosed quote", "x \"word", {"x", "\"word"}},
-    {"unclosed quote keeps spaces", "\"a b ", {"\"a b "}}, {"lone quote", "\"", {"\""}},
-    {"tabs do not separate", "a\tb c", {"a\tb", "c"}}, {"quotes inside a word stay", "ab\"cd ef\"", {"ab\"cd", "ef\""}},
-    {"quoted option", "\"/H7\" f", {"/H7", "f"}}, {"double-byte names", "\x95\x5C \x83\x5C", {"\x95\x5C", "\x83\x5C"}},
+    {"two quoted words touching", "\"a b\"\"c d\"", {"a b", "c d"}},
+    {"empty quotes stay", "\"\" x", {"\"\"", "x"}},
+    {"unclosed quote keeps spaces", "x \"a b ", {"x", "\"a b "}},
+    {"tabs do not separate", "a\tb c", {"a\tb", "c"}},
+    {"quotes inside a word stay", "ab\"cd ef\"", {"ab\"cd", "ef\""}},
+    {"double-byte names", "\x95\x5C \x83\x5C", {"\x95\x5C", "\x83\x5C"}},
 };
 
 TEST(SplitCommandLine, Table) {
@@ -59,10 +60,13 @@ TEST(ArgumentsAfterProgramName, ShiftJisNamesStayWhole) {
     const char* line;
     const char* rest;
   } cases[] = {
-      {"varnel.exe テスト表.bin", "テスト表.bin"}, {"C:\\ツール\\varnel.exe", ""},
-      {"C:\\ツール\\varnel.exe テスト表.bin /H7", "テスト表.bin /H7"}, {"\"C:\\My ツール\\varnel.exe\" \"a b.bin\"", "\"a b.bin\""},
-      {"\"C:\\表\\varnel.exe\"テスト.bin", "テスト.bin"}, {"varnel.exe\t \t x", "x"}, {"\"unclosed name", ""},
-      {"varnel.exe", ""}, {"", ""},
+      {"C:\\ツール\\varnel.exe テスト表.bin /H7", "テスト表.bin /H7"},
+      {"\"C:\\My ツール\\varnel.exe\" \"a b.bin\"", "\"a b.bin\""},
+      {"\"C:\\表\\varnel.exe\"テスト.bin", "テスト.bin"},
+      {"varnel.exe\t \t x", "x"},
+      {"\"unclosed name", ""},
+      {"C:\\ツール\\varnel.exe", ""},
+      {"", ""},
   };
   for (const Case& c : cases) EXPECT_STREQ(ArgumentsAfterProgramName(c.line), c.rest) << c.line;
   EXPECT_STREQ(ArgumentsAfterProgramName(nullptr), "");
@@ -109,36 +113,28 @@ Parsed Parse(const std::string& line) {
   return p;
 }
 
-// Rows of a command line and the value it leaves in one field.
-void ExpectField(const char* field, int32_t (*read)(const Parsed&),
-                 std::initializer_list<std::pair<const char*, int32_t>> rows) {
-  for (const auto& [line, value] : rows) {
-    Parsed p = Parse(line);
-    EXPECT_EQ(p.status, 0) << line;
-    EXPECT_EQ(read(p), value) << field << " from " << line;
-  }
-}
-
-// No value, one digit, or anything else (a fixed value); each field is first set
-// to something else so that "unset" is seen being written; later options win.
+// Each single-value option: a digit, no value (unset), anything else (a fixed
+// value); the later option wins, case and "-" do not matter.
 TEST(ParseOptions, SingleValueOptions) {
-  ExpectField("code", [](const Parsed& p) { return p.settings.code; },
-              {{"/C5", 5}, {"/C5 /C", kUnset}, {"/C12", 0}, {"/Cx", 0}, {"-c3", 3}});
-  ExpectField("filter", [](const Parsed& p) { return p.settings.filter; },
-              {{"/F3", 3}, {"/F3 /F", kUnset}, {"/F33", 0}, {"-f9", 9}});
-  ExpectField("history", [](const Parsed& p) { return p.settings.history; },
-              {{"/H7", 7}, {"/H12", 4}, {"/Hx", 4}, {"/H7 /H", kUnset}, {"-h7", 7}, {"/H0", 0}, {"/H7 -h3", 3},
-               {"/H\x82\x4F", 4}});  // a full-width "０" is no digit
-  ExpectField("newfile", [](const Parsed& p) { return p.options.newfile; },
-              {{"/N1", 1}, {"/N1 /N", kUnset}, {"/Nyes", 0}, {"-n1", 1}});
-  ExpectField("registryFlags", [](const Parsed& p) { return p.options.registryFlags; },
-              {{"/Q0", 0}, {"/Q", 0x7FFFFFFF}, {"/Q0 /Q2", 2}, {"/Q7", 7}, {"/Q10", 3}, {"/Q0 /Qz", 3}, {"-q1", 1}});
-  ExpectField("findstat", [](const Parsed& p) { return p.settings.findstat; },
-              {{"/S5", 5}, {"/Sx", 27}, {"/S5 /S", kUnset}, {"-s0", 0}});
-  ExpectField("prev", [](const Parsed& p) { return p.options.prev; },
-              {{"/X1", 1}, {"/X1 /X", kUnset}, {"/X11", 0}, {"-x1", 1}});
-  ExpectField("zoomed", [](const Parsed& p) { return p.settings.zoomed; },
-              {{"/Z1", 1}, {"/Z1 /Z", kUnset}, {"/Zz", 0}, {"-z1", 1}});
+  const int32_t U = kUnset;
+  const struct {
+    const char* line;
+    std::vector<int32_t> values;  // code, filter, history, newfile, registry flags, findstat, prev, zoomed
+  } rows[] = {
+      {"/C5 /F3 /H7 /N1 /Q7 /S5 /X1 /Z1", {5, 3, 7, 1, 7, 5, 1, 1}},
+      {"/C5 /C /F3 /F /H7 /H /N1 /N /Q0 /Q /S5 /S /X1 /X /Z1 /Z", {U, U, U, U, 0x7FFFFFFF, U, U, U}},
+      {"/C12 /F33 /H12 /Nyes /Q10 /Sx /X11 /Zz", {0, 0, 4, 0, 3, 27, 0, 0}},
+      {"-c3 -f9 -h7 -n1 -q1 -s0 -x1 -z1 /H0", {3, 9, 0, 1, 1, 0, 1, 1}},
+      {"/Cx /H\x82\x4F /Q0 /Qz", {0, U, 4, U, 3, U, U, U}},  // a full-width "０" is no digit
+  };
+  for (const auto& r : rows) {
+    Parsed p = Parse(r.line);
+    EXPECT_EQ(p.status, 0) << r.line;
+    EXPECT_EQ((std::vector<int32_t>{p.settings.code, p.settings.filter, p.settings.history, p.options.newfile,
+                                    p.options.registryFlags, p.settings.findstat, p.options.prev, p.settings.zoomed}),
+              r.values)
+        << r.line;
+  }
 }
 
 TEST(ParseOptions, IniOption) {
@@ -146,13 +142,12 @@ TEST(ParseOptions, IniOption) {
     std::string line, path;
     int32_t flags;
   } rows[] = {
-      {"/Ibm.ini", "bm.ini", 3},
-      {"/Ix/0 /I", "", 3},  // /I alone empties the path and turns INI reading back on
-      {"/IC:\\cfg\\x/0", "C:\\cfg\\x", 0},
-      {"/Ix/0 /Ia/", "a", 0},  // nothing after "/": the flags keep their value
-      {"/Ia/5x", "a", 5}, {"/Ia/x", "a", 0}, {"/Ia/-2", "a", -2}, {"\"/Ia/ 6\"", "a", 6},
-      {"/Ia/99999999999", "a", INT_MAX}, {"/Ia/-99999999999", "a", INT_MIN}, {"/I/1", "", 1}, {"/Ia/b/c", "a", 0},
-      {"-ibm", "bm", 3}, {"/I" + std::string(4000, 'a') + "/0", std::string(3074, 'a'), 0},
+      {"/Ibm.ini", "bm.ini", 3}, {"/Ix/0 /I", "", 3},  // /I alone empties the path and turns INI reading back on
+      {"/Ix/0 /Ia/", "a", 0},                          // nothing after "/": the flags keep their value
+      {"/Ia/5x", "a", 5},        {"/Ia/-2", "a", -2},
+      {"\"/Ia/ 6\"", "a", 6},    {"/Ia/99999999999", "a", INT_MAX},
+      {"/I/1", "", 1},           {"/Ia/b/c", "a", 0},
+      {"-ibm", "bm", 3},         {"/I" + std::string(4000, 'a') + "/0", std::string(3074, 'a'), 0},
   };
   for (const auto& r : rows) {
     Parsed p = Parse(r.line);
@@ -169,15 +164,11 @@ TEST(ParseOptions, PlacementOption) {
     const char* line;
     std::vector<int32_t> placement;
   } rows[] = {
-      {"/W10,20,640,480", {10, 20, 640, 480}}, {"/W10,20", {10, 20, U, U}}, {"/W/,/,640,480", {D, D, 640, 480}},
-      {"/W10.20.30.40", {10, 20, 30, 40}},     {"/W1,2.3,4", {1, 2, 3, 4}},
-      {"/W123456789,1", {12345678, 1, U, U}},  // only eight digits are read
-      {"/W00000000009", {0, U, U, U}},         {"/W1,2,3,4,5", {1, 2, 3, 4}}, {"/W,,5", {U, U, 5, U}},
-      {"/W12px,x34", {12, U, U, U}},
+      {"/W10,20", {10, 20, U, U}},    {"/W/,/,640,480", {D, D, 640, 480}},
+      {"/W1,2.3,4,5", {1, 2, 3, 4}},  {"/W123456789,1", {12345678, 1, U, U}},  // only eight digits are read
+      {"/W,,5", {U, U, 5, U}},        {"/W12px,x34", {12, U, U, U}},
       {"/W-5,6", {U, 6, U, U}},  // no negative numbers
-      
-      {"/W/5", {D, U, U, U}},  {"/W1,2,3,4 /W", {U, U, U, U}}, {"/W1,2,3,4 /W9,,/", {9, 2, D, 4}},
-      {"-w5", {5, U, U, U}},
+      {"/W1,2,3,4 /W", {U, U, U, U}}, {"-w1,2,3,4 /W9,,/", {9, 2, D, 4}},
   };
   for (const auto& r : rows) {
     Parsed p = Parse(r.line);
@@ -205,13 +196,16 @@ TEST(DeriveIniPath, FillsWhatTheOptionLeftOut) {
   const struct {
     std::string option, program, derived;
   } rows[] = {
-      {"", tools, "D:\\tools\\edit.INI"}, {"bm.ini", tools, "D:\\tools\\bm.ini"},
-      {"C:\\cfg\\x", tools, "C:\\cfg\\x.INI"},
+      {"", tools, "D:\\tools\\edit.INI"},
+      {"bm.ini", tools, "D:\\tools\\bm.ini"},
       {"sub\\bm", tools, "sub\\bm.INI"},  // a directory keeps its own (relative) place
-      {"C:bm.ini", tools, "C:bm.ini"}, {".cfg", tools, "D:\\tools\\edit.cfg"}, {"\\cfg\\", tools, "\\cfg\\edit.INI"},
-      {"", "D:\\\x95\x5C\\edit.exe", "D:\\\x95\x5C\\edit.INI"}, {"", "edit", "edit.INI"},
-      {"bm.ini", "", "bm.ini"}, {"bm.ini", std::string(3075, 'a'), "bm.ini"}, {"bm.ini", "D:\\a<b\\edit.exe", "bm.ini"},
-      {"a<b", tools, ""}, {std::string(3074, 'a'), tools, ""}, {"bm\x95", tools, ""},
+      {".cfg", tools, "D:\\tools\\edit.cfg"},
+      {"\\cfg\\", tools, "\\cfg\\edit.INI"},
+      {"", "D:\\\x95\x5C\\edit.exe", "D:\\\x95\x5C\\edit.INI"},
+      {"bm.ini", std::string(3075, 'a'), "bm.ini"},
+      {"a<b", tools, ""},
+      {std::string(3074, 'a'), tools, ""},
+      {"bm\x95", tools, ""},
   };
   for (const auto& r : rows) {
     StartupOptions options;
@@ -221,100 +215,22 @@ TEST(DeriveIniPath, FillsWhatTheOptionLeftOut) {
   }
 }
 
-TEST(SplitCommandLine, RandomLinesSplitBackIntoTheArgumentsTheyWereBuiltFrom) {
+// Hostile bytes split into pieces of the line and parse into values in their ranges.
+TEST(SplitCommandLine, RandomLinesSplitIntoPiecesAndParseIntoRange) {
   std::mt19937 rng(0x5EED0001);
   for (int run = 0; run < 4000; ++run) {
-    Strings expected;
-    std::string line;
-    bool afterCloseQuote = false;
-    for (int a = static_cast<int>(rng() % 8); a > 0; --a) {
-      // A closing quote may be followed directly by the next argument.
-      if (!afterCloseQuote || rng() % 2) line.append(1 + rng() % 3, ' ');
-      afterCloseQuote = false;
-      std::string word;
-      for (unsigned k = 1 + rng() % 6; k > 0; --k) {
-        auto c = static_cast<char>(1 + rng() % 255);
-        if (c != ' ' && c != '"') word.push_back(c);
-      }
-      if (word.empty()) word = "w";
-      switch (rng() % 4) {
-        case 0:  // quoted, may hold spaces
-          expected.push_back(word + (rng() % 2 ? " x" : ""));
-          line += "\"" + expected.back() + "\"";
-          afterCloseQuote = true;
-          break;
-        case 1:  // an empty pair stays as two quotes
-          expected.push_back("\"\"");
-          line += "\"\"";
-          afterCloseQuote = true;
-          break;
-        case 2:  // quotes inside an unquoted word stay
-          expected.push_back(word + "\"" + word);
-          line += expected.back();
-          break;
-        default:
-          expected.push_back(word);
-          line += word;
-      }
-    }
-    if (rng() % 4 == 0) {  // an unclosed quote takes the rest
-      line += " \"" + std::string(rng() % 2 ? "a b " : "");
-      expected.push_back(line.substr(line.rfind('"')));
-    }
-    EXPECT_EQ(Split(line), expected) << "run " << run << " line [" << line << "]";
-    // Hostile bytes give non-empty pieces of the line.
-    line = HostileText(rng, 6000, kFavoured);
-    size_t total = 0;
-    for (const std::string& a : Split(line)) {
-      EXPECT_FALSE(a.empty());
-      EXPECT_NE(line.find(a), std::string::npos) << "run " << run;
-      total += a.size();
-    }
-    EXPECT_LE(total, line.size());
-  }
-}
-
-TEST(ParseOptions, RandomArgumentsKeepEveryValueInItsRange) {
-  std::mt19937 rng(0x5EED0003);
-  static const char kLetters[] = "CFHNQSXZIWcfhnqsxziwKk1/\x95";
-  for (int run = 0; run < 4000; ++run) {
-    Strings args, files;
-    int expectedStatus = 0;
-    for (unsigned k = rng() % 6; k > 0; --k) {
-      std::string a;
-      if (rng() % 4 == 0) {
-        a = "f" + HostileText(rng, 40, kFavoured);
-      } else {
-        a = rng() % 2 ? "/" : "-";
-        if (rng() % 20) a.push_back(kLetters[rng() % (sizeof kLetters - 1)]);
-        a += HostileText(rng, 5000, kFavoured);
-      }
-      bool option = a[0] == '-' || a[0] == '/';
-      if (expectedStatus == 0 && !option) files.push_back(a);
-      if (expectedStatus == 0 && option && (a.size() < 2 || !std::strchr("CFHNQSXZIWcfhnqsxziw", a[1]))) {
-        expectedStatus = -1;
-      }
-      args.push_back(a);
-    }
-    std::vector<char*> pointers;
-    for (std::string& a : args) pointers.push_back(a.data());
-    StartupOptions options;
-    AppSettings settings;
-    Strings parsedFiles;
-    ASSERT_EQ(ParseOptions({static_cast<int>(pointers.size()), pointers.data()}, &options, &settings, &parsedFiles),
-              expectedStatus)
-        << "run " << run;
-    EXPECT_TRUE(expectedStatus != 0 || parsedFiles == files) << "run " << run;
-    for (int32_t v : {options.x, options.y, options.width, options.height}) {
+    std::string line = std::string("/") + "CFHNQSXZIWcfhnqsxziw"[rng() % 20] + HostileText(rng, 6000, kFavoured);
+    for (const std::string& a : Split(line)) EXPECT_NE(line.find(a), std::string::npos) << "run " << run;
+    Parsed p = Parse(line);
+    for (int32_t v : {p.options.x, p.options.y, p.options.width, p.options.height}) {
       EXPECT_TRUE(v == kUnset || v == kUseDefault || (v >= 0 && v <= 99999999)) << v;
     }
-    for (int32_t v : {settings.code, settings.filter, settings.history, settings.findstat, settings.zoomed,
-                      options.newfile, options.prev, options.registryFlags}) {
+    for (int32_t v : {p.settings.code, p.settings.filter, p.settings.history, p.settings.findstat, p.settings.zoomed,
+                      p.options.newfile, p.options.prev, p.options.registryFlags}) {
       EXPECT_TRUE(v == kUnset || (v >= 0 && v <= 27)) << v;
     }
-    EXPECT_LE(options.iniPath.size(), static_cast<size_t>(kMaxTextLength));
-    DeriveIniPath(&options, "D:\\tools\\edit.exe");
-    EXPECT_LE(options.iniPath.size(), static_cast<size_t>(kMaxTextLength));
+    DeriveIniPath(&p.options, "D:\\tools\\edit.exe");
+    EXPECT_LE(p.options.iniPath.size(), static_cast<size_t>(kMaxTextLength));
   }
 }
 

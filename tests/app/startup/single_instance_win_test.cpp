@@ -98,11 +98,11 @@ TEST(HandOverFiles, RelativeNamesAsFullPathsAndShiftJisNamesWhole) {
 
 // Why: the hand-over used to open its file inside the save's message pump; the
 // nested load took over the one progress dialog, enabled the frame in the middle
-// of the save and left the save's dialog behind.
-TEST(HandOverFiles, AFileHandedOverDuringASaveOpensAfterTheSave) {
+// of the save and left the save's dialog behind. A load waits for it the same way.
+TEST(HandOverFiles, AFileHandedOverDuringASaveOrLoadOpensAfterIt) {
   ScratchFolder folder;
   std::string big = folder.Write("big.bin", std::string(300000, 'b'));
-  std::string small = folder.Write("small.bin", "sm");
+  std::string other = folder.Write("other.bin", std::string(300000, 'o'));
   ShellRun run;
   ASSERT_TRUE(run.Start("/Q0 " + Quote(big)));
   HWND view = DocumentWindows()[0];
@@ -111,53 +111,37 @@ TEST(HandOverFiles, AFileHandedOverDuringASaveOpensAfterTheSave) {
   doc->activeColumn = 1;
   SendMessageA(view, WM_CHAR, 'Z', 1);  // overwrite mode: one byte replaced
   ASSERT_EQ(doc->modified, 1);
-  SecondCopy copy("/Q0 " + Quote(small));
-  ASSERT_TRUE(copy.started) << "varnel.exe not built";
-  ASSERT_TRUE(copy.HandOverWaiting());
-  bool enabledDuringSave = true;
-  {
-    DialogDriver dialogs;
-    dialogs.Then([&](HWND) { enabledDuringSave = IsWindowEnabled(g_shell.frame) != FALSE; });
-    dialogs.Then([](HWND) {});
-    SendMessageA(view, WM_COMMAND, IDM_SAVE, 0);
-    EXPECT_EQ(DocumentWindows().size(), 1u);  // not yet: the save came first
-    EXPECT_EQ(copy.Finish(), 0u);
+  for (bool save : {true, false}) {
+    SecondCopy copy("/Q0 " + Quote(folder.Write(save ? "s.bin" : "l.bin", save ? "sm" : "lo")));
+    ASSERT_TRUE(copy.started) << "varnel.exe not built";
+    ASSERT_TRUE(copy.HandOverWaiting());
+    bool enabledDuring = true;
+    size_t windows = DocumentWindows().size();
+    {
+      DialogDriver dialogs;
+      dialogs.Then([&](HWND) { enabledDuring = IsWindowEnabled(g_shell.frame) != FALSE; });
+      dialogs.Then([](HWND) {});
+      if (save) {
+        SendMessageA(view, WM_COMMAND, IDM_SAVE, 0);
+      } else {
+        EXPECT_EQ(OpenDocument(other.c_str()), 0);
+      }
+      EXPECT_EQ(DocumentWindows().size(), windows + !save);  // not yet: the save or load came first
+      EXPECT_EQ(copy.Finish(), 0u);
+    }
+    EXPECT_FALSE(enabledDuring);
+    EXPECT_TRUE(run.messages().texts().empty());
+    EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
+    EXPECT_EQ(ThreadDialogs(), 0);
+    EXPECT_EQ(DocumentBytes(DocumentWindows()[0]), save ? "sm" : "lo");  // opened last, on top
   }
-  EXPECT_FALSE(enabledDuringSave);
-  EXPECT_TRUE(run.messages().texts().empty());
   std::string expected(300000, 'b');
   expected[5] = 'Z';
   std::vector<uint8_t> bytes = ReadWholeFile(big);
   EXPECT_TRUE(std::string(bytes.begin(), bytes.end()) == expected);
   EXPECT_EQ(doc->modified, 0);
-  EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
-  EXPECT_EQ(ThreadDialogs(), 0);
-  ASSERT_EQ(DocumentWindows().size(), 2u);
-  EXPECT_EQ(DocumentBytes(DocumentWindows()[0]), "sm");
-}
-
-TEST(HandOverFiles, AFileHandedOverDuringALoadOpensAfterIt) {
-  ScratchFolder folder;
-  std::string big = folder.Write("big.bin", std::string(300000, 'b'));
-  std::string small = folder.Write("small.bin", "sm");
-  ShellRun run;
-  ASSERT_TRUE(run.Start("/Q0"));
-  SecondCopy copy("/Q0 " + Quote(small));
-  ASSERT_TRUE(copy.started) << "varnel.exe not built";
-  ASSERT_TRUE(copy.HandOverWaiting());
-  {
-    DialogDriver dialogs;
-    dialogs.Then([](HWND) {});
-    dialogs.Then([](HWND) {});
-    EXPECT_EQ(OpenDocument(big.c_str()), 0);
-    EXPECT_EQ(copy.Finish(), 0u);
-  }
-  EXPECT_TRUE(run.messages().texts().empty());
-  EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
-  EXPECT_EQ(ThreadDialogs(), 0);
   std::vector<HWND> windows = DocumentWindows();
-  ASSERT_EQ(windows.size(), 2u);
-  EXPECT_EQ(DocumentBytes(windows[0]), "sm");  // opened second, on top
+  ASSERT_EQ(windows.size(), 4u);
   EXPECT_EQ(DocumentOf(windows[1])->length, 300000);
   EXPECT_EQ(DocumentOf(windows[1])->partial, 0);
 }

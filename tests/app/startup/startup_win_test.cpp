@@ -46,9 +46,9 @@ TEST(StartShell, OpensNamedFilesWithTheirBytesAndTypesAndReportsBadOnes) {
   ASSERT_NE(active, nullptr);
   EXPECT_EQ(TitleOf(active), "beta.exe");  // the last opened is active
   EXPECT_EQ(DocumentBytes(active), "MZ");
-  EXPECT_EQ(DocumentOf(active)->options, 0u);  // the executable file type
+  EXPECT_EQ(DocumentOf(active)->options, 0u);                                          // the executable file type
   EXPECT_EQ(DocumentBytes(DocumentWindows().back()), std::string("\x00\x01\x02", 3));  // the first opened
-  EXPECT_EQ(DocumentOf(DocumentWindows().back())->options, 128u);  // all files
+  EXPECT_EQ(DocumentOf(DocumentWindows().back())->options, 128u);                      // all files
 }
 
 TEST(StartShell, NewDocumentsAreNumberedWithTheFirstTypesExtension) {
