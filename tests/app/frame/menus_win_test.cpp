@@ -1,4 +1,5 @@
-// The frame's menus and toolbar: states without and with a document.
+// The frame's menus and toolbar: states without and with a document, and the
+// images of the commands.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -12,7 +13,7 @@ namespace {
 
 bool ButtonEnabled(int id) { return SendMessageA(g_shell.toolbar, TB_ISBUTTONENABLED, id, 0) != 0; }
 
-TEST(Menus, InitialStatesWithoutAndWithADocument) {
+TEST(Menus, InitialStatesWithoutAndWithADocumentAndTheImages) {
   ShellRun run;
   ASSERT_TRUE(run.Start("/Q0"));
   EXPECT_EQ(GetMenuItemCount(GetMenu(g_shell.frame)), 6);
@@ -42,6 +43,20 @@ TEST(Menus, InitialStatesWithoutAndWithADocument) {
     EXPECT_TRUE(MenuItemEnabled(id)) << id;
   for (int id : {IDM_PRINT, IDM_INFO, IDM_FIND, IDM_REPLACE, IDM_PROPERTIES}) EXPECT_TRUE(ButtonEnabled(id)) << id;
   EXPECT_TRUE(MenuItemChecked(IDM_RADIX_HEX));
+  // Why: the menu images were loaded with an image-list index in place of a bitmap
+  // resource, so none ever appeared and the failure went unnoticed.
+  auto image = [](HMENU menu, UINT id) {
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_CHECKMARKS;
+    return GetMenuItemInfoA(menu, id, FALSE, &info) ? info.hbmpUnchecked : nullptr;
+  };
+  HMENU bar = GetMenu(g_shell.frame);
+  for (UINT id : {IDM_NEW, IDM_OPEN, IDM_SAVE, IDM_PRINT, IDM_CUT, IDM_COPY, IDM_PASTE, IDM_UNDO, IDM_INFO})
+    EXPECT_NE(image(bar, id), nullptr) << id;
+  for (UINT id : {IDM_UNDO, IDM_CUT, IDM_COPY, IDM_PASTE, IDM_DELETE})
+    EXPECT_NE(image(g_shell.editPopupMenu, id), nullptr) << id;
+  EXPECT_EQ(image(bar, IDM_ABOUT), nullptr);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "core/edit.h"
 #include "core/undo.h"
 #include "hexview/view_fixture_win.h"
+#include "shell/process_state.h"
 
 namespace {
 
@@ -33,6 +34,17 @@ std::string FileBytes(const std::string& path) {
 // The common save dialog's file name box (a combo box with an edit inside).
 constexpr int kSaveNameBox = 0x47c;
 
+// Answers the save dialog with path (noting the name it proposed), then lets the
+// save's progress dialog run.
+void AnswerSaveDialog(DialogDriver& dialogs, const std::string& path, std::string* proposed = nullptr) {
+  dialogs.Then([=](HWND dialog) {
+    if (proposed != nullptr) *proposed = DialogDriver::Text(dialog, kSaveNameBox);
+    SetDlgItemTextA(dialog, kSaveNameBox, path.c_str());
+    DialogDriver::Press(dialog, IDOK);
+  });
+  dialogs.Then([](HWND) {});
+}
+
 using Save = ViewTest;
 
 TEST_F(Save, WritesTheBytesForgetsUndoAndRedoAndAsksOnlyWithTheOption) {
@@ -55,6 +67,29 @@ TEST_F(Save, WritesTheBytesForgetsUndoAndRedoAndAsksOnlyWithTheOption) {
   run.messages().Answer(MessageAnswer::Yes);
   Command(view, IDM_SAVE);
   EXPECT_EQ(FileBytes(doc->path) + std::to_string(doc->modified), "new0");
+}
+
+TEST_F(Save, UntitledGoesThroughSaveAsWithTheGeneratedName) {
+  const std::string target = folder.File("saved.dat");
+  ASSERT_TRUE(run.Start("/Q0 /N1"));
+  view = DocumentWindows()[0];
+  doc = DocumentOf(view);
+  EditBytes(view, 0, 0, std::string("A\0B", 3));
+  // Yes to the close question, then the save dialog cancelled: the window stays.
+  run.messages().Answer(MessageAnswer::Yes);
+  DialogDriver dialogs;
+  dialogs.Then([](HWND dialog) { DialogDriver::Press(dialog, IDCANCEL); });
+  Command(IDM_CLOSE);
+  EXPECT_EQ(run.messages().texts(), Texts{CloseQuestion("新規0.EXE")});
+  ASSERT_TRUE(IsWindow(view) && doc->modified == 1);
+  std::string proposed;
+  AnswerSaveDialog(dialogs, target, &proposed);
+  Command(view, IDM_SAVE);
+  EXPECT_EQ(std::to_string(dialogs.dialogsSeen()) + proposed + TitleOf(view), "3新規0.EXEsaved.dat");
+  EXPECT_EQ(FileBytes(target), std::string("A\0B", 3));
+  EXPECT_EQ(doc->untitled + doc->modified + lstrcmpiA(doc->path, target.c_str()), 0);
+  EXPECT_EQ(lstrcmpiA(g_settings.savepath.c_str(), (folder.path() + "\\").c_str()), 0);
+  EXPECT_EQ(FileMenuTexts().at(10), "&1 " + std::string(doc->path));
 }
 
 TEST_F(Save, FailuresAndAbortsKeepTheFileAndTheWindow) {
@@ -119,7 +154,7 @@ TEST_F(Save, PartialLoadIsMarkedInTheTitleAndSaveGoesThroughSaveAs) {
   EXPECT_TRUE(run.messages().texts().empty());
 }
 
-TEST_F(Save, CloseQuestionsOfTheFrameStopAtACancel) {
+TEST_F(Save, CloseQuestionsOfOneWindowTheFrameAndTheSession) {
   std::vector<HWND> w = OpenFiles({{"a.bin", "1"}, {"b.bin", "2"}, {"c.bin", "3"}, {"d.bin", "4"}});
   SendMessageA(w[3], WM_CLOSE, 0, 0);  // unmodified: closes without a question
   EXPECT_TRUE(!IsWindow(w[3]) && run.messages().texts().empty());
@@ -128,13 +163,27 @@ TEST_F(Save, CloseQuestionsOfTheFrameStopAtACancel) {
     EditBytes(w[i], 1, 1, "+");
     paths.push_back(DocumentOf(w[i])->path);
   }
+  run.messages().Answer(MessageAnswer::Cancel);
+  SendMessageA(w[0], WM_CLOSE, 0, 0);
+  ASSERT_TRUE(IsWindow(w[0]));
+  EXPECT_EQ(run.messages().texts(), Texts{CloseQuestion(paths[0])});
+  EXPECT_TRUE(run.messages().messages()[0].buttons == MessageButtons::YesNoCancel &&
+              run.messages().messages()[0].icon == MessageIcon::Information);
+  run.messages().Clear();
   run.messages().Answer(MessageAnswer::Yes);
   run.messages().Answer(MessageAnswer::Cancel);
   SendMessageA(g_shell.frame, WM_CLOSE, 0, 0);  // the frame asks from the top: c, then b
   EXPECT_EQ(run.messages().texts(), (Texts{CloseQuestion(paths[2]), CloseQuestion(paths[1])}));
-  EXPECT_EQ(run.messages().messages()[0].buttons, MessageButtons::YesNoCancel);
   ASSERT_TRUE(IsWindow(g_shell.frame) && !IsWindow(w[2]) && IsWindow(w[1]) && IsWindow(w[0]));
+  EXPECT_EQ(DocumentOf(w[1])->modified + DocumentOf(w[0])->modified, 2);
   EXPECT_EQ(FileBytes(paths[2]) + FileBytes(paths[1]) + FileBytes(paths[0]), "3+21");
+  // The end of the session asks the same; No to both lets everything go.
+  run.messages().Clear();
+  run.messages().Answer(MessageAnswer::No);
+  run.messages().Answer(MessageAnswer::No);
+  EXPECT_EQ(SendMessageA(g_shell.frame, WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_TRUE(run.messages().texts().size() == 2u && DocumentWindows().empty());
+  EXPECT_EQ(FileBytes(paths[1]) + FileBytes(paths[0]), "21");
 }
 
 }  // namespace
