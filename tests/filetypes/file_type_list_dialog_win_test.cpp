@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "filetypes/file_type.h"
 #include "shell/process_state.h"
@@ -18,14 +17,14 @@
 namespace {
 
 using namespace settings;
-using Texts = std::vector<std::string>;
 
-Texts Lines(HWND dialog) {
-  Texts out;
+// The list's lines, each ended by "|".
+std::string Lines(HWND dialog) {
+  std::string out;
   for (int i = 0; i < static_cast<int>(SendDlgItemMessageA(dialog, IDC_FTLIST_LIST, LB_GETCOUNT, 0, 0)); ++i) {
     char text[256] = {};
     SendDlgItemMessageA(dialog, IDC_FTLIST_LIST, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-    out.push_back(text);
+    out += text + std::string("|");
   }
   return out;
 }
@@ -77,38 +76,33 @@ class FileTypeListDialogTest : public ::testing::Test {
   }
   ShellRun run;
   DialogDriver dialogs;
-  const std::string exe = "実行可能ﾌｧｲﾙ (*.exe)", all = "すべてのﾌｧｲﾙ (*.*)";
+  const std::string exe = "実行可能ﾌｧｲﾙ (*.exe)|", all = "すべてのﾌｧｲﾙ (*.*)|";
 };
 
 TEST_F(FileTypeListDialogTest, DragMoveAndDeleteDownToOne) {
   dialogs.Then([&](HWND d) {
-    EXPECT_EQ(Current(d), 2) << "the Open filter's type";
-    EXPECT_FALSE(Enabled(d, IDC_FTLIST_MOVE));
+    EXPECT_TRUE(Current(d) == 2 && !Enabled(d, IDC_FTLIST_MOVE)) << "the Open filter's type";
     HWND list = GetDlgItem(d, IDC_FTLIST_LIST);
     RECT box;
     GetWindowRect(list, &box);
     for (POINT to : {EntryPoint(list, 1), EntryPoint(list, 3), POINT{box.right + 20, box.top + 5}}) DragEntry(d, 1, to);
-    EXPECT_EQ(Lines(d), (Texts{exe, all, "third"}));
+    EXPECT_EQ(Lines(d), exe + all + "third|");
     EXPECT_EQ(g_settings.filter, 0x0102);
     DragEntry(d, 2, EntryPoint(list, 0));
-    EXPECT_EQ(Lines(d), (Texts{"third", exe, all}));
-    EXPECT_EQ(Current(d), 0);
+    EXPECT_EQ(Lines(d) + std::to_string(Current(d)), "third|" + exe + all + "0");
     EXPECT_EQ(g_settings.filter, 0);
     g_settings.filter = 0x0102;
     Click(d, IDC_FTLIST_MOVE);
-    EXPECT_EQ(Lines(d), (Texts{exe, all, "third"}));
-    EXPECT_EQ(Current(d), 0) << "the type that followed";
+    EXPECT_EQ(Lines(d) + std::to_string(Current(d)), exe + all + "third|0") << "the type that followed";
     EXPECT_EQ(g_settings.filter, 0);
-    g_settings.filter = 0x0102;
     for (int i = 0; i < 3; ++i) Click(d, IDC_FTLIST_DELETE);
-    EXPECT_EQ(Lines(d), Texts{"third"});
+    EXPECT_EQ(Lines(d), "third|");
     EXPECT_FALSE(Enabled(d, IDC_FTLIST_DELETE));
     DialogDriver::Press(d, IDCANCEL);
   });
   FileTypeListDialog(g_shell.mdiClient);
   ASSERT_EQ(g_fileTypes.types.size(), 1u);
   EXPECT_EQ(g_fileTypes.types[0].text, "third");
-  EXPECT_EQ(g_settings.filter, 0);
 }
 
 TEST_F(FileTypeListDialogTest, EditCancelKeepsTheTypeAndOkReplacesItsLine) {
@@ -120,8 +114,7 @@ TEST_F(FileTypeListDialogTest, EditCancelKeepsTheTypeAndOkReplacesItsLine) {
   });
   for (bool ok : {false, true}) {
     dialogs.Then([&, ok](HWND d) {
-      EXPECT_EQ(DialogDriver::Text(d, IDC_FTDETAIL_TEXT), "third");
-      EXPECT_EQ(DialogDriver::Text(d, IDC_FTDETAIL_EXT), "*.EXE");
+      EXPECT_EQ(DialogDriver::Text(d, IDC_FTDETAIL_TEXT) + DialogDriver::Text(d, IDC_FTDETAIL_EXT), "third*.EXE");
       EXPECT_FALSE(Enabled(d, IDOK));
       DialogDriver::SetText(d, IDC_FTDETAIL_TEXT, "バイナリ");
       EXPECT_TRUE(Enabled(d, IDOK));
@@ -132,15 +125,13 @@ TEST_F(FileTypeListDialogTest, EditCancelKeepsTheTypeAndOkReplacesItsLine) {
     });
   }
   dialogs.Then([&](HWND d) {
-    EXPECT_EQ(Lines(listDialog), (Texts{exe, all, "バイナリ"}));
-    EXPECT_EQ(Current(listDialog), 2);
+    EXPECT_EQ(Lines(listDialog) + std::to_string(Current(listDialog)), exe + all + "バイナリ|2");
     DialogDriver::Press(d, IDCANCEL);
     DialogDriver::Press(listDialog, IDCANCEL);
   });
   FileTypeListDialog(g_shell.mdiClient);
-  EXPECT_EQ(g_fileTypes.types[2].text, "バイナリ");
-  EXPECT_EQ(g_fileTypes.types[2].ext, "*.BIN;*.DAT");
-  EXPECT_EQ(g_fileTypes.types[2].view, view | 1u);
+  const FileType& t = g_fileTypes.types[2];
+  EXPECT_TRUE(t.text == "バイナリ" && t.ext == "*.BIN;*.DAT" && t.view == (view | 1u));
 }
 
 }  // namespace

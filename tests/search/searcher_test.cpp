@@ -12,7 +12,6 @@
 
 #include "core/codepage.h"
 #include "search/search_rule.h"
-#include "search/wide_matcher.h"
 #include "support/doc_builders.h"
 
 namespace {
@@ -176,36 +175,12 @@ TEST(Searcher, TinyDocumentsAndMatchesAcrossOneByteBlocks) {
   }
   Document doc;
   SetBlocksOf(doc, {'x', 'x', 0x82, 0x60, 0x82, 0x61, 'x'}, {1});  // ＡＢ at offset 2
-  ScanHit down = Searcher(ab, 2, 0).Find(doc, 0, 7, pacer);
-  EXPECT_EQ(down.offset, 2);
-  EXPECT_EQ(down.length, 4);
+  const ScanHit down = Searcher(ab, 2, 0).Find(doc, 0, 7, pacer);
+  EXPECT_TRUE(down.offset == 2 && down.length == 4);
   EXPECT_EQ(Searcher(ab, 2, 0).Find(doc, 7, 0, pacer).offset, 2);
-  EXPECT_EQ(Searcher(ab, 2, 0).Find(doc, 0, 5, pacer).offset, -1);  // a match must end by the far end
+  // A match must end by the far end.
+  EXPECT_EQ(Searcher(ab, 2, 0).Find(doc, 0, 5, pacer).offset, -1);
   EXPECT_EQ(Searcher(ab, 2, 0).Find(doc, 5, 0, pacer).offset, -1);
-}
-
-TEST(Searcher, PlainTextLeavesCompareToTheMatchesOnly) {
-  // Letters, digits, kana, kanji, zero and control bytes: the filter rules out
-  // every position but the matches, zero bytes and control characters included.
-  std::string piece = "The quick ｂｒｏｗｎ fox ジャンプ over 漢字 and ａｂｃ, abd, ABC 123 ｱｲｳ a";
-  static const char kOdd[] = "\0bc \x01" "ab\x02" "c a\0\0b";
-  piece.append(kOdd, sizeof kOdd - 1);
-  Bytes text;
-  for (int i = 0; i < 40; ++i) text.insert(text.end(), piece.begin(), piece.end());
-  Document doc;
-  SetBlocksOf(doc, text, {97});
-  const uint8_t abc[] = {'a', 'b', 'c'};
-  WideMatcher matcher(abc, 3, 0);
-  NoProgress progress;
-  SearchPacer pacer(progress, SystemPaceClock());
-  int matches = 0;
-  for (int32_t at = 0;; ++matches) {
-    ScanHit hit = ScanDocument(doc, matcher, at, doc.length, pacer);
-    if (hit.offset < 0) break;
-    at = hit.offset + hit.length;
-  }
-  EXPECT_EQ(matches, 80);  // ａｂｃ and ABC in each piece
-  EXPECT_EQ(matcher.compareCalls(), 80);
 }
 
 }  // namespace
