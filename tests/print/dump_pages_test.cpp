@@ -68,25 +68,6 @@ TEST(DumpPages, LinesGoToPagesInOrderAndCollatedCopiesRepeatThem) {
   EXPECT_TRUE(empty.size() == 1u && PrintPage(*doc, empty[0]).texts.size() == 48u) << "the ruler alone";
 }
 
-// A lead byte on the last line of a page pairs with the first byte of the next
-// page, and each copy starts its pairing afresh.
-TEST(DumpPages, PairingRunsOnAcrossPagesAndStartsAfreshPerCopy) {
-  std::vector<uint8_t> bytes(31, 'A');
-  bytes.insert(bytes.end(), {0x93, 0xFA, 'B'});  // 日 = 93 FA: the lead ends page 0, the trail starts page 1
-  auto doc = PaintDocument(bytes);
-  std::vector<DumpPage> pages = Pages(*doc, PrintRange{0, 34}, 2, 2);
-  ASSERT_EQ(pages.size(), 4u);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(pages[i].beginsWithTrail, i % 2 == 1) << i;
-  std::vector<DrawnText> lead = PrintPage(*doc, pages[0]).At(720, 40);
-  ASSERT_EQ(lead.size(), 2u);
-  EXPECT_EQ(lead[0].ansi, "日");
-  EXPECT_EQ(lead[1].clip, (PixelRect{730, 40, 740, 60}));  // the right half in the separator
-  EXPECT_EQ(lead[1].color, 0x7F80FCu);                     // mean of the trail's colour 0x0001FA and 0xFFFFFE
-  RecordingCanvas next = PrintPage(*doc, pages[1]);
-  EXPECT_EQ(next.At(560, 20).at(0).clip, (PixelRect{570, 20, 580, 40}));
-  EXPECT_EQ(next.At(580, 20).at(0).ansi, "B");
-}
-
 // Printing page by page draws what one page holding every line would draw,
 // for random ranges, page lengths and double-byte-rich contents.
 TEST(DumpPages, PagesTogetherEqualOneLongPage) {

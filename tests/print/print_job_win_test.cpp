@@ -1,8 +1,8 @@
 // Print jobs under Wine on a stand-in printer whose pages are enhanced
 // metafiles of a 4800-pixel-wide page: what reaches paper must be the page plan
-// (texts, points, clips, colours, font heights), with the margin dialog's
-// refusal, of short pages, 中断 and failures; and, when a file printer is set
-// up (file_printer.sh), one real job through the system print dialog.
+// (texts, points, clips, colours, font heights), with the refusal of short
+// pages, 中断 and failures; and, when a file printer is set up
+// (file_printer.sh), one real job through the system print dialog.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -129,19 +129,15 @@ class PrintJob : public ::testing::Test {
     driver = std::make_unique<DialogDriver>();
     return *DocumentOf(DocumentWindows().at(0));
   }
-  // Answers the margin dialog with margin (OK, then Cancel in case OK refuses it),
+  // Runs command 106 with the margin dialog answered with margin (OK, then Cancel in case OK refuses it),
   // then, when printing follows, remembers the progress dialog.
-  void Answer(const char* margin, bool printing = true) {
+  void Print(const char* margin, bool printing = true) {
     driver->Then([margin](HWND d) {
       DialogDriver::SetText(d, IDC_MARGIN_EDIT, margin);
       DialogDriver::Press(d, IDOK);
       DialogDriver::Press(d, IDCANCEL);
     });
     if (printing) driver->Then([](HWND d) { g_paper->progress = d; });
-  }
-  // Runs command 106 with the margin dialog answered.
-  void Print(const char* margin, bool printing = true) {
-    Answer(margin, printing);
     SendMessageA(g_shell.frame, WM_COMMAND, IDM_PRINT, 0);
   }
   // Every page on paper is the dump's page plan at the cell of margin 92 (font height 4800 x 2 / 92).
@@ -204,26 +200,6 @@ TEST_F(PrintJob, ShortPagesAbortAndFailure) {
     EXPECT_EQ(paper.calls, c.calls);
     ExpectEndedCleanly(c.messages);
   }
-}
-
-TEST_F(PrintJob, StructureRowsPutTheirValuesAtTheLabelWidth) {
-  Document& doc = Open(std::string("\x41\x12\x34", 3));
-  HWND view = DocumentWindows().at(0);
-  const std::vector<StructureMember> members = {{"Id", 0, 1, kMemberByte},
-                                                {"Size", 2, 2, kMemberWord | kMemberNotEditable}};
-  std::vector<StructurePrintRow> rows = StructurePrintRows(doc, members, 0);
-  StructureContent content(rows, 5, StructurePrintInk(doc));
-  PrintJobSetup setup{view, view, false, 120, doc.font};
-  Answer("96", false);  // below the minimum 120: refused; the dialog is cancelled
-  Answer("240");
-  EXPECT_EQ(RunPrintJob(setup, content) + RunPrintJob(setup, content), 0);
-  EXPECT_TRUE(paper.calls == "ZADSEXZ" && IsWindowEnabled(view));
-  const int32_t cell = CellOf(doc.font, 40);  // 4800 x 2 / 240
-  RecordingCanvas plan(0, 0, 0);
-  PaintStructurePage(plan, rows, PagePosition{0, 0, 0, 2}, cell, 5, 4800, StructurePrintInk(doc));
-  ASSERT_EQ(paper.pages.size(), 1u);
-  ExpectPlan(paper.pages[0], plan, 40);
-  EXPECT_EQ(paper.pages[0].texts.at(1).x, 5 * cell);
 }
 
 // A real job through the system print dialog to the printer file_printer.sh made;
