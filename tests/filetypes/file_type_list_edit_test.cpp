@@ -23,14 +23,10 @@ TEST(FileTypeListEdit, FailedAllocationInNewKeepsTheList) {
     failing_new::Disarm();
     if (result == 0) break;
     ++failures;
-    EXPECT_EQ(result, -1);
-    EXPECT_EQ(list.types.size(), 3u);
-    EXPECT_EQ(current, 1);
+    EXPECT_TRUE(result == -1 && list.types.size() == 3u && current == 1);
   }
   ASSERT_EQ(list.types.size(), 4u);
-  EXPECT_EQ(list.types[3].text, b);
-  EXPECT_EQ(list.types[2].text, "c");
-  EXPECT_GE(failures, 3u);
+  EXPECT_TRUE(list.types[3].text == b && list.types[2].text == "c" && failures >= 3u);
   EXPECT_EQ(messages.texts(), std::vector<std::string>(failures, "ﾒﾓﾘを確保できません"));
   EXPECT_EQ(InitialFileTypeIndex(list, 0x7FFFFFFF), 0) << "an unset filter";
 }

@@ -19,30 +19,20 @@ namespace {
 
 using namespace settings;
 
-class PropertiesDialogTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(run.Start("/Q0"));
-    record.text = "desc";
-    record.view = 0x16C;  // signed decimal, decimal addresses, Motorola, recycle bin, overwrite question
-    for (int i = 0; i < kColorCount; ++i) record.color[i] = static_cast<ColorRef>(0x010203 * i);
-    before = record;
-  }
-  INT_PTR Run() { return PropertiesDialog(g_shell.frame, record); }
-  bool Same() const {
-    return record.view == before.view && std::memcmp(record.color, before.color, sizeof record.color) == 0;
-  }
-  ShellRun run;
-  DialogDriver dialogs;
-  FileType record, before;
-  HWND dialog = nullptr;
-};
-
 // The first run is cancelled after a change; the second sets the radio buttons,
 // takes one picked colour for three lines (the picker starts on the first one's),
 // a fixed-pitch font and system colours, which keep the line colours.
-TEST_F(PropertiesDialogTest, CancelKeepsTheRecordOkStoresButtonsPickedColourFontAndSystemColours) {
+TEST(PropertiesDialogTest, CancelKeepsTheRecordOkStoresButtonsPickedColourFontAndSystemColours) {
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0"));
+  FileType record;
+  record.view = 0x16C;  // signed decimal, decimal addresses, Motorola, recycle bin, overwrite question
+  record.logfont.lfPitchAndFamily = VARIABLE_PITCH;
+  for (int i = 0; i < kColorCount; ++i) record.color[i] = static_cast<ColorRef>(0x010203 * i);
+  const FileType before = record;
   const int first = kColorByte0 + 0x41;
+  DialogDriver dialogs;
+  HWND dialog = nullptr;
   dialogs.Then([&](HWND d) {
     for (int id : {IDC_PROP_RADIX_SDEC, IDC_PROP_ADDRESS_DEC, IDC_PROP_MOTOROLA, IDC_PROP_RECYCLE,
                    IDC_PROP_ASKOVERWRITE})
@@ -86,10 +76,9 @@ TEST_F(PropertiesDialogTest, CancelKeepsTheRecordOkStoresButtonsPickedColourFont
     PostMessageA(GetDlgItem(dialog, IDC_PROP_SYSCOLORS), BM_CLICK, 0, 0);
     DialogDriver::Press(dialog, IDOK);
   });
-  record.logfont.lfPitchAndFamily = VARIABLE_PITCH;
-  EXPECT_EQ(Run(), kDialogCancel);
-  EXPECT_TRUE(Same());
-  ASSERT_EQ(Run(), kDialogOk);
+  EXPECT_EQ(PropertiesDialog(g_shell.frame, record), kDialogCancel);
+  EXPECT_TRUE(record.view == before.view && std::memcmp(record.color, before.color, sizeof record.color) == 0);
+  ASSERT_EQ(PropertiesDialog(g_shell.frame, record), kDialogOk);
   EXPECT_EQ(record.view, 0x112u | kOptSystemColors);
   for (int i = 0; i < kColorCount; ++i)
     EXPECT_EQ(record.color[i], i >= first && i < first + 3 ? RGB(0x12, 0x34, 0x56) : before.color[i]) << i;

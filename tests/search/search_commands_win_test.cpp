@@ -12,6 +12,7 @@
 #include "core/codepage.h"
 #include "hexview/input_helpers_win.h"
 #include "resources/resource_ids.h"
+#include "search/pattern_forms.h"
 #include "search/search_history.h"
 #include "search/search_state.h"
 #include "shell/process_state.h"
@@ -35,12 +36,6 @@ void Type(HWND dialog, int combo, const std::u16string& text) {
   SendMessageW(edit, EM_SETSEL, 0, -1);
   SendMessageW(edit, WM_CHAR, VK_BACK, 1);
   for (char16_t c : text) SendMessageW(edit, WM_CHAR, c, 1);
-}
-
-void Pick(HWND dialog, int combo, int index) {
-  SendDlgItemMessageA(dialog, combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  HWND control = GetDlgItem(dialog, combo);
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
 }
 
 std::u16string WideText(HWND dialog, int id) {
@@ -86,12 +81,7 @@ struct Script {
   }
 };
 
-ByteSequence Seq(const std::string& s) {
-  ByteSequence b;
-  b.count = static_cast<int32_t>(s.size());
-  std::copy(s.begin(), s.end(), b.bytes);
-  return b;
-}
+ByteSequence Seq(const std::string& text) { return FormsFromAnsi(text, PatternNumberFormatFor(kRadixHex)).pattern; }
 
 class SearchWin : public ::testing::Test {
  protected:
@@ -121,8 +111,6 @@ TEST_F(SearchWin, FindDialogKeepsItsThreeFieldsInStepThenSearches) {
     };
     EXPECT_EQ(GetFocus(), EditOf(d, IDC_FIND_NUMERIC));
     EXPECT_EQ(fields(), "61 00|a|a|ok");  // the newest entry, in all three forms
-    Pick(d, IDC_FIND_ANSI, 1);
-    EXPECT_EQ(fields(), "71|q||ok");
     Type(d, IDC_FIND_NUMERIC, u"41 100");  // does not parse: the others empty, OK disabled
     EXPECT_EQ(fields(), "41 100|||");
     Type(d, IDC_FIND_UNICODE, u"A");
