@@ -1,5 +1,5 @@
-// The file type list dialog and the detail dialog, real under Wine: drag and
-// drop with the real cursor, move, delete down to one, edit and cancel.
+// The file type list dialog and the detail dialog, real under Wine: move,
+// delete down to one, edit and cancel (the drop rules are the model's).
 #include "filetypes/file_type_list_dialog_win.h"
 
 #include <windows.h>
@@ -31,41 +31,6 @@ std::string Lines(HWND dialog) {
 
 int Current(HWND dialog) { return static_cast<int>(SendDlgItemMessageA(dialog, IDC_FTLIST_LIST, LB_GETCURSEL, 0, 0)); }
 
-// Puts the real cursor at p. The display reports the move a little later and an
-// older report must not put the cursor back meanwhile: the reports are let in
-// (no message is taken) until the position stays.
-void MoveCursor(POINT p) {
-  POINT now{};
-  for (int i = 0, steady = 0; i < 200 && steady < 5; ++i) {
-    if (steady == 0) SetCursorPos(p.x, p.y);
-    MSG msg;
-    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
-    Sleep(5);
-    steady = GetCursorPos(&now) && now.x == p.x && now.y == p.y ? steady + 1 : 0;
-  }
-}
-
-// The screen point in entry index; index == count is below the last entry.
-POINT EntryPoint(HWND list, int index) {
-  const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-  POINT p{5, height * index + height / 2};
-  ClientToScreen(list, &p);
-  return p;
-}
-
-// Presses on entry from, moves to the screen point to and lets go there.
-void DragEntry(HWND dialog, int from, POINT to) {
-  HWND list = GetDlgItem(dialog, IDC_FTLIST_LIST);
-  POINT at = EntryPoint(list, from);
-  MoveCursor(at);
-  ScreenToClient(list, &at);
-  SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-  MoveCursor(to);
-  ScreenToClient(list, &to);
-  SendMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
-  SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
-}
-
 class FileTypeListDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -79,30 +44,23 @@ class FileTypeListDialogTest : public ::testing::Test {
   const std::string exe = "実行可能ﾌｧｲﾙ (*.exe)|", all = "すべてのﾌｧｲﾙ (*.*)|";
 };
 
-TEST_F(FileTypeListDialogTest, DragMoveAndDeleteDownToOne) {
+TEST_F(FileTypeListDialogTest, MoveAndDeleteDownToOne) {
   dialogs.Then([&](HWND d) {
     EXPECT_TRUE(Current(d) == 2 && !Enabled(d, IDC_FTLIST_MOVE)) << "the Open filter's type";
-    HWND list = GetDlgItem(d, IDC_FTLIST_LIST);
-    RECT box;
-    GetWindowRect(list, &box);
-    for (POINT to : {EntryPoint(list, 1), EntryPoint(list, 3), POINT{box.right + 20, box.top + 5}}) DragEntry(d, 1, to);
-    EXPECT_EQ(Lines(d), exe + all + "third|");
-    EXPECT_EQ(g_settings.filter, 0x0102);
-    DragEntry(d, 2, EntryPoint(list, 0));
-    EXPECT_EQ(Lines(d) + std::to_string(Current(d)), "third|" + exe + all + "0");
-    EXPECT_EQ(g_settings.filter, 0);
-    g_settings.filter = 0x0102;
+    SendDlgItemMessageA(d, IDC_FTLIST_LIST, LB_SETCURSEL, 0, 0);
+    SendMessageA(d, WM_COMMAND, MAKEWPARAM(IDC_FTLIST_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(d, IDC_FTLIST_LIST)));
     Click(d, IDC_FTLIST_MOVE);
-    EXPECT_EQ(Lines(d) + std::to_string(Current(d)), exe + all + "third|0") << "the type that followed";
+    EXPECT_EQ(Lines(d) + std::to_string(Current(d)), all + "third|" + exe + "0") << "the type that followed";
     EXPECT_EQ(g_settings.filter, 0);
     for (int i = 0; i < 3; ++i) Click(d, IDC_FTLIST_DELETE);
-    EXPECT_EQ(Lines(d), "third|");
+    EXPECT_EQ(Lines(d), exe);
     EXPECT_FALSE(Enabled(d, IDC_FTLIST_DELETE));
     DialogDriver::Press(d, IDCANCEL);
   });
   FileTypeListDialog(g_shell.mdiClient);
   ASSERT_EQ(g_fileTypes.types.size(), 1u);
-  EXPECT_EQ(g_fileTypes.types[0].text, "third");
+  EXPECT_EQ(g_fileTypes.types[0].text, "実行可能ﾌｧｲﾙ (*.exe)");
 }
 
 TEST_F(FileTypeListDialogTest, EditCancelKeepsTheTypeAndOkReplacesItsLine) {
