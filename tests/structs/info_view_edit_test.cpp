@@ -45,51 +45,44 @@ StructureList Templates() {
   return list;
 }
 
-// "mixed" over bytes 10..35 of 40 in two blocks: the WORD 1234h, the UNICODE string "AB".
-struct Fixture {
-  StructureList list = Templates();
-  Document doc;
-  InfoViewState view;
-  Bytes original = Bytes(40, 0);
-
-  Fixture() {
-    original[14] = 0x12, original[15] = 0x34, original[20] = 'A', original[22] = 'B';
-    SetBlocksOf(doc, original, {20});
-    doc.caret = 10;
-    list.lastUsed = 4;
-    EXPECT_EQ(AttachInfoView(view, doc, list, nullptr), 0);
-  }
-};
-
 // The box starts with the member's value (ANSI or UTF-16) and its limit; discarding it or switching
 // templates leaves the bytes alone.
 TEST(InfoViewEdit, TheBoxStartsWithTheValueAndEndsWithoutBytesWritten) {
-  Fixture f;
+  // "mixed" over bytes 10..35 of 40 in two blocks: the WORD 1234h, the UNICODE string "AB".
+  StructureList list = Templates();
+  Document doc;
+  InfoViewState view;
+  Bytes original(40, 0);
+  original[14] = 0x12, original[15] = 0x34, original[20] = 'A', original[22] = 'B';
+  SetBlocksOf(doc, original, {20});
+  doc.caret = 10;
+  list.lastUsed = 4;
+  ASSERT_EQ(AttachInfoView(view, doc, list, nullptr), 0);
   const std::tuple<int, bool, std::string, int> rows[] = {{0, false, "0", 4},       {1, false, "011064", 6},
                                                           {3, true, "w:AB", 4},     {3, false, "AB", 7},
                                                           {5, false, "00000000 00000000 00000000 00000000", 36}};
   MemberEditor editor;
   for (const auto& [row, utf16Box, text, limit] : rows) {
-    f.view.phase = InfoPhase::Shown;
-    f.view.currentRow = row;
-    ASSERT_EQ(OpenEditor(f.view, utf16Box, &editor), 0) << row;
+    view.phase = InfoPhase::Shown;
+    view.currentRow = row;
+    ASSERT_EQ(OpenEditor(view, utf16Box, &editor), 0) << row;
     const std::string shown = editor.text.isUtf16 ? "w:" + Utf16ToAnsi(editor.text.utf16) : editor.text.ansi;
-    EXPECT_TRUE(f.view.phase == InfoPhase::Editing && shown == text && editor.limit == limit) << row << " " << shown;
-    EXPECT_EQ(OpenEditor(f.view, false, &editor), 1) << "an open box is not opened again";
+    EXPECT_TRUE(view.phase == InfoPhase::Editing && shown == text && editor.limit == limit) << row << " " << shown;
+    EXPECT_EQ(OpenEditor(view, false, &editor), 1) << "an open box is not opened again";
   }
-  f.view.phase = InfoPhase::Shown;
-  f.view.currentRow = 2;
-  EXPECT_EQ(OpenEditor(f.view, false, &editor), 1) << "a not-editable member opens nothing";
+  view.phase = InfoPhase::Shown;
+  view.currentRow = 2;
+  EXPECT_EQ(OpenEditor(view, false, &editor), 1) << "a not-editable member opens nothing";
   EXPECT_FALSE(IsEditableRow({"bad", 0, 3, kMemberWord})) << "nor does a WORD of 3 bytes";
-  f.view.currentRow = 1;
-  ASSERT_EQ(OpenEditor(f.view, false, &editor), 0);
-  DiscardEditor(f.view);
-  EXPECT_EQ(CommitEditor(f.view, std::string_view("FFFF"), nullptr), 1) << "nothing to commit once discarded";
-  ASSERT_EQ(OpenEditor(f.view, false, &editor), 0);
-  ASSERT_EQ(SelectTemplateItem(f.view, f.list, 0), 0);
-  EXPECT_TRUE(f.view.phase == InfoPhase::Shown && f.view.currentRow == 0);
-  EXPECT_EQ(CommitEditor(f.view, std::string_view("FFFF"), nullptr), 1);
-  EXPECT_TRUE(Contents(f.doc) == f.original && f.doc.undoList == nullptr && f.doc.modified == 0);
+  view.currentRow = 1;
+  ASSERT_EQ(OpenEditor(view, false, &editor), 0);
+  DiscardEditor(view);
+  EXPECT_EQ(CommitEditor(view, std::string_view("FFFF"), nullptr), 1) << "nothing to commit once discarded";
+  ASSERT_EQ(OpenEditor(view, false, &editor), 0);
+  ASSERT_EQ(SelectTemplateItem(view, list, 0), 0);
+  EXPECT_TRUE(view.phase == InfoPhase::Shown && view.currentRow == 0);
+  EXPECT_EQ(CommitEditor(view, std::string_view("FFFF"), nullptr), 1);
+  EXPECT_TRUE(Contents(doc) == original && doc.undoList == nullptr && doc.modified == 0);
 }
 
 int ListLength(const UndoStep* s) {
