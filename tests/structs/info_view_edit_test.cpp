@@ -161,10 +161,9 @@ void RunSeed(uint32_t seed) {
       ASSERT_EQ(AttachInfoView(view, doc, list, nullptr), 0);
     }
     ASSERT_EQ(CheckDocument(doc), "");
-    ASSERT_TRUE(Contents(doc) == model);
+    ASSERT_TRUE(Contents(doc) == model && view.phase == InfoPhase::Shown);
     ASSERT_EQ(ListLength(doc.undoList), static_cast<int>(undo.size()));
     ASSERT_EQ(ListLength(doc.redoList), static_cast<int>(redo.size()));
-    ASSERT_EQ(view.phase, InfoPhase::Shown);
     ASSERT_TRUE(doc.caret >= 0 && doc.caret + view.structureSize <= doc.length);
     const NavigationButtons b = NavigationState(view);
     ASSERT_TRUE(b.byteBack == (doc.caret > 0) && b.structureForward == (doc.caret + view.structureSize < doc.length));

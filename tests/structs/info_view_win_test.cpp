@@ -47,11 +47,6 @@ HWND Bar() { return GetDlgItem(Info(), IDC_INFO_TOOLBAR); }
 HWND Box() { return GetDlgItem(Info(), IDC_INFO_EDIT); }
 const InfoViewState& State() { return *InfoViewStateOf(Info()); }
 std::string Address() { return TitleOf(GetDlgItem(Bar(), IDC_INFO_ADDRESS)); }
-std::string Hex(int32_t v) {
-  char text[16];
-  wsprintfA(text, "%X", v);
-  return text;
-}
 
 void ClickButton(int command) {
   RECT r = {};
@@ -120,34 +115,25 @@ TEST_F(InfoViewTest, NavigationButtonsStopAtBothEndsOfTheDocument) {
   WithInfoView([&] {
     EXPECT_FALSE(IsWindowEnabled(g_shell.frame)) << "the frame waits while the view is shown";
     EXPECT_EQ(TitleOf(Info()), "data.bin の情報");
-    struct Step {
-      int command;
-      UINT shiftKey;
-      int32_t caret;
-      const char* buttons;
-    } steps[] = {{0, 0, 0, "0101"},    {140, 0, 18, "1111"}, {138, 0, 19, "1111"},    {140, 0, 37, "1111"},
-                 {140, 0, 55, "1111"}, {140, 0, 73, "1111"}, {140, 0, 82, "1010"},    {138, 0, 82, "1010"},
-                 {140, 0, 82, "1010"}, {137, 0, 81, "1111"}, {139, 0, 63, "1111"},    {0, VK_HOME, 0, "0101"},
-                 {137, 0, 0, "0101"},  {139, 0, 0, "0101"},  {0, VK_END, 82, "1010"}, {0, VK_LEFT, 81, "1111"}};
-    for (const Step& s : steps) {
-      if (s.command != 0) ClickButton(s.command);
-      if (s.shiftKey != 0) Key(Info(), s.shiftKey, false, true);
-      EXPECT_EQ(doc_->caret, s.caret) << s.command << " " << s.shiftKey;
-      EXPECT_EQ(Address(), Hex(s.caret));
-      EXPECT_EQ(Buttons(), s.buttons) << "at " << s.caret;
+    // Button clicked or key pressed with Shift; the caret, then the address shown and the buttons enabled.
+    const std::tuple<int, UINT, int32_t, const char*> steps[] = {
+        {0, 0, 0, "0 0101"},      {140, 0, 18, "12 1111"}, {138, 0, 19, "13 1111"},     {140, 0, 37, "25 1111"},
+        {140, 0, 55, "37 1111"},  {140, 0, 73, "49 1111"}, {140, 0, 82, "52 1010"},     {138, 0, 82, "52 1010"},
+        {140, 0, 82, "52 1010"},  {137, 0, 81, "51 1111"}, {139, 0, 63, "3F 1111"},     {0, VK_HOME, 0, "0 0101"},
+        {137, 0, 0, "0 0101"},    {139, 0, 0, "0 0101"},   {0, VK_END, 82, "52 1010"},  {0, VK_LEFT, 81, "51 1111"}};
+    for (const auto& [command, shiftKey, caret, shown] : steps) {
+      if (command != 0) ClickButton(command);
+      if (shiftKey != 0) Key(Info(), shiftKey, false, true);
+      EXPECT_EQ(doc_->caret, caret) << command << " " << shiftKey;
+      EXPECT_EQ(Address() + " " + Buttons(), shown) << "at " << caret;
     }
     // Shift+Page Down/Up step through the fitting templates (0, 1, 3), with Ctrl to the ends; a
     // longer template moves the start back.
-    const struct {
-      bool ctrl;
-      UINT key;
-      int item;
-    } switches[] = {{false, VK_NEXT, 2}, {false, VK_NEXT, 2}, {true, VK_PRIOR, 0},
-                    {false, VK_NEXT, 1}, {true, VK_NEXT, 2},  {false, VK_PRIOR, 1}};
-    for (const auto& sw : switches) {
-      Key(Info(), sw.key, sw.ctrl, true);
-      EXPECT_EQ(State().comboItem, sw.item) << sw.ctrl << " " << sw.key;
-      EXPECT_EQ(doc_->caret, 60);
+    const std::tuple<bool, UINT, int> switches[] = {{false, VK_NEXT, 2}, {false, VK_NEXT, 2}, {true, VK_PRIOR, 0},
+                                                    {false, VK_NEXT, 1}, {true, VK_NEXT, 2},  {false, VK_PRIOR, 1}};
+    for (const auto& [ctrl, key, item] : switches) {
+      Key(Info(), key, ctrl, true);
+      EXPECT_TRUE(State().comboItem == item && doc_->caret == 60) << ctrl << " " << key << " " << State().comboItem;
     }
   });
   EXPECT_EQ(doc_->caret, 60) << "the hex view takes the start address up";
