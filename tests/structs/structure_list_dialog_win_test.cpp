@@ -1,4 +1,5 @@
-// The template list and detail dialogs under Wine, answered from the test.
+// The template list and detail dialogs under Wine, answered from the test (the
+// list's reordering rules are the model's).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -36,21 +37,6 @@ std::string Entries(HWND dialog, int list) {
 
 int Selection(HWND d) { return static_cast<int>(SendDlgItemMessageA(d, IDC_STRUCTLIST_LIST, LB_GETCURSEL, 0, 0)); }
 
-// Drags entry `from` onto entry `to` with the pointer, as a user does.
-void Drag(HWND dialog, int from, int to) {
-  HWND list = GetDlgItem(dialog, IDC_STRUCTLIST_LIST);
-  for (int step = 0; step < 3; ++step) {
-    RECT r = {};
-    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(step == 0 ? from : to), reinterpret_cast<LPARAM>(&r));
-    POINT at = {(r.left + r.right) / 2, (r.top + r.bottom) / 2}, screen = at;
-    ClientToScreen(list, &screen);
-    SetCursorPos(screen.x, screen.y);
-    Sleep(300);  // the system takes the new position up only after a moment
-    const UINT messages[] = {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP};
-    SendMessageA(list, messages[step], step < 2 ? MK_LBUTTON : 0, MAKELPARAM(at.x, at.y));
-  }
-}
-
 Structure Named(const char* name) {
   Structure s{name, {StructureMember{"m", 0, 1, kMemberByte}}};
   LayOutStructure(s);
@@ -67,7 +53,7 @@ std::string Shape(const Structure& s) {
   return out;
 }
 
-TEST(StructureListDialog, DragDeleteNewAndNothingToEditOnAnEmptyList) {
+TEST(StructureListDialog, DeleteNewAndNothingToEditOnAnEmptyList) {
   ShellRun run;
   ASSERT_TRUE(run.Start("/Q0"));
   g_structures.structures = {Named("A"), Named("B"), Named("C")};
@@ -76,10 +62,7 @@ TEST(StructureListDialog, DragDeleteNewAndNothingToEditOnAnEmptyList) {
   DialogDriver dialogs;
   dialogs.Then([&](HWND d) {
     EXPECT_EQ(Selection(d), 2) << "the template last used";
-    Drag(d, 0, 2);
-    EXPECT_EQ(Entries(d, IDC_STRUCTLIST_LIST), "B|C|A");
-    EXPECT_TRUE(Selection(d) == 2 && g_structures.structures[2].name == "A");
-    for (const char* left : {"B|C", "B", ""}) {
+    for (const char* left : {"A|B", "A", ""}) {
       Click(d, IDC_STRUCTLIST_DELETE);
       EXPECT_EQ(Entries(d, IDC_STRUCTLIST_LIST), left);
     }
