@@ -19,17 +19,15 @@ TEST(InstallBuiltinFileTypes, TwoTypesByteForByteAndAStoredListKept) {
   // "ＭＳ ゴシック" in code page 932, zeros to the end of the face.
   const LogFont font{-13, 0, 0, 0, 400, 0, 0, 0, 128, 4, 0, 1, 49,
                      "\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E"};
-  const struct {
-    const char* text;  // 実行可能ﾌｧｲﾙ, すべてのﾌｧｲﾙ
-    const char* ext;
-    uint32_t view;
-  } rows[] = {{"\x8E\xC0\x8D\x73\x89\xC2\x94\x5C\xCC\xA7\xB2\xD9 (*.exe)", "*.EXE", 0},
-              {"\x82\xB7\x82\xD7\x82\xC4\x82\xCC\xCC\xA7\xB2\xD9 (*.*)", "*.*", 128}};
+  // Text (実行可能ﾌｧｲﾙ, すべてのﾌｧｲﾙ), patterns and view options of each.
+  const std::tuple<const char*, const char*, uint32_t> rows[] = {
+      {"\x8E\xC0\x8D\x73\x89\xC2\x94\x5C\xCC\xA7\xB2\xD9 (*.exe)", "*.EXE", 0},
+      {"\x82\xB7\x82\xD7\x82\xC4\x82\xCC\xCC\xA7\xB2\xD9 (*.*)", "*.*", 128}};
   const ColorRef base[5] = {kSystem.windowText, kSystem.window, kSystem.grayText, kSystem.highlightText,
                             kSystem.highlight};
   for (size_t i = 0; i < 2; ++i) {
     const FileType& t = list.types[i];
-    EXPECT_TRUE(t.text == rows[i].text && t.ext == rows[i].ext && t.view == rows[i].view) << i;
+    EXPECT_TRUE(std::tie(t.text, t.ext, t.view) == rows[i]) << i;
     EXPECT_EQ(std::memcmp(&t.logfont, &font, sizeof font), 0);
     for (int c = 0; c < kColorCount; ++c) {
       const bool printable = i == 0 && c >= 5 + 0x20 && c <= 5 + 0x7D;  // 0x7E keeps the text colour

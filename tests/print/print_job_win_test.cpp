@@ -185,20 +185,18 @@ TEST_F(PrintJob, Command106PrintsThePagePlanOncePerCollatedCopyOrTheSelection) {
 // A page shorter than five cells is refused; abort and failure end the document after the current page.
 TEST_F(PrintJob, ShortPagesAbortAndFailure) {
   const int32_t cell = CellOf(Open(std::string(4096, 'q')).font, 104);  // 32 pages
-  const struct {
-    int vertRes, abortDuring, failStartAt;
-    const char* calls;
-    std::vector<std::string> messages;
-  } cases[] = {{5 * cell, -1, -1, "Z", {kMsgMarginUnsuitable}},
-               {1000, 2, -1, "ADSESESEXZ", {}},
-               {1000, -1, 1, "ADSESXZ", {kMsgCannotStartPage}}};
-  for (const auto& c : cases) {
+  // Page height, page during which 中断 is pressed, page that fails to start; the calls and the messages.
+  const std::tuple<int, int, int, const char*, std::vector<std::string>> cases[] = {
+      {5 * cell, -1, -1, "Z", {kMsgMarginUnsuitable}},
+      {1000, 2, -1, "ADSESESEXZ", {}},
+      {1000, -1, 1, "ADSESXZ", {kMsgCannotStartPage}}};
+  for (const auto& [vertRes, abortDuring, failStartAt, calls, messages] : cases) {
     paper = Paper{};
-    paper.vertRes = c.vertRes, paper.abortDuring = c.abortDuring, paper.failStartAt = c.failStartAt;
+    paper.vertRes = vertRes, paper.abortDuring = abortDuring, paper.failStartAt = failStartAt;
     run.messages().Clear();
-    Print("92", c.vertRes == 1000);
-    EXPECT_EQ(paper.calls, c.calls);
-    ExpectEndedCleanly(c.messages);
+    Print("92", vertRes == 1000);
+    EXPECT_EQ(paper.calls, calls);
+    ExpectEndedCleanly(messages);
   }
 }
 

@@ -1,6 +1,5 @@
 // Many edit notifications passed on as one: the single change must describe
-// the bytes before the first edit and after the last one (the replace loop's
-// test sees the one menu refresh).
+// the bytes before the first edit and after the last one.
 #include "search/batched_edit_view.h"
 
 #include <gtest/gtest.h>

@@ -28,11 +28,11 @@ TEST(StructureListEdit, SelectionButtonsAndReordering) {
     EXPECT_EQ(InitialStructureSelection(list), selected);
   }
   EXPECT_TRUE(CanMoveStructure(list, 1) && !CanMoveStructure(list, 2) && CanEditStructure(list, 2));
-  // op: 'd' drop selected on target, 'm' move to the end, 'x' delete. The dialog
-  // test drags forward, moves and deletes down to an empty list; here the rest.
+  // op: 'd' drop selected on target, 'm' move to the end, 'x' delete.
   const std::tuple<char, int32_t, int32_t, bool, const char*, int32_t> steps[] = {
-      {'d', 2, 0, true, "cab", 0},  {'d', 1, 1, false, "cab", 1}, {'d', 1, 3, false, "cab", 1},
-      {'m', 2, 0, false, "cab", 2}, {'x', 2, 0, true, "ca", 1},   {'x', 5, 0, false, "ca", 5}};
+      {'d', 0, 2, true, "bca", 2},  {'d', 2, 0, true, "abc", 0},  {'d', 1, 1, false, "abc", 1},
+      {'d', 1, -1, false, "abc", 1}, {'d', 1, 3, false, "abc", 1}, {'m', 0, 0, true, "bca", 0},
+      {'m', 2, 0, false, "bca", 2}, {'x', 2, 0, true, "bc", 1},   {'x', 5, 0, false, "bc", 5}};
   for (const auto& [op, from, target, done, names, selectedAfter] : steps) {
     list.lastUsed = 2;
     int32_t selected = from;
