@@ -1,4 +1,4 @@
-// What the file type list dialog cannot show: 新規 running out of memory.
+// The file type list's drop, move and delete rules, and 新規 running out of memory.
 #include "filetypes/file_type_list_edit.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +7,26 @@
 #include "support/message_recorder.h"
 
 namespace {
+
+TEST(FileTypeListEdit, DropMoveAndDeleteKeepACurrentTypeAndResetTheFilter) {
+  FileTypeList list{{FileType{"a", "", 0, {}, {}}, FileType{"b", "", 0, {}, {}}, FileType{"c", "", 0, {}, {}}}};
+  // op: 'd' drop current on target, 'm' move to the end, 'x' delete.
+  const std::tuple<char, int, int, bool, const char*, int> steps[] = {
+      {'d', 1, 1, false, "abc", 1}, {'d', 1, -1, false, "abc", 1}, {'d', 1, 3, false, "abc", 1},
+      {'d', 2, 0, true, "cab", 0},  {'m', 2, 0, false, "cab", 2},  {'m', 0, 0, true, "abc", 0},
+      {'x', 2, 0, true, "ab", 1},   {'x', 1, 0, true, "a", 0},     {'x', 0, 0, false, "a", 0}};
+  for (const auto& [op, from, target, done, names, after] : steps) {
+    int current = from;
+    int32_t filter = 0x0102;
+    const bool changed = op == 'd'   ? DropFileType(list, &current, target, &filter)
+                         : op == 'm' ? MoveFileTypeToEnd(list, current, &filter)
+                                     : DeleteFileType(list, &current, &filter);
+    std::string shown;
+    for (const FileType& t : list.types) shown += t.text;
+    EXPECT_TRUE(changed == done && shown == names && current == after && filter == (done ? 0 : 0x0102))
+        << op << from << target << ": " << shown << " " << current;
+  }
+}
 
 TEST(FileTypeListEdit, FailedAllocationInNewKeepsTheList) {
   // Texts too long to be kept inside the string, and a full array, so that the
@@ -23,14 +43,10 @@ TEST(FileTypeListEdit, FailedAllocationInNewKeepsTheList) {
     failing_new::Disarm();
     if (result == 0) break;
     ++failures;
-    EXPECT_EQ(result, -1);
-    EXPECT_EQ(list.types.size(), 3u);
-    EXPECT_EQ(current, 1);
+    EXPECT_TRUE(result == -1 && list.types.size() == 3u && current == 1);
   }
   ASSERT_EQ(list.types.size(), 4u);
-  EXPECT_EQ(list.types[3].text, b);
-  EXPECT_EQ(list.types[2].text, "c");
-  EXPECT_GE(failures, 3u);
+  EXPECT_TRUE(list.types[3].text == b && list.types[2].text == "c" && failures >= 3u);
   EXPECT_EQ(messages.texts(), std::vector<std::string>(failures, "ﾒﾓﾘを確保できません"));
   EXPECT_EQ(InitialFileTypeIndex(list, 0x7FFFFFFF), 0) << "an unset filter";
 }

@@ -1,6 +1,6 @@
 // The properties dialog with its settings part, real under Wine: what it shows,
 // cancel, OK only after a change, colour lines with the picker, the font
-// picker, system colours, and how a colour line is drawn.
+// picker and system colours.
 #include "filetypes/properties_dialog_win.h"
 
 #include <windows.h>
@@ -11,9 +11,7 @@
 #include <string>
 #include <utility>
 
-#include "filetypes/settings_part_win.h"
 #include "shell/shell.h"
-#include "support/emf_records_win.h"
 #include "support/settings_part_helpers_win.h"
 #include "support/shell_fixture_win.h"
 
@@ -21,30 +19,20 @@ namespace {
 
 using namespace settings;
 
-class PropertiesDialogTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(run.Start("/Q0"));
-    record.text = "desc";
-    record.view = 0x16C;  // signed decimal, decimal addresses, Motorola, recycle bin, overwrite question
-    for (int i = 0; i < kColorCount; ++i) record.color[i] = static_cast<ColorRef>(0x010203 * i);
-    before = record;
-  }
-  INT_PTR Run() { return PropertiesDialog(g_shell.frame, record); }
-  bool Same() const {
-    return record.view == before.view && std::memcmp(record.color, before.color, sizeof record.color) == 0;
-  }
-  ShellRun run;
-  DialogDriver dialogs;
-  FileType record, before;
-  HWND dialog = nullptr;
-};
-
 // The first run is cancelled after a change; the second sets the radio buttons,
 // takes one picked colour for three lines (the picker starts on the first one's),
 // a fixed-pitch font and system colours, which keep the line colours.
-TEST_F(PropertiesDialogTest, CancelKeepsTheRecordOkStoresButtonsPickedColourFontAndSystemColours) {
+TEST(PropertiesDialogTest, CancelKeepsTheRecordOkStoresButtonsPickedColourFontAndSystemColours) {
+  ShellRun run;
+  ASSERT_TRUE(run.Start("/Q0"));
+  FileType record;
+  record.view = 0x16C;  // signed decimal, decimal addresses, Motorola, recycle bin, overwrite question
+  record.logfont.lfPitchAndFamily = VARIABLE_PITCH;
+  for (int i = 0; i < kColorCount; ++i) record.color[i] = static_cast<ColorRef>(0x010203 * i);
+  const FileType before = record;
   const int first = kColorByte0 + 0x41;
+  DialogDriver dialogs;
+  HWND dialog = nullptr;
   dialogs.Then([&](HWND d) {
     for (int id : {IDC_PROP_RADIX_SDEC, IDC_PROP_ADDRESS_DEC, IDC_PROP_MOTOROLA, IDC_PROP_RECYCLE,
                    IDC_PROP_ASKOVERWRITE})
@@ -88,51 +76,14 @@ TEST_F(PropertiesDialogTest, CancelKeepsTheRecordOkStoresButtonsPickedColourFont
     PostMessageA(GetDlgItem(dialog, IDC_PROP_SYSCOLORS), BM_CLICK, 0, 0);
     DialogDriver::Press(dialog, IDOK);
   });
-  record.logfont.lfPitchAndFamily = VARIABLE_PITCH;
-  EXPECT_EQ(Run(), kDialogCancel);
-  EXPECT_TRUE(Same());
-  ASSERT_EQ(Run(), kDialogOk);
+  EXPECT_EQ(PropertiesDialog(g_shell.frame, record), kDialogCancel);
+  EXPECT_TRUE(record.view == before.view && std::memcmp(record.color, before.color, sizeof record.color) == 0);
+  ASSERT_EQ(PropertiesDialog(g_shell.frame, record), kDialogOk);
   EXPECT_EQ(record.view, 0x112u | kOptSystemColors);
   for (int i = 0; i < kColorCount; ++i)
     EXPECT_EQ(record.color[i], i >= first && i < first + 3 ? RGB(0x12, 0x34, 0x56) : before.color[i]) << i;
   EXPECT_STREQ(record.logfont.lfFaceName, kFixedFace);
   EXPECT_EQ(record.logfont.lfPitchAndFamily & 3, FIXED_PITCH);
-}
-
-// Line 41h drawn into a metafile, enabled and disabled, selected and not: the
-// line, its swatch (left + 1 .. left + 3w - 1, w half the line height) and its
-// text at left + 3w.
-TEST_F(PropertiesDialogTest, ColourLineDrawing) {
-  dialogs.Then([&](HWND d) {
-    const SampledColors& system = g_shell.colors.values.sampled;
-    const ColorRef line = before.color[5 + 0x41];
-    const ColorRef mixed = RGB((GetRValue(line) + GetRValue(system.grayText)) / 2,
-                               (GetGValue(line) + GetGValue(system.grayText)) / 2,
-                               (GetBValue(line) + GetBValue(system.grayText)) / 2);
-    HWND list = GetDlgItem(d, IDC_PROP_COLORLIST);
-    for (int look = 0; look < 4; ++look) {
-      const bool enabled = look < 2, selected = look % 2 == 1;
-      EnableWindow(list, enabled);
-      DRAWITEMSTRUCT item = {ODT_LISTBOX, IDC_PROP_COLORLIST, 5 + 0x41, ODA_DRAWENTIRE,
-                             selected ? static_cast<UINT>(ODS_SELECTED) : 0u, list, nullptr, {0, 40, 120, 60}, 0};
-      EmfRecords emf = RecordEmf([&](HDC dc) {
-        item.hDC = dc;
-        EXPECT_TRUE(DrawColorLine(d, OpenProperties(record), item));
-      });
-      ASSERT_EQ(emf.fills.size(), 2u);
-      EXPECT_EQ(emf.fills[0].color, selected ? system.highlight : system.window);
-      const RECT swatch{1, 41, 29, 59};
-      EXPECT_TRUE(EqualRect(&emf.fills[1].rect, &swatch));
-      EXPECT_EQ(emf.fills[1].color, enabled ? line : mixed);
-      ASSERT_EQ(emf.texts.size(), 1u);
-      EXPECT_EQ(emf.texts[0].x, 30);
-      EXPECT_EQ(emf.texts[0].y, 40);
-      EXPECT_EQ(emf.texts[0].text, u"   A 41h");
-      EXPECT_EQ(emf.texts[0].color, !enabled ? system.grayText : selected ? system.highlightText : system.windowText);
-    }
-    DialogDriver::Press(d, IDCANCEL);
-  });
-  Run();
 }
 
 }  // namespace

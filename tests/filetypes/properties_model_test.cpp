@@ -21,12 +21,10 @@ TEST(PropertiesModel, WhatTheDialogsCannotReach) {
   PropertiesModel m = OpenProperties(record);
   SelectColorLine(m, 9, true);
   EXPECT_FALSE(m.selectedLines.any()) << "a disabled list selects nothing";
-  EXPECT_EQ(LoadFileTypePreselection(2, 2), 0);
-  EXPECT_EQ(LoadFileTypePreselection(0, 0), -1);
+  EXPECT_TRUE(LoadFileTypePreselection(2, 2) == 0 && LoadFileTypePreselection(0, 0) == -1);
   CustomColors()[0] = 1;
   ResetCustomColors();
-  EXPECT_EQ(CustomColors()[0], 0x404040u);
-  EXPECT_EQ(CustomColors()[15], 0xC0FFFFu);
+  EXPECT_TRUE(CustomColors()[0] == 0x404040u && CustomColors()[15] == 0xC0FFFFu);
 }
 
 }  // namespace

@@ -37,9 +37,8 @@ TEST(DumpPages, SelectionFrom0x13To0x25PrintsTwoLines) {
   doc->anchor = 0x25;
   doc->caret = 0x13;
   EXPECT_EQ(DumpPrintRange(*doc, false), (PrintRange{0, 50}));
-  std::vector<DumpPage> pages = Pages(*doc, DumpPrintRange(*doc, true), 61, 1);
-  ASSERT_EQ(pages.size(), 1u);
-  EXPECT_EQ(pages[0], (DumpPage{PagePosition{0, 0, 0, 2}, 1, 2, 0x13, 0x25, false}));
+  const std::vector<DumpPage> pages = Pages(*doc, DumpPrintRange(*doc, true), 61, 1);
+  ASSERT_EQ(pages, (std::vector<DumpPage>{{PagePosition{0, 0, 0, 2}, 1, 2, 0x13, 0x25, false}}));
   RecordingCanvas c = PrintPage(*doc, pages[0]);
   EXPECT_EQ(c.Row(0, 90, 10, 2) + c.Row(20, 0, 10, 8) + " " + c.Row(40, 0, 10, 8), " 000000010 00000020");
   EXPECT_EQ(c.Row(20, 90, 10, 47) + "|" + c.Row(40, 570, 10, 16),
@@ -62,46 +61,11 @@ TEST(DumpPages, LinesGoToPagesInOrderAndCollatedCopiesRepeatThem) {
             "0:0+20[0,320) 0:20+20[320,640) 0:40+20[640,960) 0:60+3[960,1000) "
             "1:0+20[0,320) 1:20+20[320,640) 1:40+20[640,960) 1:60+3[960,1000) ");
   RecordingCanvas last = PrintPage(*doc, pages[3]);
-  EXPECT_EQ(last.Row(20, 0, 10, 8), "000003C0");
-  EXPECT_EQ(last.Row(60, 570, 10, 16), "xxxxxxxx        ");
+  EXPECT_EQ(last.Row(20, 0, 10, 8) + "|" + last.Row(60, 570, 10, 16), "000003C0|xxxxxxxx        ");
   EXPECT_TRUE(last.At(0, 80).empty());                           // no address below the data
   for (const DrawnText& t : last.texts) EXPECT_NE(t.ansi, "･");  // no end mark
-  std::vector<DumpPage> empty = Pages(*doc, PrintRange{0, 0}, 20, 1);
-  ASSERT_EQ(empty.size(), 1u);
-  EXPECT_EQ(PrintPage(*doc, empty[0]).texts.size(), 48u);  // the ruler alone
-}
-
-// A lead byte on the last line of a page pairs with the first byte of the next
-// page, and each copy starts its pairing afresh.
-TEST(DumpPages, PairingRunsOnAcrossPagesAndStartsAfreshPerCopy) {
-  std::vector<uint8_t> bytes(31, 'A');
-  bytes.insert(bytes.end(), {0x93, 0xFA, 'B'});  // 日 = 93 FA: the lead ends page 0, the trail starts page 1
-  auto doc = PaintDocument(bytes);
-  std::vector<DumpPage> pages = Pages(*doc, PrintRange{0, 34}, 2, 2);
-  ASSERT_EQ(pages.size(), 4u);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(pages[i].beginsWithTrail, i % 2 == 1) << i;
-  std::vector<DrawnText> lead = PrintPage(*doc, pages[0]).At(720, 40);
-  ASSERT_EQ(lead.size(), 2u);
-  EXPECT_EQ(lead[0].ansi, "日");
-  EXPECT_EQ(lead[1].clip, (PixelRect{730, 40, 740, 60}));  // the right half in the separator
-  EXPECT_EQ(lead[1].color, 0x7F80FCu);                     // mean of the trail's colour 0x0001FA and 0xFFFFFE
-  RecordingCanvas next = PrintPage(*doc, pages[1]);
-  EXPECT_EQ(next.At(560, 20).at(0).clip, (PixelRect{570, 20, 580, 40}));
-  EXPECT_EQ(next.At(580, 20).at(0).ansi, "B");
-}
-
-TEST(DumpPages, SystemColoursPrintBlackWithGreyHalves) {
-  std::vector<uint8_t> bytes(15, 'A');
-  bytes.insert(bytes.end(), {0x93, 0xFA});
-  auto doc = PaintDocument(bytes, kOptSystemColors);
-  RecordingCanvas c = PrintPage(*doc, Pages(*doc, PrintRange{0, 17}, 61, 1).at(0));
-  // address, ruler and byte in black, the dimmed half grey
-  EXPECT_EQ(std::vector<ColorRef>({c.At(0, 20).at(0).color, c.At(100, 0).at(0).color, c.At(90, 20).at(0).color,
-                                   c.At(720, 20).at(1).color}),
-            std::vector<ColorRef>({0, 0, 0, 0x808080}));
-  auto own = PaintDocument(bytes);
-  c = PrintPage(*own, Pages(*own, PrintRange{0, 17}, 61, 1).at(0));
-  EXPECT_EQ(c.At(0, 20).at(0).color * 0x1000 + c.At(90, 20).at(0).color, 0x1141u);  // text colour, byte colour of A
+  const std::vector<DumpPage> empty = Pages(*doc, PrintRange{0, 0}, 20, 1);
+  EXPECT_TRUE(empty.size() == 1u && PrintPage(*doc, empty[0]).texts.size() == 48u) << "the ruler alone";
 }
 
 // Printing page by page draws what one page holding every line would draw,

@@ -19,18 +19,15 @@ TEST(PageMetrics, FontCellAndPageCapacity) {
   EXPECT_EQ(PrinterFontHeight(4800, 171), 56);
   EXPECT_EQ(PrinterFontHeight(100, 512), 1);  // never 0, which would mean the default size
   EXPECT_EQ(PrinterSmallFontHeight(57), 28);
-  EXPECT_EQ(PrinterCell(105), 53);
-  EXPECT_EQ(PrinterCell(0), 1);
-  EXPECT_TRUE(PageTooShort(52, 260));  // 5 x 52 = 260
-  EXPECT_FALSE(PageTooShort(52, 261));
+  EXPECT_TRUE(PrinterCell(105) == 53 && PrinterCell(0) == 1);
+  EXPECT_TRUE(PageTooShort(52, 260) && !PageTooShort(52, 261));  // 5 x 52 = 260
   EXPECT_EQ(DumpLinesPerPage(52, 261), 1);  // the line at y = 104 lies above 261 - 156
   EXPECT_EQ(StructureRowsPerPage(52, 261), 2);
   EXPECT_EQ(DumpLinesPerPage(52, 6604), 61);  // the line at 6448 is not above 6448
   EXPECT_EQ(DumpLinesPerPage(52, 6605), 62);
   EXPECT_EQ(StructureRowsPerPage(52, 6600), 62);
-  EXPECT_EQ(OutputRuns(true, 2), 2);
-  EXPECT_EQ(OutputRuns(false, 2), 1);  // the printer makes uncollated copies
-  EXPECT_EQ(OutputRuns(true, 0), 1);
+  // The printer makes uncollated copies.
+  EXPECT_TRUE(OutputRuns(true, 2) == 2 && OutputRuns(false, 2) == 1 && OutputRuns(true, 0) == 1);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // Print jobs under Wine on a stand-in printer whose pages are enhanced
 // metafiles of a 4800-pixel-wide page: what reaches paper must be the page plan
-// (texts, points, clips, colours, font heights), with the margin dialog, the
-// refusal of short pages, 中断 and failures; and, when a file printer is set
-// up (file_printer.sh), one real job through the system print dialog.
+// (texts, points, clips, colours, font heights), with the refusal of short
+// pages, 中断 and failures; and, when a file printer is set up
+// (file_printer.sh), one real job through the system print dialog.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -129,19 +129,15 @@ class PrintJob : public ::testing::Test {
     driver = std::make_unique<DialogDriver>();
     return *DocumentOf(DocumentWindows().at(0));
   }
-  // Answers the margin dialog with margin (OK, then Cancel in case OK refuses it),
+  // Runs command 106 with the margin dialog answered with margin (OK, then Cancel in case OK refuses it),
   // then, when printing follows, remembers the progress dialog.
-  void Answer(const char* margin, bool printing = true) {
+  void Print(const char* margin, bool printing = true) {
     driver->Then([margin](HWND d) {
       DialogDriver::SetText(d, IDC_MARGIN_EDIT, margin);
       DialogDriver::Press(d, IDOK);
       DialogDriver::Press(d, IDCANCEL);
     });
     if (printing) driver->Then([](HWND d) { g_paper->progress = d; });
-  }
-  // Runs command 106 with the margin dialog answered.
-  void Print(const char* margin, bool printing = true) {
-    Answer(margin, printing);
     SendMessageA(g_shell.frame, WM_COMMAND, IDM_PRINT, 0);
   }
   // Every page on paper is the dump's page plan at the cell of margin 92 (font height 4800 x 2 / 92).
@@ -159,8 +155,7 @@ class PrintJob : public ::testing::Test {
   }
   void ExpectEndedCleanly(const std::vector<std::string>& messages = {}) {
     EXPECT_EQ(run.messages().texts(), messages);
-    EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
-    EXPECT_FALSE(IsWindow(paper.progress));
+    EXPECT_TRUE(IsWindowEnabled(g_shell.frame) && !IsWindow(paper.progress));
   }
 
   Paper paper;
@@ -180,99 +175,29 @@ TEST_F(PrintJob, Command106PrintsThePagePlanOncePerCollatedCopyOrTheSelection) {
     Document& doc = Open(std::string(198, 'A') + "\x93\xFA");  // 13 lines: 2 pages, a double-byte character last
     if (pass > 0) doc.anchor = 0x13, doc.caret = 0x25;  // offered; printed only when chosen
     Print("92");
-    EXPECT_EQ(paper.calls, calls[pass]);
-    EXPECT_EQ(g_settings.margin, 92);
-    EXPECT_EQ(paper.selectionOffered, pass > 0);
+    EXPECT_TRUE(paper.calls == calls[pass] && g_settings.margin == 92 && paper.selectionOffered == (pass > 0));
     EXPECT_EQ(paper.docName, TitleOf(DocumentWindows().at(0)));
     ExpectEndedCleanly();
     ExpectDumpPlan(doc, pass == 2 ? PrintRange{0x13, 0x25} : PrintRange{0, 200}, pass == 0 ? 2 : 1);
   }
 }
 
-TEST_F(PrintJob, MarginDialogKeepsItsLimitsAndCancelEndsQuietly) {
-  const struct {
-    int stored;
-    const char* shown;
-  } cases[] = {{171, "171"}, {50, "92"}, {600, "512"}};
-  Open("0123");
-  for (const auto& c : cases) {
+// A page shorter than five cells is refused; abort and failure end the document after the current page.
+TEST_F(PrintJob, ShortPagesAbortAndFailure) {
+  const int32_t cell = CellOf(Open(std::string(4096, 'q')).font, 104);  // 32 pages
+  // Page height, page during which 中断 is pressed, page that fails to start; the calls and the messages.
+  const std::tuple<int, int, int, const char*, std::vector<std::string>> cases[] = {
+      {5 * cell, -1, -1, "Z", {kMsgMarginUnsuitable}},
+      {1000, 2, -1, "ADSESESEXZ", {}},
+      {1000, -1, 1, "ADSESXZ", {kMsgCannotStartPage}}};
+  for (const auto& [vertRes, abortDuring, failStartAt, calls, messages] : cases) {
     paper = Paper{};
-    g_settings.margin = c.stored;
-    std::string seen;
-    driver->Then([&](HWND d) {
-      auto ok = [&](const char* text) {
-        DialogDriver::SetText(d, IDC_MARGIN_EDIT, text);
-        return IsWindowEnabled(GetDlgItem(d, IDOK)) ? "ok" : "no";
-      };
-      auto spin = [&](int code) {
-        SendMessageA(d, WM_VSCROLL, code, reinterpret_cast<LPARAM>(GetDlgItem(d, IDC_MARGIN_SPIN)));
-        return DialogDriver::Text(d, IDC_MARGIN_EDIT);
-      };
-      seen = DialogDriver::Text(d, IDC_MARGIN_EDIT) + " ";  // each step in turn: += keeps the order
-      for (const char* text : {"91", "92", "512", "513"}) seen += ok(text);
-      seen += " " + spin(SB_LINEUP);
-      seen += " " + spin(SB_LINEDOWN);
-      seen += std::string(" ") + ok("93");
-      seen += " " + spin(SB_LINEDOWN);
-      seen += " " + spin(SB_LINEDOWN);
-      DialogDriver::Press(d, IDCANCEL);
-    });
-    SendMessageA(g_shell.frame, WM_COMMAND, IDM_PRINT, 0);
-    EXPECT_EQ(seen, std::string(c.shown) + " nookokno 512 511 ok 92 92");
-    // the printer's device context is deleted, nothing printed
-    EXPECT_EQ(paper.calls + std::to_string(g_settings.margin), "Z" + std::to_string(c.stored));
-  }
-  ExpectEndedCleanly();
-}
-
-TEST_F(PrintJob, APageTooShortForFiveCellsIsRefused) {
-  const int32_t cell = CellOf(Open("0123").font, 104);
-  for (int extra : {0, 1}) {
-    paper = Paper{};
-    paper.vertRes = 5 * cell + extra;
+    paper.vertRes = vertRes, paper.abortDuring = abortDuring, paper.failStartAt = failStartAt;
     run.messages().Clear();
-    Print("92", extra == 1);
-    EXPECT_EQ(paper.calls, extra == 1 ? "ADSEXZ" : "Z");
-    ExpectEndedCleanly(extra == 1 ? std::vector<std::string>{} : std::vector<std::string>{kMsgMarginUnsuitable});
+    Print("92", vertRes == 1000);
+    EXPECT_EQ(paper.calls, calls);
+    ExpectEndedCleanly(messages);
   }
-}
-
-TEST_F(PrintJob, AbortAndFailureEndTheDocumentAfterTheCurrentPage) {
-  Open(std::string(4096, 'q'));  // 32 pages
-  paper.abortDuring = 2;
-  Print("92");
-  EXPECT_EQ(paper.calls, "ADSESESEXZ");
-  ExpectEndedCleanly();
-  paper = Paper{};
-  paper.failStartAt = 1;
-  Print("92");
-  EXPECT_EQ(paper.calls, "ADSESXZ");
-  ExpectEndedCleanly({kMsgCannotStartPage});
-}
-
-TEST_F(PrintJob, StructureRowsPutTheirValuesAtTheLabelWidth) {
-  Document& doc = Open(std::string("\x41\x12\x34", 3));
-  HWND view = DocumentWindows().at(0);
-  std::vector<StructureMember> members(2);
-  members[0].description = "Id";
-  members[0].byteCount = 1;  // a BYTE
-  members[1].description = "Size";
-  members[1].offset = members[1].byteCount = 2;
-  members[1].viewFlags = kMemberWord | kMemberNotEditable;
-  std::vector<StructurePrintRow> rows = StructurePrintRows(doc, members, 0);
-  StructureContent content(rows, 5, StructurePrintInk(doc));
-  PrintJobSetup setup{view, view, false, 120, doc.font};
-  Answer("96", false);  // below the minimum 120: refused; the dialog is cancelled
-  Answer("240");
-  EXPECT_EQ(RunPrintJob(setup, content) + RunPrintJob(setup, content), 0);
-  EXPECT_EQ(paper.calls, "ZADSEXZ");
-  EXPECT_TRUE(IsWindowEnabled(view));
-  const int32_t cell = CellOf(doc.font, 40);  // 4800 x 2 / 240
-  RecordingCanvas plan(0, 0, 0);
-  PaintStructurePage(plan, rows, PagePosition{0, 0, 0, 2}, cell, 5, 4800, StructurePrintInk(doc));
-  ASSERT_EQ(paper.pages.size(), 1u);
-  ExpectPlan(paper.pages[0], plan, 40);
-  EXPECT_EQ(paper.pages[0].texts.at(1).x, 5 * cell);
 }
 
 // A real job through the system print dialog to the printer file_printer.sh made;
@@ -289,8 +214,7 @@ TEST(FilePrinter, PrintsADumpThroughThePrintDialog) {
   doc.font.lfCharSet = ANSI_CHARSET;
   DialogDriver driver;
   driver.Then([](HWND d) {
-    EXPECT_TRUE(IsDlgButtonChecked(d, 0x411));            // collate
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, 0x421)));  // the selection choice
+    EXPECT_TRUE(IsDlgButtonChecked(d, 0x411) && !IsWindowEnabled(GetDlgItem(d, 0x421)));  // collate; no selection
     DialogDriver::Press(d, IDOK);
   });
   driver.Then([](HWND d) {

@@ -34,30 +34,15 @@ TEST(BatchedEditView, OneChangeCoversAnySequenceOfEdits) {
     batch.Flush(doc);
     ASSERT_EQ(target.changes.size(), 1u);
     const EditChange& c = target.changes[0];
-    ASSERT_GE(c.offset, 0);
-    ASSERT_LE(static_cast<size_t>(c.offset + c.removedCount), before.size());
-    ASSERT_EQ(before.size() - static_cast<size_t>(c.removedCount) + static_cast<size_t>(c.insertedCount),
-              now.size());
-    // Outside the range nothing changed.
-    EXPECT_TRUE(std::equal(before.begin(), before.begin() + c.offset, now.begin())) << run;
-    EXPECT_TRUE(std::equal(before.begin() + c.offset + c.removedCount, before.end(),
-                           now.begin() + c.offset + c.insertedCount))
+    ASSERT_TRUE(c.offset >= 0 && static_cast<size_t>(c.offset + c.removedCount) <= before.size()) << run;
+    ASSERT_EQ(before.size() + static_cast<size_t>(c.insertedCount), now.size() + static_cast<size_t>(c.removedCount));
+    // Outside the range nothing changed; the caret is the one before the first edit.
+    EXPECT_TRUE(std::equal(before.begin(), before.begin() + c.offset, now.begin()) &&
+                std::equal(before.begin() + c.offset + c.removedCount, before.end(),
+                           now.begin() + c.offset + c.insertedCount) &&
+                c.caretBefore == 0)
         << run;
-    EXPECT_EQ(c.caretBefore, 0);
   }
-}
-
-TEST(BatchedEditView, PassesOnOneMenuRefreshAndNothingWhenIdle) {
-  Document doc;
-  RecordingEditView target;
-  BatchedEditView batch(&target);
-  batch.Flush(doc);
-  batch.MenuStateChanged(doc);
-  batch.MenuStateChanged(doc);
-  EXPECT_EQ(target.menuRefreshes, 0);
-  batch.Flush(doc);
-  EXPECT_EQ(target.menuRefreshes, 1);
-  EXPECT_TRUE(target.changes.empty());
 }
 
 }  // namespace

@@ -3,22 +3,20 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 TEST(SearchOptions, HalvesOfFindstatAndFindNext) {
-  EXPECT_EQ(FindOptionsOf(27), 3);
-  EXPECT_EQ(ReplaceOptionsOf(27), 3);
-  EXPECT_EQ(FindOptionsOf(0x2C), 4);
-  EXPECT_EQ(ReplaceOptionsOf(0x2C), 5);
-  EXPECT_EQ(FindOptionsOf(0x7FFFFFFF), 3);  // unset: the default
-  EXPECT_EQ(ReplaceOptionsOf(64), 3);
-  EXPECT_EQ(WithFindOptions(27, 4), 28);
-  EXPECT_EQ(WithReplaceOptions(27, 4), 35);
-  EXPECT_EQ(WithReplaceOptions(-1, 0), 3);
+  // 0x7FFFFFFF is unset: the default.
+  EXPECT_EQ((std::vector<int>{FindOptionsOf(27), ReplaceOptionsOf(27), FindOptionsOf(0x2C), ReplaceOptionsOf(0x2C),
+                              FindOptionsOf(0x7FFFFFFF), ReplaceOptionsOf(64)}),
+            (std::vector<int>{3, 3, 4, 5, 3, 3}));
+  EXPECT_EQ((std::vector<int>{WithFindOptions(27, 4), WithReplaceOptions(27, 4), WithReplaceOptions(-1, 0)}),
+            (std::vector<int>{28, 35, 3}));
   // Find Next takes the direction from Shift.
-  EXPECT_EQ(FindNextOptions(27, true), 7);
-  EXPECT_EQ(FindNextOptions(27 | 4, false), 3);
-  EXPECT_EQ(FindNextOptions(0, false), 0);
+  EXPECT_EQ((std::vector<int>{FindNextOptions(27, true), FindNextOptions(27 | 4, false), FindNextOptions(0, false)}),
+            (std::vector<int>{7, 3, 0}));
 }
 
 }  // namespace

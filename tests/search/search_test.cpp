@@ -27,74 +27,46 @@ struct SteppingClock final : PaceClock {
 
 void SetText(Document& doc, const std::string& text) { SetContent(doc, Bytes(text.begin(), text.end())); }
 
-struct Outcome {
-  SearchStatus status;
-  int32_t anchor, caret;
-};
-
-Outcome Find(Document& doc, const std::string& pattern, int options, int32_t caret, int32_t anchor) {
+// Searches doc from caret (anchor) for pattern: "anchor-caret" of the match found, or "none" and the caret.
+std::string Find(Document& doc, const std::string& pattern, int options, int32_t caret, int32_t anchor) {
   doc.caret = caret;
   doc.anchor = anchor;
+  doc.digitIndex = 1;
   Searcher searcher(reinterpret_cast<const uint8_t*>(pattern.data()), static_cast<int32_t>(pattern.size()), options);
   ScriptedProgress progress;
-  SearchResult r = Search(doc, doc.caret, doc.anchor, searcher, progress);
-  EXPECT_EQ(progress.begins, 1);
-  EXPECT_EQ(progress.ends, 1);
-  EXPECT_EQ(progress.text, "検索中");
-  return {r.status, doc.anchor, doc.caret};
+  const SearchResult r = Search(doc, doc.caret, doc.anchor, searcher, progress);
+  EXPECT_TRUE(progress.begins == 1 && progress.ends == 1 && progress.text == "検索中");
+  const bool found = r.status == SearchStatus::kFound;
+  EXPECT_EQ(doc.digitIndex, found ? 0 : 1);
+  return (found ? std::to_string(doc.anchor) : "none") + "-" + std::to_string(doc.caret);
 }
-
-struct StretchCase {
-  const char* name;
-  int options;
-  int32_t caret, anchor;
-  // expected
-  SearchStatus status;
-  int32_t anchorAfter, caretAfter;
-};
 
 TEST(Search, StretchAndSelection) {
   //                         0123456789012345678
   const std::string text = "AB..AB....AB...AB.";
-  const auto kFound = SearchStatus::kFound, kNone = SearchStatus::kNotFound;
-  const StretchCase cases[] = {
-      {"downward from the caret", kDown, 1, -1, kFound, 4, 6},
-      {"upward from the caret", kUp, 16, -1, kFound, 12, 10},
-      {"upward finds the pattern at offset 0", kUp, 4, -1, kFound, 2, 0},
-      {"upward from just after the pattern at 0", kUp, 2, -1, kFound, 2, 0},
-      {"upward from inside the pattern at 0 finds nothing", kUp, 1, -1, kNone, -1, 1},
-      {"downward past the last one finds nothing", kDown, 16, -1, kNone, -1, 16},
-      {"selection limits the search", kDown, 6, 9, kNone, -1, 6},
-      {"selection is searched from the caret toward the anchor", kDown, 16, 3, kFound, 10, 12},
-      {"the same against an upward option", kUp, 3, 16, kFound, 6, 4},
-      {"a match must end inside the selection", kDown, 6, 11, kNone, -1, 6},
-      {"a selection beginning with the pattern is the last match", kDown, 6, 4, kFound, 10, 12},
-      {"the same upward", kUp, 4, 6, kFound, 2, 0},
-      {"an empty selection does not limit", kDown, 6, 6, kFound, 10, 12},
+  const std::tuple<const char*, int, int32_t, int32_t, const char*> cases[] = {
+      {"downward from the caret", kDown, 1, -1, "4-6"},
+      {"upward from the caret", kUp, 16, -1, "12-10"},
+      {"upward finds the pattern at offset 0", kUp, 4, -1, "2-0"},
+      {"upward from inside the pattern at 0 finds nothing", kUp, 1, -1, "none-1"},
+      {"downward past the last one finds nothing", kDown, 16, -1, "none-16"},
+      {"selection limits the search", kDown, 6, 9, "none-6"},
+      {"selection is searched from the caret toward the anchor", kDown, 16, 3, "10-12"},
+      {"a match must end inside the selection", kDown, 6, 11, "none-6"},
+      {"a selection beginning with the pattern is the last match", kDown, 6, 4, "10-12"},
+      {"an empty selection does not limit", kDown, 6, 6, "10-12"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    Document doc;
-    SetText(doc, text);
-    doc.digitIndex = 1;
-    Outcome r = Find(doc, "AB", c.options, c.caret, c.anchor);
-    EXPECT_EQ(r.status, c.status);
-    EXPECT_EQ(r.anchor, c.anchorAfter);
-    EXPECT_EQ(r.caret, c.caretAfter);
-    EXPECT_EQ(doc.digitIndex, r.status == SearchStatus::kFound ? 0 : 1);
-  }
-}
-
-TEST(Search, LongSelectionsLimitAndWidthInsensitiveMatchesSelectTheirOwnBytes) {
   Document doc;
+  for (const auto& [name, options, caret, anchor, expected] : cases) {
+    SetText(doc, text);
+    EXPECT_EQ(Find(doc, "AB", options, caret, anchor), expected) << name;
+  }
   SetText(doc, "AB" + std::string(300, '.') + "AB");
-  EXPECT_EQ(Find(doc, "AB", kDown, 256, 0).caret, 2);    // 256 bytes: searched from the caret toward 0
-  EXPECT_EQ(Find(doc, "AB", kDown, 255, 0).caret, 304);  // 255 bytes: the previous match
+  EXPECT_EQ(Find(doc, "AB", kDown, 256, 0), "0-2") << "256 bytes: searched from the caret toward 0";
+  EXPECT_EQ(Find(doc, "AB", kDown, 255, 0), "302-304") << "255 bytes: the previous match";
   SetText(doc, "xxＡＢＣyy");
-  Outcome any = Find(doc, "abc", 0, 0, -1);
-  EXPECT_EQ(any.anchor, 2);
-  EXPECT_EQ(any.caret, 8);
-  EXPECT_EQ(Find(doc, "abc", kSearchWidthSensitive, 0, -1).status, SearchStatus::kNotFound);
+  EXPECT_EQ(Find(doc, "abc", 0, 0, -1), "2-8") << "a width-insensitive match selects its own bytes";
+  EXPECT_EQ(Find(doc, "abc", kSearchWidthSensitive, 0, -1), "none-0");
 }
 
 TEST(Search, ReportsProgressFailures) {
@@ -105,50 +77,35 @@ TEST(Search, ReportsProgressFailures) {
   ScriptedProgress noDialog;
   noDialog.beginSucceeds = false;
   doc.anchor = 1;
-  EXPECT_EQ(Search(doc, 0, -1, searcher, noDialog).status, SearchStatus::kFailed);
-  EXPECT_EQ(doc.anchor, -1);
   ScriptedProgress noClose;
   noClose.endSucceeds = false;
-  EXPECT_EQ(Search(doc, 0, -1, searcher, noClose).status, SearchStatus::kFailed);
-  EXPECT_EQ(doc.anchor, -1);  // the match is dropped
+  for (ScriptedProgress* progress : {&noDialog, &noClose}) {
+    EXPECT_EQ(Search(doc, 0, -1, searcher, *progress).status, SearchStatus::kFailed);
+    EXPECT_EQ(doc.anchor, -1) << "no selection left, the match dropped";
+  }
   EXPECT_EQ(messages.texts(),
             (std::vector<std::string>{"ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを作成できません", "ｳｲﾝﾄﾞｳを破棄できません"}));
   EXPECT_EQ(messages.messages()[0].icon, MessageIcon::Warning);
 }
 
-// 4 MiB of filler in blocks as loading lays them out; the pattern is absent.
-void FillBig(Document& doc) { SetBlocks(doc, std::vector<int32_t>(96, 43690)); }
-
-TEST(Search, PumpsByElapsedTimeNotByPosition) {
+TEST(Search, PumpsByElapsedTimeAndStopsAtTheAbortingPump) {
   Document doc;
-  FillBig(doc);
+  SetBlocks(doc, std::vector<int32_t>(96, 43690));  // 4 MiB of filler in blocks as loading lays them out
   const uint8_t absent[] = {0xFF, 0xFF, 0xFF};
   Searcher searcher(absent, 3, kDown);
-  ScriptedProgress stillClock;
-  SteppingClock frozen(0);
-  EXPECT_EQ(Search(doc, 0, -1, searcher, stillClock, frozen).status, SearchStatus::kNotFound);
-  EXPECT_EQ(stillClock.pumps, 0);
-
   ScriptedProgress progress;
   SteppingClock tenMs(10000);  // every reading of the clock is 10 ms later
   EXPECT_EQ(Search(doc, 0, -1, searcher, progress, tenMs).status, SearchStatus::kNotFound);
-  EXPECT_GT(progress.pumps, 0);
-  EXPECT_EQ(progress.pumps, (tenMs.reads - 1) / 3);  // one pump per 30 ms after the first reading
-}
-
-TEST(Search, AbortStopsAtThePumpThatSetsIt) {
-  Document doc;
-  FillBig(doc);
-  const uint8_t absent[] = {0xFF, 0xFF};
+  EXPECT_TRUE(progress.pumps > 0 && progress.pumps == (tenMs.reads - 1) / 3) << "one pump per 30 ms after the first";
+  // An abort stops the search at the pump that sets it, in either direction and with the slow comparison.
   for (int options : {kDown, kUp, 0}) {
-    Searcher searcher(absent, 2, options);
-    ScriptedProgress progress;
-    progress.abortAtPump = 2;
+    Searcher twoBytes(absent, 2, options);
+    ScriptedProgress aborting;
+    aborting.abortAtPump = 2;
     SteppingClock clock(30000);
     doc.caret = options & kSearchUpward ? doc.length : 0;
-    EXPECT_EQ(Search(doc, doc.caret, -1, searcher, progress, clock).status, SearchStatus::kAborted);
-    EXPECT_EQ(progress.pumps, 2);
-    EXPECT_EQ(doc.anchor, -1);
+    EXPECT_EQ(Search(doc, doc.caret, -1, twoBytes, aborting, clock).status, SearchStatus::kAborted);
+    EXPECT_TRUE(aborting.pumps == 2 && doc.anchor == -1);
   }
 }
 

@@ -22,19 +22,15 @@ StructureDetail Opened(const Structure& s, int32_t member = 0) {
   return d;
 }
 
-TEST(StructureDetail, LoadsTheSelectedMemberAndTheDefaultsWithoutMembers) {
-  StructureDetail d = Opened(Sample());
+TEST(StructureDetail, EnableRulesAndByteCountsPerKind) {
+  StructureDetail d = Opened(Structure{});
+  EXPECT_TRUE(d.selected == -1 && d.controls == MemberControls{});
+  EXPECT_TRUE(DetailEnableState(d).newMember && !DetailEnableState(d).deleteMember);
+  d = Opened(Sample());
   EXPECT_EQ(d.controls, (MemberControls{"first", "2", kMemberWord, false, 3, true, false}));
   SelectDetailMember(d, 1);
   EXPECT_EQ(d.controls, (MemberControls{"second", "5", kMemberString, true, 0, false, true}));
   EXPECT_FALSE(DetailEnableState(d).ok) << "selecting another member is no change";
-  d = Opened(Structure{});
-  EXPECT_EQ(d.selected, -1);
-  EXPECT_EQ(d.controls, MemberControls{});
-  EXPECT_TRUE(DetailEnableState(d).newMember && !DetailEnableState(d).deleteMember);
-}
-
-TEST(StructureDetail, EnableRulesAndByteCountsPerKind) {
   // notEditable, byteCount, radix, byteOrder, charCode; the byte count text each kind leaves.
   const std::tuple<uint32_t, DetailEnables, const char*> rows[] = {
       {kMemberByte, {true, false, true, false, false, true, true, true}, "1"},
@@ -43,7 +39,6 @@ TEST(StructureDetail, EnableRulesAndByteCountsPerKind) {
       {kMemberString, {true, true, false, false, true, true, true, true}, "2"},
       {kMemberSequence, {true, true, true, false, false, true, true, true}, "2"},
       {kMemberUnused, {false, true, false, false, false, true, true, true}, "2"}};
-  StructureDetail d = Opened(Sample(), 1);
   for (const auto& [kind, enables, text] : rows) {
     ChooseDetailKind(d, kind);
     EXPECT_EQ(DetailEnableState(d), enables) << kind;
@@ -62,8 +57,7 @@ TEST(StructureDetail, NewDeleteAndOk) {
   EXPECT_EQ(d.workingMembers[1].viewFlags, kMemberString | (4u << kMemberRadixShift) | kMemberMotorola);
   d.controls = {"added", "9", kMemberSequence, true, 2, true, true};
   ASSERT_EQ(AddDetailMember(d), 0);
-  EXPECT_EQ(d.selected, 2);
-  EXPECT_TRUE(d.workingMembers[2].description == "added" && d.workingMembers[2].byteCount == 9);
+  EXPECT_TRUE(d.selected == 2 && d.workingMembers[2].description == "added" && d.workingMembers[2].byteCount == 9);
   EXPECT_EQ(d.workingMembers[2].viewFlags,
             kMemberSequence | kMemberNotEditable | (2u << kMemberRadixShift) | kMemberMotorola | kMemberUnicode);
   d.controls.byteCountText = "0";
@@ -78,8 +72,7 @@ TEST(StructureDetail, NewDeleteAndOk) {
   ChangeDetailDescription(d, "renamed");
   ChooseDetailKind(d, kMemberDword);
   ASSERT_EQ(CommitStructureDetail(d, s), 0);
-  EXPECT_EQ(s.name, "changed");
-  ASSERT_EQ(s.members.size(), 2u);
+  EXPECT_TRUE(s.name == "changed" && s.members.size() == 2u);
   EXPECT_TRUE(s.members[0].description == "renamed" && s.members[0].byteCount == 4);
   EXPECT_TRUE(s.members[1].offset == 4 && s.totalSize == 13);
   ASSERT_TRUE(DeleteDetailMember(d));

@@ -10,14 +10,7 @@
 
 namespace {
 
-StructureList Named(std::vector<std::string> names) {
-  StructureList list;
-  for (const std::string& n : names) list.structures.push_back({n, {{"m", 0, 4, kMemberDword}}, 4});
-  list.count = static_cast<int32_t>(names.size());
-  list.lastUsed = 2;
-  return list;
-}
-
+// The templates' names run together; count must follow the templates.
 std::string Names(const StructureList& list) {
   std::string names;
   for (const Structure& s : list.structures) names += s.name;
@@ -26,34 +19,28 @@ std::string Names(const StructureList& list) {
 }
 
 TEST(StructureListEdit, SelectionButtonsAndReordering) {
-  StructureList list = Named({"a", "b", "c"});
-  EXPECT_EQ(InitialStructureSelection(list), 2);
-  for (int32_t lastUsed : {3, -4}) {
+  StructureList list;
+  for (const char* name : {"a", "b", "c"}) list.structures.push_back({name, {{"m", 0, 4, kMemberDword}}, 4});
+  list.count = 3;
+  const std::pair<int32_t, int32_t> selections[] = {{2, 2}, {3, 0}, {-4, 0}};  // lastUsed, the first selection
+  for (const auto& [lastUsed, selected] : selections) {
     list.lastUsed = lastUsed;
-    EXPECT_EQ(InitialStructureSelection(list), 0);
+    EXPECT_EQ(InitialStructureSelection(list), selected);
   }
   EXPECT_TRUE(CanMoveStructure(list, 1) && !CanMoveStructure(list, 2) && CanEditStructure(list, 2));
-  // op: 'd' drop selected on target, 'm' move to the end, 'x' delete. The dialog
-  // test drags forward, moves and deletes down to an empty list; here the rest.
-  struct Step {
-    char op;
-    int32_t selected, target;
-    bool done;
-    const char* names;
-    int32_t selectedAfter;
-  } steps[] = {{'d', 2, 0, true, "cab", 0},  {'d', 1, 1, false, "cab", 1}, {'d', 1, -1, false, "cab", 1},
-               {'d', 1, 3, false, "cab", 1}, {'m', 2, 0, false, "cab", 2}, {'x', 2, 0, true, "ca", 1},
-               {'x', 5, 0, false, "ca", 5}};
-  for (const Step& s : steps) {
+  // op: 'd' drop selected on target, 'm' move to the end, 'x' delete.
+  const std::tuple<char, int32_t, int32_t, bool, const char*, int32_t> steps[] = {
+      {'d', 0, 2, true, "bca", 2},  {'d', 2, 0, true, "abc", 0},  {'d', 1, 1, false, "abc", 1},
+      {'d', 1, -1, false, "abc", 1}, {'d', 1, 3, false, "abc", 1}, {'m', 0, 0, true, "bca", 0},
+      {'m', 2, 0, false, "bca", 2}, {'x', 2, 0, true, "bc", 1},   {'x', 5, 0, false, "bc", 5}};
+  for (const auto& [op, from, target, done, names, selectedAfter] : steps) {
     list.lastUsed = 2;
-    int32_t selected = s.selected;
-    bool done = s.op == 'd'   ? DropStructure(list, &selected, s.target)
-                : s.op == 'm' ? MoveStructureToEnd(list, selected)
-                              : DeleteStructure(list, &selected);
-    EXPECT_EQ(done, s.done) << s.op << s.selected << s.target;
-    EXPECT_EQ(Names(list), s.names) << s.op << s.selected << s.target;
-    EXPECT_EQ(selected, s.selectedAfter) << s.op << s.selected << s.target;
-    EXPECT_EQ(list.lastUsed, s.done ? 0 : 2);
+    int32_t selected = from;
+    const bool changed = op == 'd'   ? DropStructure(list, &selected, target)
+                         : op == 'm' ? MoveStructureToEnd(list, selected)
+                                     : DeleteStructure(list, &selected);
+    EXPECT_TRUE(changed == done && Names(list) == names && selected == selectedAfter && list.lastUsed == (done ? 0 : 2))
+        << op << from << target << ": " << Names(list) << " " << selected;
   }
   list.structures.clear();
   EXPECT_FALSE(CanDeleteStructure(list) || CanEditStructure(list, InitialStructureSelection(list)))
@@ -80,17 +67,18 @@ int FailEachAllocation(Operation operation, Check unchanged) {
 }
 
 TEST(StructureListEdit, FailedAllocationsLeaveTheListAndTheTemplateAsTheyWere) {
-  StructureList list = Named({"a", "b", "c", "d"});
+  StructureList list;
+  InstallBuiltinStructures(list);
   int32_t selected = 2;
+  const std::string builtins = Names(list);
   EXPECT_GE(FailEachAllocation([&] { return NewStructure(list, &selected); },
-                               [&] { EXPECT_TRUE(Names(list) == "abcd" && selected == 2); }),
+                               [&] { EXPECT_TRUE(Names(list) == builtins && selected == 2); }),
             2);
-  EXPECT_EQ(Names(list), "abcd新規構造体");
-  EXPECT_EQ(list.minimumSize, INT32_MAX) << "brought up to date only on close";
+  EXPECT_EQ(Names(list), builtins + "新規構造体");
+  EXPECT_EQ(list.minimumSize, 18) << "brought up to date only on close";
   CloseStructureList(list);
   EXPECT_EQ(list.minimumSize, 1);
 
-  InstallBuiltinStructures(list);
   const std::string longText(40, 'x');  // too long to be kept inside the string
   StructureDetail detail;
   ASSERT_EQ(OpenStructureDetail(list.structures[2], &detail), 0);
