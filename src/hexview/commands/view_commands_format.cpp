@@ -26,8 +26,6 @@ uint32_t WithNextAddressRadix(uint32_t options) {
   return WithAddressRadix(options, radix >= 2 ? 0 : radix + 1);
 }
 
-uint32_t WithToggledByteOrder(uint32_t options) { return options ^ kOptMotorola; }
-
 int32_t TopLineAfterFormatChange(int32_t scrollLine, int oldBytesPerLine, int newBytesPerLine) {
   if (newBytesPerLine <= 0) return scrollLine;
   return static_cast<int32_t>(static_cast<int64_t>(scrollLine) * oldBytesPerLine / newBytesPerLine);

@@ -1,5 +1,5 @@
 // The display-format commands as changes of the options word: next data radix,
-// next address radix, byte order, and the top line that keeps its first byte.
+// next address radix, a radix or byte order set, and the top line that keeps its first byte.
 #pragma once
 
 #include <cstdint>
@@ -10,9 +10,6 @@ uint32_t WithNextDataRadix(uint32_t options);
 
 // Ctrl+2: hexadecimal, decimal, octal, then hexadecimal addresses again.
 uint32_t WithNextAddressRadix(uint32_t options);
-
-// Ctrl+3: Intel and Motorola order swap.
-uint32_t WithToggledByteOrder(uint32_t options);
 
 // The data radix (0..4) or address radix (0..2) set; other bits kept.
 uint32_t WithDataRadix(uint32_t options, int dataRadix);
