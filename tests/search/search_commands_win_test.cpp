@@ -38,13 +38,13 @@ void Type(HWND dialog, int combo, const std::u16string& text) {
   for (char16_t c : text) SendMessageW(edit, WM_CHAR, c, 1);
 }
 
+bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
 std::u16string WideText(HWND dialog, int id) {
   wchar_t text[512] = {};
   GetDlgItemTextW(dialog, id, text, 512);
   return std::u16string(text, text + lstrlenW(text));
 }
-
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
 // Answers every dialog a command opens: the find or replace dialog through fill,
 // each confirmation dialog with the next of its buttons (keeping what the first
@@ -212,8 +212,7 @@ TEST_F(SearchWin, AReplacementPastTheSizeLimitStopsWithAnUndoableDocument) {
   EXPECT_EQ(Messages(), std::vector<std::string>{"ﾒﾓﾘを確保できません。"});
   EXPECT_EQ(run_.messages().messages()[0].icon, MessageIcon::Stop);
   EXPECT_EQ(DocumentBytes(view_), "BCBCBCAAA");
-  EXPECT_EQ(CheckDocument(*doc_), "");
-  EXPECT_TRUE(IsWindow(g_shell.frame));
+  EXPECT_TRUE(CheckDocument(*doc_).empty() && IsWindow(g_shell.frame));
   Command(IDM_UNDO);
   EXPECT_EQ(DocumentBytes(view_), "BCBCAAAA");
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;
@@ -66,20 +68,16 @@ TEST(ParseMemberValue, EveryKindFromText) {
 
 TEST(MemberValueText, FormatThenParseGivesTheBytesBack) {
   uint32_t seed = 12345;
-  for (uint32_t kind : {kMemberByte, kMemberWord, kMemberDword, kMemberSequence}) {
-    for (int radix = 0; radix <= 4; ++radix) {
-      for (uint32_t order : {0u, M}) {
-        const int32_t size = kind == kMemberSequence ? 5 : IntegerMemberSize(kind);
-        const StructureMember m = Member(kind, size, radix, order);
-        for (int trial = 0; trial < 50; ++trial) {
-          Bytes bytes;
-          for (int i = 0; i < size; ++i) bytes.push_back(static_cast<uint8_t>((seed = seed * 69069u + 1u) >> 16));
-          const std::string text = Ansi(m, bytes);
-          EXPECT_LE(static_cast<int>(text.size()), MemberDisplayWidth(m)) << text;
-          EXPECT_EQ(Parse(m, text.c_str()), bytes) << text;
-        }
-      }
-    }
+  // Every kind with every radix in both byte orders, 50 random values each.
+  for (int shape = 0; shape < 4 * 5 * 2 * 50; ++shape) {
+    const uint32_t kind = std::array{kMemberByte, kMemberWord, kMemberDword, kMemberSequence}[shape / 500];
+    const int32_t size = kind == kMemberSequence ? 5 : IntegerMemberSize(kind);
+    const StructureMember m = Member(kind, size, shape / 100 % 5, shape / 50 % 2 == 0 ? 0u : M);
+    Bytes bytes;
+    for (int i = 0; i < size; ++i) bytes.push_back(static_cast<uint8_t>((seed = seed * 69069u + 1u) >> 16));
+    const std::string text = Ansi(m, bytes);
+    EXPECT_LE(static_cast<int>(text.size()), MemberDisplayWidth(m)) << text;
+    EXPECT_EQ(Parse(m, text.c_str()), bytes) << text;
   }
 }
 
