@@ -39,7 +39,7 @@ TEST(InstallBuiltinFileTypes, TwoTypesByteForByteAndAStoredListKept) {
   EXPECT_EQ(list.types.size(), 1u);
 }
 
-TEST(MatchesPattern, Table) {
+TEST(MatchesPattern, TableAndTheChoiceOfAType) {
   // path, pattern, match, why
   const std::tuple<const char*, const char*, bool, const char*> rows[] = {
       {"C:\\d\\data.exe", "*.EXE", true, "case folded"},
@@ -55,11 +55,8 @@ TEST(MatchesPattern, Table) {
   };
   for (const auto& [path, pattern, match, why] : rows)
     EXPECT_EQ(MatchesPattern(path, pattern), match) << path << " ~ " << pattern << ": " << why;
-}
-
-TEST(SelectFileType, Table) {
-  // the types' patterns, the path, the type chosen
-  const std::tuple<std::vector<const char*>, const char*, int> rows[] = {
+  // The types' patterns, the path, the type chosen.
+  const std::tuple<std::vector<const char*>, const char*, int> choices[] = {
       {{"*.EXE", "*.*"}, "C:\\w\\README", 1},          // the "*.*" fallback
       {{"*.BIN", "DUMP.BIN"}, "C:\\x\\dump.bin", 1},   // exact patterns before wildcards
       {{"*.TXT; *.DOC", "*.*"}, "a.doc", 1},           // " *.DOC" never matches
@@ -67,7 +64,7 @@ TEST(SelectFileType, Table) {
       {{"*.EXE", "*.BIN"}, "README", 0},              // no "*.*": the first type
       {{"*.EXE", "*.* ", "*.*"}, "README", 2},        // exactly "*.*"
   };
-  for (const auto& [exts, path, index] : rows) {
+  for (const auto& [exts, path, index] : choices) {
     FileTypeList list;
     for (const char* e : exts) list.types.push_back(FileType{e, e, 0, {}, {}});
     EXPECT_EQ(SelectFileType(list, path), index) << path << " in " << exts.size();

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -78,27 +77,17 @@ int ChooseEmfPrinter(const PrintDialogRequest& request, PrinterChoice* choice) {
   return 1;
 }
 
-// The cell of font at lfHeight height: (tmHeight + 1) / 2 on the measuring device.
-int32_t CellOf(const LogFont& font, int32_t height) {
-  LOGFONTA f;
-  std::memcpy(&f, &font, sizeof f);
-  f.lfHeight = height;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, CreateFontIndirectA(&f));
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
-  DeleteObject(SelectObject(dc, old));
-  DeleteDC(dc);
-  return (metrics.tmHeight + 1) / 2;
-}
+// The cell of the 104-pixel-high printer font of margin 92 (4800 x 2 / 92): half its height.
+constexpr int32_t kCell = 52;
 
-// A text as "x,y #colour hHeight text", with " clip l,t,r,b" when clipped.
-std::string Drawn(long x, long y, unsigned long color, long height, const std::u16string& text, bool clipped,
-                  long left, long top, long right, long bottom) {
-  char head[64], clip[64] = "";
-  std::snprintf(head, sizeof head, "%ld,%ld #%lX h%ld ", x, y, color, height);
-  if (clipped) std::snprintf(clip, sizeof clip, " clip %ld,%ld,%ld,%ld", left, top, right, bottom);
-  return head + Utf16ToAnsi(text) + clip;
+// A text on paper (EmfText) or in the plan (DrawnText) as "x,y #colour hHeight text", with
+// " clip l,t,r,b" when clipped.
+template <typename Text>
+std::string Drawn(const Text& t, long height, const std::u16string& text) {
+  auto n = [](auto v) { return std::to_string(v); };
+  std::string out = n(t.x) + "," + n(t.y) + " #" + n(t.color) + " h" + n(height) + " " + Utf16ToAnsi(text);
+  const auto& c = t.clip;
+  return t.clipped ? out + " clip " + n(c.left) + "," + n(c.top) + "," + n(c.right) + "," + n(c.bottom) : out;
 }
 
 class PrintJob : public ::testing::Test {
@@ -125,25 +114,18 @@ class PrintJob : public ::testing::Test {
     SendMessageA(g_shell.frame, WM_COMMAND, IDM_PRINT, 0);
   }
   // The pages on paper, each ended by "--", are the dump's page plan drawn with the fonts of margin 92
-  // (height 4800 x 2 / 92 = 104, the small one 52) at their cell; nothing is filled.
+  // (104 pixels high, the small one 52) at their cell; nothing is filled.
   void ExpectDumpPlan(Document& doc, PrintRange range, int runs) {
     std::vector<std::string> got, want;
     for (const EmfRecords& page : paper.pages) {
-      for (const EmfText& t : page.texts) {
-        got.push_back(Drawn(t.x, t.y, t.color, t.fontHeight, t.text, t.clipped, t.clip.left, t.clip.top, t.clip.right,
-                            t.clip.bottom));
-      }
+      for (const EmfText& t : page.texts) got.push_back(Drawn(t, t.fontHeight, t.text));
       got.push_back(page.fills.empty() ? "--" : "filled");
     }
-    const int32_t cell = CellOf(doc.font, 104);
-    DumpPager pager(doc, range, DumpLinesPerPage(cell, paper.vertRes), runs);
+    DumpPager pager(doc, range, DumpLinesPerPage(kCell, paper.vertRes), runs);
     for (DumpPage page; pager.Next(&page); want.push_back("--")) {
       RecordingCanvas plan(0, 0, 0);
-      PaintDumpPage(plan, doc, DumpPrintPalette(doc), page, cell);
-      for (const DrawnText& t : plan.texts) {
-        const PixelRect& c = t.clip;
-        want.push_back(Drawn(t.x, t.y, t.color, t.small ? 52 : 104, t.wide, t.clipped, c.left, c.top, c.right, c.bottom));
-      }
+      PaintDumpPage(plan, doc, DumpPrintPalette(doc), page, kCell);
+      for (const DrawnText& t : plan.texts) want.push_back(Drawn(t, t.small ? 52 : 104, t.wide));
     }
     EXPECT_EQ(got, want);
   }
@@ -158,9 +140,10 @@ class PrintJob : public ::testing::Test {
   std::unique_ptr<DialogDriver> driver;
 };
 
-// Collated copies, uncollated ones (the printer makes them), and the chosen selection.
-TEST_F(PrintJob, Command106PrintsThePagePlanOncePerCollatedCopyOrTheSelection) {
-  const char* calls[] = {"ADSESESESEXZ", "ADSESEXZ", "ADSEXZ"};
+// Collated copies, uncollated ones (the printer makes them), and the chosen selection; then the refusal of
+// short pages, 中断 and a failure.
+TEST_F(PrintJob, Command106PrintsThePlanPerCollatedCopyOrTheSelectionRefusesShortPagesAndStops) {
+  const char* passCalls[] = {"ADSESESESEXZ", "ADSESEXZ", "ADSEXZ"};
   for (int pass = 0; pass < 3; ++pass) {
     paper = Paper{};
     paper.collate = pass == 0;
@@ -169,19 +152,16 @@ TEST_F(PrintJob, Command106PrintsThePagePlanOncePerCollatedCopyOrTheSelection) {
     Document& doc = Open(std::string(198, 'A') + "\x93\xFA");  // 13 lines: 2 pages, a double-byte character last
     if (pass > 0) doc.anchor = 0x13, doc.caret = 0x25;  // offered; printed only when chosen
     Print();
-    EXPECT_TRUE(paper.calls == calls[pass] && g_settings.margin == 92 && paper.selectionOffered == (pass > 0));
+    EXPECT_TRUE(paper.calls == passCalls[pass] && g_settings.margin == 92 && paper.selectionOffered == (pass > 0));
     EXPECT_EQ(paper.docName, TitleOf(DocumentWindows().at(0)));
     ExpectEndedCleanly();
     ExpectDumpPlan(doc, pass == 2 ? PrintRange{0x13, 0x25} : PrintRange{0, 200}, pass == 0 ? 2 : 1);
   }
-}
-
-// A page shorter than five cells is refused; abort and failure end the document after the current page.
-TEST_F(PrintJob, ShortPagesAbortAndFailure) {
-  const int32_t cell = CellOf(Open(std::string(4096, 'q')).font, 104);  // 32 pages
+  // A page shorter than five cells is refused; abort and failure end the document after the current page.
+  Open(std::string(4096, 'q'));  // 32 pages
   // Page height, page during which 中断 is pressed, page that fails to start; the calls and the messages.
   const std::tuple<int, int, int, const char*, std::vector<std::string>> cases[] = {
-      {5 * cell, -1, -1, "Z", {kMsgMarginUnsuitable}},
+      {5 * kCell, -1, -1, "Z", {kMsgMarginUnsuitable}},
       {1000, 2, -1, "ADSESESEXZ", {}},
       {1000, -1, 1, "ADSESXZ", {kMsgCannotStartPage}}};
   for (const auto& [vertRes, abortDuring, failStartAt, calls, messages] : cases) {

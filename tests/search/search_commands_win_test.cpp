@@ -41,31 +41,28 @@ void Type(HWND dialog, int combo, const std::u16string& text) {
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
 std::u16string WideText(HWND dialog, int id) {
-  wchar_t text[512] = {};
-  GetDlgItemTextW(dialog, id, text, 512);
-  return std::u16string(text, text + lstrlenW(text));
+  std::u16string text(512, u'\0');
+  text.resize(GetDlgItemTextW(dialog, id, reinterpret_cast<wchar_t*>(text.data()), 512));
+  return text;
 }
 
 // Answers every dialog a command opens: the find or replace dialog through fill,
-// each confirmation dialog with the next of its buttons (keeping what the first
+// each confirmation dialog with the next of its buttons (keeping what the last
 // one showed), the progress dialogs by letting them be.
 struct Script {
   std::function<void(HWND)> fill;
   std::deque<int> answers;
-  std::string shown;  // controls 102-111 of the first confirmation, each ended by "|"
+  std::string shown;  // controls 102-111 of the last confirmation, each ended by "|"
   int progress = 0;
 
   void Answer(HWND dialog) {
-    char caption[32] = {};
-    GetWindowTextA(dialog, caption, sizeof caption);
-    if (std::string(caption) == "Varnel") {
+    if (TitleOf(dialog) == "Varnel") {
       ++progress;
     } else if (GetDlgItem(dialog, IDC_CONFIRM_NEXT) != nullptr) {
       EXPECT_TRUE(IsWindowUnicode(dialog));
-      std::string texts;
+      shown.clear();
       for (int id = IDC_CONFIRM_MATCH_NUMERIC; id <= IDC_CONFIRM_DIRECTION; ++id)
-        texts += Utf16ToAnsi(WideText(dialog, id)) + "|";
-      if (shown.empty()) shown = texts;
+        shown += Utf16ToAnsi(WideText(dialog, id)) + "|";
       DialogDriver::Press(dialog, answers.empty() ? IDCANCEL : answers.front());
       if (!answers.empty()) answers.pop_front();
     } else {
@@ -80,8 +77,6 @@ struct Script {
     Command(command);
   }
 };
-
-ByteSequence Seq(const std::string& text) { return FormsFromAnsi(text, PatternNumberFormatFor(kRadixHex)).pattern; }
 
 class SearchWin : public ::testing::Test {
  protected:
@@ -128,7 +123,7 @@ TEST_F(SearchWin, FindDialogKeepsItsThreeFieldsInStepThenSearches) {
 // a search nor the replace dialog starts.
 TEST_F(SearchWin, NotFoundIsShownInTheActiveColumnsFormAndAnotherOperationBlocksSearching) {
   Open("xyz", kRadixSigned);
-  SetCurrentSearchPattern(Seq("Aあ"));
+  SetCurrentSearchPattern(FormsFromAnsi("Aあ", PatternNumberFormatFor(kRadixHex)).pattern);
   const std::u16string expected[] = {u"\"65 -126 -96\"が見つかりません", u"\"Aあ\"が見つかりません",
                                      u"\"\u8241\"が見つかりません"};
   for (int column = 0; column < 3; ++column) {
@@ -193,7 +188,7 @@ TEST_F(SearchWin, ReplaceCountsFromAllOnAndUndoesOneReplacementAtATime) {
                 g_settings.replaceHistory.size() == (row.with.empty() ? 0u : 1u));
     Command(IDM_UNDO);
     EXPECT_EQ(DocumentBytes(view_), row.afterUndo);
-    EXPECT_EQ(s.shown, row.answers.empty() ? "" : "41|A||42|B||00000000 ... 00000000 (00000001)|大/小文字を区別する|"
+    EXPECT_EQ(s.shown, row.answers.empty() ? "" : "41|A||42|B||00000002 ... 00000002 (00000001)|大/小文字を区別する|"
                                                   "全/半角を区別する|下|");
     run_.Close();
   }

@@ -41,7 +41,7 @@ std::string Find(Document& doc, const std::string& pattern, int options, int32_t
   return (found ? std::to_string(doc.anchor) : "none") + "-" + std::to_string(doc.caret);
 }
 
-TEST(Search, StretchAndSelection) {
+TEST(Search, StretchSelectionAndReportedProgressFailures) {
   //                         0123456789012345678
   const std::string text = "AB..AB....AB...AB.";
   const std::tuple<const char*, int, int32_t, int32_t, const char*> cases[] = {
@@ -67,10 +67,7 @@ TEST(Search, StretchAndSelection) {
   SetText(doc, "xxＡＢＣyy");
   EXPECT_EQ(Find(doc, "abc", 0, 0, -1), "2-8") << "a width-insensitive match selects its own bytes";
   EXPECT_EQ(Find(doc, "abc", kSearchWidthSensitive, 0, -1), "none-0");
-}
-
-TEST(Search, ReportsProgressFailures) {
-  Document doc;
+  // A progress dialog that cannot be made or closed is reported, and the search fails.
   SetText(doc, "xxAB");
   Searcher searcher(reinterpret_cast<const uint8_t*>("AB"), 2, kDown);
   MessageRecorder messages;

@@ -27,19 +27,16 @@ struct Change {
 StructureList Templates() {
   StructureList list;
   InstallBuiltinStructures(list);
-  Structure mixed{"mixed",
-                  {{"b", 0, 1, kMemberByte | (4u << kMemberRadixShift)},
-                   {"pad", 0, 3, kMemberUnused},
-                   {"w", 0, 2, kMemberWord | kMemberMotorola | (1u << kMemberRadixShift)},
-                   {"fixed", 0, 4, kMemberDword | kMemberNotEditable},
-                   {"u", 0, 7, kMemberString | kMemberUnicode},
-                   {"s", 0, 5, kMemberString},
-                   {"q", 0, 4, kMemberSequence | (2u << kMemberRadixShift)}}};
-  Structure tiny{"tiny", {{"x", 0, 1, kMemberByte}}};
-  for (Structure* s : {&mixed, &tiny}) {
-    LayOutStructure(*s);
-    list.structures.push_back(*s);
-  }
+  list.structures.push_back({"mixed",
+                             {{"b", 0, 1, kMemberByte | (4u << kMemberRadixShift)},
+                              {"pad", 0, 3, kMemberUnused},
+                              {"w", 0, 2, kMemberWord | kMemberMotorola | (1u << kMemberRadixShift)},
+                              {"fixed", 0, 4, kMemberDword | kMemberNotEditable},
+                              {"u", 0, 7, kMemberString | kMemberUnicode},
+                              {"s", 0, 5, kMemberString},
+                              {"q", 0, 4, kMemberSequence | (2u << kMemberRadixShift)}}});
+  list.structures.push_back({"tiny", {{"x", 0, 1, kMemberByte}}});
+  for (Structure& s : list.structures) LayOutStructure(s);
   list.count = static_cast<int32_t>(list.structures.size());
   UpdateMinimumSize(list);
   return list;
@@ -58,22 +55,20 @@ TEST(InfoViewEdit, TheBoxStartsWithTheValueAndEndsWithoutBytesWritten) {
   doc.caret = 10;
   list.lastUsed = 4;
   ASSERT_EQ(AttachInfoView(view, doc, list, nullptr), 0);
-  const std::tuple<int, bool, std::string, int> rows[] = {{0, false, "0", 4},       {1, false, "011064", 6},
-                                                          {3, true, "w:AB", 4},     {3, false, "AB", 7},
-                                                          {5, false, "00000000 00000000 00000000 00000000", 36}};
+  // Row, UTF-16 box asked for; what the box shows and its limit ("" for no box: the DWORD is not editable).
+  const std::tuple<int, bool, std::string, int> rows[] = {
+      {0, false, "0", 4},   {1, false, "011064", 6}, {2, false, "", 0},
+      {3, true, "w:AB", 4}, {3, false, "AB", 7},     {5, false, "00000000 00000000 00000000 00000000", 36}};
   MemberEditor editor;
   for (const auto& [row, utf16Box, text, limit] : rows) {
     view.phase = InfoPhase::Shown;
     view.currentRow = row;
-    ASSERT_EQ(OpenEditor(view, utf16Box, &editor), 0) << row;
+    ASSERT_EQ(OpenEditor(view, utf16Box, &editor), text.empty() ? 1 : 0) << row;
     const std::string shown = editor.text.isUtf16 ? "w:" + Utf16ToAnsi(editor.text.utf16) : editor.text.ansi;
-    EXPECT_TRUE(view.phase == InfoPhase::Editing && shown == text && editor.limit == limit) << row << " " << shown;
+    EXPECT_TRUE(text.empty() || (view.phase == InfoPhase::Editing && shown == text && editor.limit == limit)) << row;
     EXPECT_EQ(OpenEditor(view, false, &editor), 1) << "an open box is not opened again";
   }
   view.phase = InfoPhase::Shown;
-  view.currentRow = 2;
-  EXPECT_EQ(OpenEditor(view, false, &editor), 1) << "a not-editable member opens nothing";
-  EXPECT_FALSE(IsEditableRow({"bad", 0, 3, kMemberWord})) << "nor does a WORD of 3 bytes";
   view.currentRow = 1;
   ASSERT_EQ(OpenEditor(view, false, &editor), 0);
   DiscardEditor(view);
