@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(FileTypeListEdit, DropMoveAndDeleteKeepACurrentTypeAndResetTheFilter) {
+TEST(FileTypeListEdit, DropMoveDeleteAndAFailedAllocationInNew) {
   FileTypeList list{{FileType{"a", "", 0, {}, {}}, FileType{"b", "", 0, {}, {}}, FileType{"c", "", 0, {}, {}}}};
   // op: 'd' drop current on target, 'm' move to the end, 'x' delete.
   const std::tuple<char, int, int, bool, const char*, int> steps[] = {
@@ -26,13 +26,10 @@ TEST(FileTypeListEdit, DropMoveAndDeleteKeepACurrentTypeAndResetTheFilter) {
     EXPECT_TRUE(changed == done && shown == names && current == after && filter == (done ? 0 : 0x0102))
         << op << from << target << ": " << shown << " " << current;
   }
-}
-
-TEST(FileTypeListEdit, FailedAllocationInNewKeepsTheList) {
   // Texts too long to be kept inside the string, and a full array, so that the
   // copy and the append both allocate.
   const std::string b(40, 'b');
-  FileTypeList list{{FileType{"a", "", 0, {}, {}}, FileType{b, b, 0, {}, {}}, FileType{"c", "", 0, {}, {}}}};
+  list = FileTypeList{{FileType{"a", "", 0, {}, {}}, FileType{b, b, 0, {}, {}}, FileType{"c", "", 0, {}, {}}}};
   list.types.shrink_to_fit();
   MessageRecorder messages;
   int current = 1;

@@ -32,7 +32,7 @@ RecordingCanvas PrintPage(Document& doc, const DumpPage& page) {
   return canvas;
 }
 
-TEST(DumpPages, TheSelectionsLinesThenPagesInOrderAndCollatedCopies) {
+TEST(DumpPages, TheSelectionsLinesPagesInOrderCollatedCopiesAndPagesTogetherAsOneLongPage) {
   auto doc = PaintDocument(Bytes("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn"));
   doc->anchor = 0x25;
   doc->caret = 0x13;
@@ -63,11 +63,8 @@ TEST(DumpPages, TheSelectionsLinesThenPagesInOrderAndCollatedCopies) {
   for (const DrawnText& t : last.texts) EXPECT_NE(t.ansi, "･");  // no end mark
   const std::vector<DumpPage> empty = Pages(*doc, PrintRange{0, 0}, 20, 1);
   EXPECT_TRUE(empty.size() == 1u && PrintPage(*doc, empty[0]).texts.size() == 48u) << "the ruler alone";
-}
-
-// Printing page by page draws what one page holding every line would draw,
-// for random ranges, page lengths and double-byte-rich contents.
-TEST(DumpPages, PagesTogetherEqualOneLongPage) {
+  // Printing page by page draws what one page holding every line would draw,
+  // for random ranges, page lengths and double-byte-rich contents.
   std::mt19937 rng(8765);
   const uint8_t alphabet[] = {'A', 0x00, 0x81, 0x93, 0xFA, 0xE0, 0x40, 0xA0};
   for (int round = 0; round < 40; ++round) {

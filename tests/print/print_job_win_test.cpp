@@ -57,9 +57,9 @@ class EmfPrinter final : public PrintDevice {
     HENHMETAFILE emf = CloseEnhMetaFile(std::exchange(page_, nullptr));
     g_paper->pages.push_back(ReadEmfRecords(emf));
     DeleteEnhMetaFile(emf);
-    if (static_cast<int>(g_paper->pages.size()) - 1 == g_paper->abortDuring) {
-      SendMessageA(g_paper->progress, WM_COMMAND, IDCANCEL, 0);  // 中断 pressed while the page went out
-    }
+    // 中断 pressed while the page went out.
+    if (static_cast<int>(g_paper->pages.size()) - 1 == g_paper->abortDuring)
+      SendMessageA(g_paper->progress, WM_COMMAND, IDCANCEL, 0);
     return abort_(measure_, 0) != FALSE;  // the spooler asks whether to go on
   }
   bool EndDocument() override { return g_paper->calls += "X", true; }

@@ -156,8 +156,10 @@ std::function<void(HWND)> ReplaceWith(const std::u16string& pattern, const std::
 }
 
 // The replaced count includes only what was replaced from "すべて置換(&A)" on;
-// every replacement is its own undo step.
-TEST_F(SearchWin, ReplaceCountsFromAllOnAndUndoesOneReplacementAtATime) {
+// every replacement is its own undo step. In the last row the 6-byte document
+// is made to look INT32_MAX - 3 bytes long, so that the fourth replacement would
+// pass the 32-bit size limit: it stops with an undoable document.
+TEST_F(SearchWin, ReplaceCountsFromAllOnUndoesOneReplacementAtATimeAndStopsAtTheSizeLimit) {
   constexpr int R = IDC_CONFIRM_REPLACE;
   struct Row {
     std::string text;
@@ -167,22 +169,28 @@ TEST_F(SearchWin, ReplaceCountsFromAllOnAndUndoesOneReplacementAtATime) {
     std::string result, afterUndo;
     std::vector<std::string> messages;
     int progress, steps;
+    int32_t pretended = 0;  // added to the document's length while the command runs
   };
   const Row rows[] = {
       {"AAAAA", u"42", IDOK, {R, R, IDC_CONFIRM_ALL}, "BBBBB", "BBBBA", {"3個の数列を置換しました"}, 4, 5},
       {"AAAAA", u"42", IDOK, {R, IDC_CONFIRM_NEXT, IDCANCEL}, "BAAAA", "AAAAA", {}, 3, 1},
       {"xAxAAx", u"", IDC_REPLACE_ALL, {}, "xxx", "xxAx", {"3個の数列を置換しました"}, 1, 3},
+      {"AAAAAA", u"42 43", IDC_REPLACE_ALL, {}, "BCBCBCAAA", "BCBCAAAA", {"ﾒﾓﾘを確保できません。"}, 1, 3, INT32_MAX - 9},
   };
   for (const Row& row : rows) {
     Open(row.text);
     Script s;
     s.fill = ReplaceWith(u"41", row.with, row.button);
     s.answers = row.answers;
+    doc_->length += row.pretended;
     s.Run(IDM_REPLACE);
+    doc_->length -= row.pretended;
     EXPECT_EQ(DocumentBytes(view_), row.result);
     EXPECT_EQ(Messages(), row.messages);
-    for (const RecordedMessage& m : run_.messages().messages()) EXPECT_EQ(m.icon, MessageIcon::Information);
+    for (const RecordedMessage& m : run_.messages().messages())
+      EXPECT_EQ(m.icon, row.pretended != 0 ? MessageIcon::Stop : MessageIcon::Information);
     EXPECT_TRUE(s.progress == row.progress && input::UndoSteps(doc_) == row.steps) << row.text;
+    EXPECT_TRUE(CheckDocument(*doc_).empty() && IsWindow(g_shell.frame));
     // An empty replacement is not kept.
     EXPECT_TRUE(g_settings.findHistory == PatternHistory{{0x41}} && g_settings.findstat == 27 &&
                 g_settings.replaceHistory.size() == (row.with.empty() ? 0u : 1u));
@@ -192,24 +200,6 @@ TEST_F(SearchWin, ReplaceCountsFromAllOnAndUndoesOneReplacementAtATime) {
                                                   "全/半角を区別する|下|");
     run_.Close();
   }
-}
-
-// The document is made to look 2 GiB long so that the fourth replacement would
-// pass the 32-bit size limit.
-TEST_F(SearchWin, AReplacementPastTheSizeLimitStopsWithAnUndoableDocument) {
-  Open("AAAAAA");
-  const int32_t pretended = INT32_MAX - 3 - 6;
-  doc_->length += pretended;
-  Script s;
-  s.fill = ReplaceWith(u"41", u"42 43", IDC_REPLACE_ALL);
-  s.Run(IDM_REPLACE);
-  doc_->length -= pretended;
-  EXPECT_EQ(Messages(), std::vector<std::string>{"ﾒﾓﾘを確保できません。"});
-  EXPECT_EQ(run_.messages().messages()[0].icon, MessageIcon::Stop);
-  EXPECT_EQ(DocumentBytes(view_), "BCBCBCAAA");
-  EXPECT_TRUE(CheckDocument(*doc_).empty() && IsWindow(g_shell.frame));
-  Command(IDM_UNDO);
-  EXPECT_EQ(DocumentBytes(view_), "BCBCAAAA");
 }
 
 }  // namespace

@@ -65,23 +65,23 @@ Bytes PatternFor(std::mt19937& r, const Bytes& text) {
 
 // Runs the fast search and the rule from a toward b and insists that they agree;
 // *found counts the matches.
-void Agree(Document& doc, const Bytes& pattern, int options, int32_t a, int32_t b,
-           const std::string& what, int* found = nullptr) {
+void Agree(Document& doc, const Bytes& pattern, int options, int32_t a, int32_t b, const std::string& what,
+           int* found = nullptr) {
   NoProgress progress;
   SearchPacer pacer(progress, SystemPaceClock());
   const auto count = static_cast<int32_t>(pattern.size());
   ScanHit expected = FindByRule(doc, a, b, pattern.data(), count, options);
   ScanHit hit = Searcher(pattern.data(), count, options).Find(doc, a, b, pacer);
   ASSERT_TRUE(hit.offset == expected.offset && hit.length == expected.length && !hit.aborted)
-      << what << ": options " << options << ", from " << a << " toward " << b << ", expected " << expected.offset
-      << "+" << expected.length << ", got " << hit.offset << "+" << hit.length;
+      << what << ": options " << options << ", from " << a << " toward " << b << ", expected " << expected.offset << "+"
+      << expected.length << ", got " << hit.offset << "+" << hit.length;
   if (found != nullptr) *found += hit.offset >= 0;
 }
 
 // Text of mixed tokens, random bytes, or letters and their neighbours with a pattern mostly taken from it;
 // or, one case in three, odd characters with width-insensitive patterns of them, among which the
 // system comparison finds matches that no character-by-character comparison would.
-TEST(Searcher, FindsWhatThePositionByPositionRuleFinds) {
+TEST(Searcher, FindsWhatTheRuleFindsOnRandomTextsKnownOddPairsAndTinyDocuments) {
   std::mt19937 r(20240521);
   int found = 0;
   for (int i = 0; i < 2400; ++i) {
@@ -100,17 +100,14 @@ TEST(Searcher, FindsWhatThePositionByPositionRuleFinds) {
     SetBlocksOf(doc, text, {blocks, blocks + 1, blocks + 3});
     const int32_t a = static_cast<int32_t>(r() % (text.size() + 1));
     const int32_t b = r() % 4 == 0 ? static_cast<int32_t>(r() % (text.size() + 1)) : r() % 2 ? 0 : doc.length;
-    ASSERT_NO_FATAL_FAILURE(Agree(doc, pattern, options, a, b,
-                                  "case " + std::to_string(i) + ", blocks " + std::to_string(blocks), &found));
+    ASSERT_NO_FATAL_FAILURE(
+        Agree(doc, pattern, options, a, b, "case " + std::to_string(i) + ", blocks " + std::to_string(blocks), &found));
     ASSERT_EQ(CheckDocument(doc), "");
   }
   EXPECT_GT(found, 2400 / 5);  // many cases must find something, or the comparison proves little
-}
-
-// Known pairs of odd characters that match width-insensitively, empty and tiny documents, in one-byte blocks,
-// agree with the rule both ways; then a wide match's length, an empty pattern, and a match that must end by the
-// far end.
-TEST(Searcher, KnownOddPairsTinyDocumentsAndMatchesAcrossOneByteBlocks) {
+  // Known pairs of odd characters that match width-insensitively, empty and tiny documents, in one-byte blocks,
+  // agree with the rule both ways; then a wide match's length, an empty pattern, and a match that must end by the
+  // far end.
   const std::string nul(1, '\0');
   const std::pair<std::string, std::string> known[] = {
       {"xぱ㏄ｃ", "c㏄"}, {"x㏄" + nul, "cc"}, {nul + "ax", "a" + nul}, {"xmｰ", "mm"}, {"゛はx", "ば" + nul},

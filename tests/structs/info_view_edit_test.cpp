@@ -16,11 +16,6 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-struct Change {
-  int32_t at;
-  Bytes before, after;
-};
-
 // The built-in templates, then "mixed": a signed BYTE, 3 unused bytes, a Motorola
 // octal WORD, a not-editable DWORD, a 7-byte UNICODE string, a 5-byte string and a
 // 4-byte binary sequence (26 bytes); then "tiny", one BYTE.
@@ -97,7 +92,7 @@ void RunSeed(uint32_t seed) {
   SetBlocks(doc, {length / 3, length / 3, length - 2 * (length / 3)});
   Bytes model = Contents(doc);
   const Bytes original = model;
-  std::vector<Change> undo, redo;
+  std::vector<Bytes> undo, redo;  // the contents before each step undone or redone
   doc.caret = static_cast<int32_t>(rng() % static_cast<uint32_t>(length + 1));
   InfoViewState view;
   ASSERT_EQ(AttachInfoView(view, doc, list, nullptr), 0);
@@ -133,10 +128,9 @@ void RunSeed(uint32_t seed) {
       ASSERT_EQ(editor.text.isUtf16 ? CommitEditor(view, std::u16string_view(units), nullptr)
                                     : CommitEditor(view, std::string_view(text), nullptr),
                 0);
-      const int32_t at = start + row.offset;
-      undo.push_back({at, Bytes(model.begin() + at, model.begin() + at + row.byteCount), parsed});
+      undo.push_back(model);
       redo.clear();
-      std::copy(parsed.begin(), parsed.end(), model.begin() + at);
+      std::copy(parsed.begin(), parsed.end(), model.begin() + start + row.offset);
       ++commits;
       ASSERT_TRUE(doc.caret == start && doc.anchor == -1 && doc.modified == 1);
     } else if (action == 6) {
@@ -147,11 +141,9 @@ void RunSeed(uint32_t seed) {
         auto& from = again ? redo : undo;
         if (from.empty()) continue;
         ASSERT_EQ(UndoOrRedo(doc, again, nullptr), 0);
-        const Change c = from.back();
+        (again ? undo : redo).push_back(model);
+        model = from.back();
         from.pop_back();
-        const Bytes& put = again ? c.after : c.before;
-        std::copy(put.begin(), put.end(), model.begin() + c.at);
-        (again ? undo : redo).push_back(c);
       }
       ASSERT_EQ(AttachInfoView(view, doc, list, nullptr), 0);
     }

@@ -9,15 +9,9 @@
 
 namespace {
 
-StructureList Builtins(int32_t lastUsed) {
-  StructureList list;
-  InstallBuiltinStructures(list);
-  list.lastUsed = lastUsed;
-  return list;
-}
-
-TEST(InfoViewModel, FittingTemplatesRefusalAndAttaching) {
-  StructureList b = Builtins(0);
+TEST(InfoViewModel, FittingTemplatesRefusalAttachingRowTextsAddressFieldAndTitle) {
+  StructureList b;
+  InstallBuiltinStructures(b);
   const std::pair<int32_t, std::vector<int>> rows[] = {
       {17, {}}, {18, {1}}, {39, {1}}, {40, {0, 1, 3}}, {120, {0, 1, 2, 3}}};
   for (const auto& [length, items] : rows) {
@@ -37,7 +31,8 @@ TEST(InfoViewModel, FittingTemplatesRefusalAndAttaching) {
   EXPECT_EQ(messages.messages()[0].icon, MessageIcon::Information);
   EXPECT_TRUE(view.phase == InfoPhase::Hidden && doc.caret == 3);
   // Attaching drops the selection and shows the last used template.
-  b = Builtins(3);
+  InstallBuiltinStructures(b);
+  b.lastUsed = 3;
   SetBlocks(doc, {60});
   doc.caret = 59, doc.anchor = 5, doc.digitIndex = 1;
   InfoAttachResult attached;
@@ -54,10 +49,7 @@ TEST(InfoViewModel, FittingTemplatesRefusalAndAttaching) {
   for (int item : {3, -1}) EXPECT_EQ(SelectTemplateItem(view, b, item), -1) << "nothing changes";
   EXPECT_TRUE(b.lastUsed == 1 && view.rowCount() == 7);
   EXPECT_TRUE(LabelWidthOf({}) == 0 && TotalColumnsOf({}) == 0);
-}
-
-TEST(InfoViewModel, RowTextReadsOutsideTheDocumentAddressFieldAndTitle) {
-  Document doc;
+  // Row texts, and reads outside the document.
   SetContent(doc, {'.', 't', 'e', 'x', 't', 0, 0, 0, 0x78, 0x56});
   MemberValueText text;
   EXPECT_TRUE(RowValueText(doc, 0, {"n", 0, 8, kMemberString}, false, &text) == 0 && text.ansi == ".text");

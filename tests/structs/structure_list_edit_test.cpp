@@ -18,7 +18,7 @@ std::string Names(const StructureList& list) {
   return names;
 }
 
-TEST(StructureListEdit, SelectionButtonsAndReordering) {
+TEST(StructureListEdit, SelectionButtonsReorderingAndFailedAllocations) {
   StructureList list;
   for (const char* name : {"a", "b", "c"}) list.structures.push_back({name, {{"m", 0, 4, kMemberDword}}, 4});
   list.count = 3;
@@ -45,13 +45,10 @@ TEST(StructureListEdit, SelectionButtonsAndReordering) {
   list.structures.clear();
   EXPECT_FALSE(CanDeleteStructure(list) || CanEditStructure(list, InitialStructureSelection(list)))
       << "an empty list has nothing to edit";
-}
-
-// Every allocation of an operation fails in turn; each failure is reported once
-// and leaves everything as it was.
-TEST(StructureListEdit, FailedAllocationsLeaveTheListAndTheTemplateAsTheyWere) {
+  // Every allocation of an operation fails in turn; each failure is reported once
+  // and leaves everything as it was.
   MessageRecorder messages;
-  StructureList list;
+  list = StructureList{};
   InstallBuiltinStructures(list);
   int32_t selected = 2;
   const std::string builtins = Names(list);

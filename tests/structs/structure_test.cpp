@@ -7,7 +7,7 @@ namespace {
 
 StructureMember Member(int32_t bytes, uint32_t flags) { return {"", 99, bytes, flags}; }
 
-TEST(BuiltinStructures, ReplaceTheListWithTheTablesInOrder) {
+TEST(Structure, BuiltinTablesLayoutMinimumSizeAndUsableMembers) {
   StructureList list;
   list.structures.resize(7);
   list.lastUsed = 2;
@@ -28,9 +28,7 @@ TEST(BuiltinStructures, ReplaceTheListWithTheTablesInOrder) {
   EXPECT_EQ(list.structures[2].members[9].viewFlags, 0x81u);
   EXPECT_EQ(list.structures[2].members[9].description, "ﾘﾝｶのﾊﾞｰｼﾞｮﾝ");
   EXPECT_EQ(list.structures[2].members[12].description, "初期化されないﾃﾞｰﾀｾｸｼｮﾝのｻｲｽﾞ");
-}
-
-TEST(LayOutStructure, ContiguousOffsetsTheSmallestTotalAndUsableMembers) {
+  // Layout: contiguous offsets and the smallest total, then usable members.
   Structure s;
   // Byte counts from a foreign store must not overflow the running sum.
   for (int32_t n : {4, 1, INT32_MAX, 2}) s.members.push_back(Member(n, kMemberSequence));

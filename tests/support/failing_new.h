@@ -1,7 +1,7 @@
-// Replaces the global allocation functions so that a test can make one coming
-// allocation fail with std::bad_alloc, and runs an operation with each of its
-// allocations failing in turn. It defines the replacements: include it in
-// exactly one source file of a test binary.
+// Replaces the global allocation functions so that an operation can be run with
+// each of its allocations failing in turn (std::bad_alloc, or null from the
+// nothrow forms). It defines the replacements: include it in exactly one source
+// file of a test binary.
 #pragma once
 
 #include <cstdlib>
@@ -11,10 +11,6 @@ namespace failing_new {
 
 // Allocations still allowed before the failing one; -1: none fails.
 inline long countdown = -1;
-
-// The allocation after `allowed` more successful ones fails, once.
-inline void FailAfter(long allowed) { countdown = allowed; }
-inline void Disarm() { countdown = -1; }
 
 inline void* Allocate(std::size_t n) {
   if (countdown == 0) {
@@ -31,9 +27,9 @@ inline void* Allocate(std::size_t n) {
 template <typename Operation, typename Failed>
 int FailEachAllocation(Operation operation, Failed failed) {
   for (long allowed = 0;; ++allowed) {
-    FailAfter(allowed);
+    countdown = allowed;
     const int result = operation();
-    Disarm();
+    countdown = -1;
     if (result == 0) return static_cast<int>(allowed);
     failed(result);
   }
