@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(FileTypeListEdit, DropMoveAndDeleteKeepACurrentTypeAndResetTheFilter) {
+TEST(FileTypeListEdit, DropMoveDeleteAndAFailedAllocationInNew) {
   FileTypeList list{{FileType{"a", "", 0, {}, {}}, FileType{"b", "", 0, {}, {}}, FileType{"c", "", 0, {}, {}}}};
   // op: 'd' drop current on target, 'm' move to the end, 'x' delete.
   const std::tuple<char, int, int, bool, const char*, int> steps[] = {
@@ -26,25 +26,16 @@ TEST(FileTypeListEdit, DropMoveAndDeleteKeepACurrentTypeAndResetTheFilter) {
     EXPECT_TRUE(changed == done && shown == names && current == after && filter == (done ? 0 : 0x0102))
         << op << from << target << ": " << shown << " " << current;
   }
-}
-
-TEST(FileTypeListEdit, FailedAllocationInNewKeepsTheList) {
   // Texts too long to be kept inside the string, and a full array, so that the
   // copy and the append both allocate.
   const std::string b(40, 'b');
-  FileTypeList list{{FileType{"a", "", 0, {}, {}}, FileType{b, b, 0, {}, {}}, FileType{"c", "", 0, {}, {}}}};
+  list = FileTypeList{{FileType{"a", "", 0, {}, {}}, FileType{b, b, 0, {}, {}}, FileType{"c", "", 0, {}, {}}}};
   list.types.shrink_to_fit();
   MessageRecorder messages;
-  size_t failures = 0;
-  for (long allowed = 0;; ++allowed) {
-    int current = 1;
-    failing_new::FailAfter(allowed);
-    int result = NewFileType(list, &current);
-    failing_new::Disarm();
-    if (result == 0) break;
-    ++failures;
-    EXPECT_TRUE(result == -1 && list.types.size() == 3u && current == 1);
-  }
+  int current = 1;
+  const auto failures = static_cast<size_t>(failing_new::FailEachAllocation(
+      [&] { return NewFileType(list, &current); },
+      [&](int result) { EXPECT_TRUE(result == -1 && list.types.size() == 3u && current == 1); }));
   ASSERT_EQ(list.types.size(), 4u);
   EXPECT_TRUE(list.types[3].text == b && list.types[2].text == "c" && failures >= 3u);
   EXPECT_EQ(messages.texts(), std::vector<std::string>(failures, "ﾒﾓﾘを確保できません"));

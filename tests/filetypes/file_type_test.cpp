@@ -12,7 +12,7 @@ namespace {
 const SampledColors kSystem = {Rgb(1, 2, 3), Rgb(250, 251, 252), Rgb(128, 128, 128), Rgb(255, 255, 254),
                                Rgb(0, 0, 200)};
 
-TEST(InstallBuiltinFileTypes, TwoTypesByteForByteAndAStoredListKept) {
+TEST(FileType, BuiltinsByteForBytePatternMatchingAndTheChoiceOfAType) {
   FileTypeList list;
   InstallBuiltinFileTypes(list, kSystem);
   ASSERT_EQ(list.types.size(), 2u);
@@ -37,11 +37,8 @@ TEST(InstallBuiltinFileTypes, TwoTypesByteForByteAndAStoredListKept) {
   list.types.resize(1);
   InstallBuiltinFileTypes(list, kSystem);
   EXPECT_EQ(list.types.size(), 1u);
-}
-
-TEST(MatchesPattern, Table) {
-  // path, pattern, match, why
-  const std::tuple<const char*, const char*, bool, const char*> rows[] = {
+  // Pattern matching: path, pattern, match, why.
+  const std::tuple<const char*, const char*, bool, const char*> patterns[] = {
       {"C:\\d\\data.exe", "*.EXE", true, "case folded"},
       {"C:\\d\\data.EXE.bak", "*.EXE", false, "the last extension counts"},
       {"C:\\d\\README", "*.*", false, "a star needs a byte, so no extension never matches *.*"},
@@ -53,13 +50,10 @@ TEST(MatchesPattern, Table) {
       {"\x83\x65.txt", "\x83\x45.txt", false, "trail bytes are not upper-cased (テ is not ウ)"},
       {"a<b.txt", "*.TXT", false, "an unsplittable path matches nothing"},
   };
-  for (const auto& [path, pattern, match, why] : rows)
+  for (const auto& [path, pattern, match, why] : patterns)
     EXPECT_EQ(MatchesPattern(path, pattern), match) << path << " ~ " << pattern << ": " << why;
-}
-
-TEST(SelectFileType, Table) {
-  // the types' patterns, the path, the type chosen
-  const std::tuple<std::vector<const char*>, const char*, int> rows[] = {
+  // The types' patterns, the path, the type chosen.
+  const std::tuple<std::vector<const char*>, const char*, int> choices[] = {
       {{"*.EXE", "*.*"}, "C:\\w\\README", 1},          // the "*.*" fallback
       {{"*.BIN", "DUMP.BIN"}, "C:\\x\\dump.bin", 1},   // exact patterns before wildcards
       {{"*.TXT; *.DOC", "*.*"}, "a.doc", 1},           // " *.DOC" never matches
@@ -67,7 +61,7 @@ TEST(SelectFileType, Table) {
       {{"*.EXE", "*.BIN"}, "README", 0},              // no "*.*": the first type
       {{"*.EXE", "*.* ", "*.*"}, "README", 2},        // exactly "*.*"
   };
-  for (const auto& [exts, path, index] : rows) {
+  for (const auto& [exts, path, index] : choices) {
     FileTypeList list;
     for (const char* e : exts) list.types.push_back(FileType{e, e, 0, {}, {}});
     EXPECT_EQ(SelectFileType(list, path), index) << path << " in " << exts.size();

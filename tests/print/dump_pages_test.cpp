@@ -32,7 +32,7 @@ RecordingCanvas PrintPage(Document& doc, const DumpPage& page) {
   return canvas;
 }
 
-TEST(DumpPages, SelectionFrom0x13To0x25PrintsTwoLines) {
+TEST(DumpPages, TheSelectionsLinesPagesInOrderCollatedCopiesAndPagesTogetherAsOneLongPage) {
   auto doc = PaintDocument(Bytes("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn"));
   doc->anchor = 0x25;
   doc->caret = 0x13;
@@ -47,30 +47,24 @@ TEST(DumpPages, SelectionFrom0x13To0x25PrintsTwoLines) {
   for (const DrawnText& t : c.texts) EXPECT_LT(t.y, 60);
   doc->anchor = -1;
   EXPECT_EQ(DumpPrintRange(*doc, true), (PrintRange{0, 50}));
-}
-
-TEST(DumpPages, LinesGoToPagesInOrderAndCollatedCopiesRepeatThem) {
-  auto doc = PaintDocument(std::vector<uint8_t>(1000, 'x'));  // lines 0 .. 62, the last one of 8 bytes
-  std::vector<DumpPage> pages = Pages(*doc, PrintRange{0, 1000}, 20, 2);
+  // Lines go to pages in order and collated copies repeat them.
+  doc = PaintDocument(std::vector<uint8_t>(1000, 'x'));  // lines 0 .. 62, the last one of 8 bytes
+  const std::vector<DumpPage> all = Pages(*doc, PrintRange{0, 1000}, 20, 2);
   std::string order;
-  for (const DumpPage& p : pages) {
+  for (const DumpPage& p : all)
     order += std::to_string(p.position.copy) + ":" + std::to_string(p.firstLine) + "+" + std::to_string(p.lineCount) +
              "[" + std::to_string(p.begin) + "," + std::to_string(p.end) + ") ";
-  }
   EXPECT_EQ(order,
             "0:0+20[0,320) 0:20+20[320,640) 0:40+20[640,960) 0:60+3[960,1000) "
             "1:0+20[0,320) 1:20+20[320,640) 1:40+20[640,960) 1:60+3[960,1000) ");
-  RecordingCanvas last = PrintPage(*doc, pages[3]);
+  RecordingCanvas last = PrintPage(*doc, all[3]);
   EXPECT_EQ(last.Row(20, 0, 10, 8) + "|" + last.Row(60, 570, 10, 16), "000003C0|xxxxxxxx        ");
   EXPECT_TRUE(last.At(0, 80).empty());                           // no address below the data
   for (const DrawnText& t : last.texts) EXPECT_NE(t.ansi, "･");  // no end mark
   const std::vector<DumpPage> empty = Pages(*doc, PrintRange{0, 0}, 20, 1);
   EXPECT_TRUE(empty.size() == 1u && PrintPage(*doc, empty[0]).texts.size() == 48u) << "the ruler alone";
-}
-
-// Printing page by page draws what one page holding every line would draw,
-// for random ranges, page lengths and double-byte-rich contents.
-TEST(DumpPages, PagesTogetherEqualOneLongPage) {
+  // Printing page by page draws what one page holding every line would draw,
+  // for random ranges, page lengths and double-byte-rich contents.
   std::mt19937 rng(8765);
   const uint8_t alphabet[] = {'A', 0x00, 0x81, 0x93, 0xFA, 0xE0, 0x40, 0xA0};
   for (int round = 0; round < 40; ++round) {

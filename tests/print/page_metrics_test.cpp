@@ -7,14 +7,12 @@
 
 namespace {
 
-TEST(PageMetrics, DumpLineWidthIsTheMinimumMarginPerRadix) {
+TEST(PageMetrics, LineWidthPerRadixFontCellAndPageCapacity) {
   // options: hexadecimal, octal, binary, unsigned, signed data; decimal and octal addresses.
   const uint32_t options[] = {0x00, 0x01, 0x02, 0x03, 0x04, 0x08, 0x0A, 0x10};
   const int32_t widths[] = {92, 108, 188, 108, 124, 62, 122, 92};
   for (size_t i = 0; i < std::size(options); ++i) EXPECT_EQ(DumpLineWidth(options[i]), widths[i]) << options[i];
-}
-
-TEST(PageMetrics, FontCellAndPageCapacity) {
+  // The printer font, its cell and what a page holds.
   EXPECT_EQ(PrinterFontHeight(4800, 92), 104);  // 92 cells of 52 pixels fill 4800 pixels
   EXPECT_EQ(PrinterFontHeight(4800, 171), 56);
   EXPECT_EQ(PrinterFontHeight(100, 512), 1);  // never 0, which would mean the default size

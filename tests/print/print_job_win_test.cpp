@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -58,9 +57,9 @@ class EmfPrinter final : public PrintDevice {
     HENHMETAFILE emf = CloseEnhMetaFile(std::exchange(page_, nullptr));
     g_paper->pages.push_back(ReadEmfRecords(emf));
     DeleteEnhMetaFile(emf);
-    if (static_cast<int>(g_paper->pages.size()) - 1 == g_paper->abortDuring) {
-      SendMessageA(g_paper->progress, WM_COMMAND, IDCANCEL, 0);  // 中断 pressed while the page went out
-    }
+    // 中断 pressed while the page went out.
+    if (static_cast<int>(g_paper->pages.size()) - 1 == g_paper->abortDuring)
+      SendMessageA(g_paper->progress, WM_COMMAND, IDCANCEL, 0);
     return abort_(measure_, 0) != FALSE;  // the spooler asks whether to go on
   }
   bool EndDocument() override { return g_paper->calls += "X", true; }
@@ -78,43 +77,17 @@ int ChooseEmfPrinter(const PrintDialogRequest& request, PrinterChoice* choice) {
   return 1;
 }
 
-// The cell of font at lfHeight height: (tmHeight + 1) / 2 on the measuring device.
-int32_t CellOf(const LogFont& font, int32_t height) {
-  LOGFONTA f;
-  std::memcpy(&f, &font, sizeof f);
-  f.lfHeight = height;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, CreateFontIndirectA(&f));
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
-  DeleteObject(SelectObject(dc, old));
-  DeleteDC(dc);
-  return (metrics.tmHeight + 1) / 2;
-}
+// The cell of the 104-pixel-high printer font of margin 92 (4800 x 2 / 92): half its height.
+constexpr int32_t kCell = 52;
 
-// A text as "x,y #colour hHeight text", with " clip l,t,r,b" when clipped.
-std::string Drawn(long x, long y, unsigned long color, long height, const std::u16string& text, const RECT* clip) {
-  char head[80];
-  std::snprintf(head, sizeof head, "%ld,%ld #%lX h%ld ", x, y, color, height);
-  std::string out = head + Utf16ToAnsi(text);
-  if (clip != nullptr)
-    out += " clip " + std::to_string(clip->left) + "," + std::to_string(clip->top) + "," + std::to_string(clip->right) +
-           "," + std::to_string(clip->bottom);
-  return out;
-}
-
-// The page on paper must be the plan drawn with the main font of height (the small one half as high).
-void ExpectPlan(const EmfRecords& paper, const RecordingCanvas& plan, long height) {
-  std::vector<std::string> got, want;
-  for (const EmfText& t : paper.texts) {
-    got.push_back(Drawn(t.x, t.y, t.color, t.fontHeight, t.text, t.clipped ? &t.clip : nullptr));
-  }
-  for (const DrawnText& t : plan.texts) {
-    RECT clip{t.clip.left, t.clip.top, t.clip.right, t.clip.bottom};
-    want.push_back(Drawn(t.x, t.y, t.color, t.small ? height / 2 : height, t.wide, t.clipped ? &clip : nullptr));
-  }
-  EXPECT_EQ(got, want);
-  EXPECT_TRUE(paper.fills.empty());
+// A text on paper (EmfText) or in the plan (DrawnText) as "x,y #colour hHeight text", with
+// " clip l,t,r,b" when clipped.
+template <typename Text>
+std::string Drawn(const Text& t, long height, const std::u16string& text) {
+  auto n = [](auto v) { return std::to_string(v); };
+  std::string out = n(t.x) + "," + n(t.y) + " #" + n(t.color) + " h" + n(height) + " " + Utf16ToAnsi(text);
+  const auto& c = t.clip;
+  return t.clipped ? out + " clip " + n(c.left) + "," + n(c.top) + "," + n(c.right) + "," + n(c.bottom) : out;
 }
 
 class PrintJob : public ::testing::Test {
@@ -129,29 +102,32 @@ class PrintJob : public ::testing::Test {
     driver = std::make_unique<DialogDriver>();
     return *DocumentOf(DocumentWindows().at(0));
   }
-  // Runs command 106 with the margin dialog answered with margin (OK, then Cancel in case OK refuses it),
+  // Runs command 106 with the margin dialog answered with 92 (OK, then Cancel in case OK refuses it),
   // then, when printing follows, remembers the progress dialog.
-  void Print(const char* margin, bool printing = true) {
-    driver->Then([margin](HWND d) {
-      DialogDriver::SetText(d, IDC_MARGIN_EDIT, margin);
+  void Print(bool printing = true) {
+    driver->Then([](HWND d) {
+      DialogDriver::SetText(d, IDC_MARGIN_EDIT, "92");
       DialogDriver::Press(d, IDOK);
       DialogDriver::Press(d, IDCANCEL);
     });
     if (printing) driver->Then([](HWND d) { g_paper->progress = d; });
     SendMessageA(g_shell.frame, WM_COMMAND, IDM_PRINT, 0);
   }
-  // Every page on paper is the dump's page plan at the cell of margin 92 (font height 4800 x 2 / 92).
+  // The pages on paper, each ended by "--", are the dump's page plan drawn with the fonts of margin 92
+  // (104 pixels high, the small one 52) at their cell; nothing is filled.
   void ExpectDumpPlan(Document& doc, PrintRange range, int runs) {
-    const int32_t cell = CellOf(doc.font, 104);
-    DumpPager pager(doc, range, DumpLinesPerPage(cell, paper.vertRes), runs);
-    DumpPage page;
-    size_t n = 0;
-    for (; pager.Next(&page) && n < paper.pages.size(); ++n) {
-      RecordingCanvas plan(0, 0, 0);
-      PaintDumpPage(plan, doc, DumpPrintPalette(doc), page, cell);
-      ExpectPlan(paper.pages[n], plan, 104);
+    std::vector<std::string> got, want;
+    for (const EmfRecords& page : paper.pages) {
+      for (const EmfText& t : page.texts) got.push_back(Drawn(t, t.fontHeight, t.text));
+      got.push_back(page.fills.empty() ? "--" : "filled");
     }
-    EXPECT_EQ(n, paper.pages.size());
+    DumpPager pager(doc, range, DumpLinesPerPage(kCell, paper.vertRes), runs);
+    for (DumpPage page; pager.Next(&page); want.push_back("--")) {
+      RecordingCanvas plan(0, 0, 0);
+      PaintDumpPage(plan, doc, DumpPrintPalette(doc), page, kCell);
+      for (const DrawnText& t : plan.texts) want.push_back(Drawn(t, t.small ? 52 : 104, t.wide));
+    }
+    EXPECT_EQ(got, want);
   }
   void ExpectEndedCleanly(const std::vector<std::string>& messages = {}) {
     EXPECT_EQ(run.messages().texts(), messages);
@@ -164,9 +140,10 @@ class PrintJob : public ::testing::Test {
   std::unique_ptr<DialogDriver> driver;
 };
 
-// Collated copies, uncollated ones (the printer makes them), and the chosen selection.
-TEST_F(PrintJob, Command106PrintsThePagePlanOncePerCollatedCopyOrTheSelection) {
-  const char* calls[] = {"ADSESESESEXZ", "ADSESEXZ", "ADSEXZ"};
+// Collated copies, uncollated ones (the printer makes them), and the chosen selection; then the refusal of
+// short pages, 中断 and a failure.
+TEST_F(PrintJob, Command106PrintsThePlanPerCollatedCopyOrTheSelectionRefusesShortPagesAndStops) {
+  const char* passCalls[] = {"ADSESESESEXZ", "ADSESEXZ", "ADSEXZ"};
   for (int pass = 0; pass < 3; ++pass) {
     paper = Paper{};
     paper.collate = pass == 0;
@@ -174,27 +151,24 @@ TEST_F(PrintJob, Command106PrintsThePagePlanOncePerCollatedCopyOrTheSelection) {
     paper.selection = pass == 2;
     Document& doc = Open(std::string(198, 'A') + "\x93\xFA");  // 13 lines: 2 pages, a double-byte character last
     if (pass > 0) doc.anchor = 0x13, doc.caret = 0x25;  // offered; printed only when chosen
-    Print("92");
-    EXPECT_TRUE(paper.calls == calls[pass] && g_settings.margin == 92 && paper.selectionOffered == (pass > 0));
+    Print();
+    EXPECT_TRUE(paper.calls == passCalls[pass] && g_settings.margin == 92 && paper.selectionOffered == (pass > 0));
     EXPECT_EQ(paper.docName, TitleOf(DocumentWindows().at(0)));
     ExpectEndedCleanly();
     ExpectDumpPlan(doc, pass == 2 ? PrintRange{0x13, 0x25} : PrintRange{0, 200}, pass == 0 ? 2 : 1);
   }
-}
-
-// A page shorter than five cells is refused; abort and failure end the document after the current page.
-TEST_F(PrintJob, ShortPagesAbortAndFailure) {
-  const int32_t cell = CellOf(Open(std::string(4096, 'q')).font, 104);  // 32 pages
+  // A page shorter than five cells is refused; abort and failure end the document after the current page.
+  Open(std::string(4096, 'q'));  // 32 pages
   // Page height, page during which 中断 is pressed, page that fails to start; the calls and the messages.
   const std::tuple<int, int, int, const char*, std::vector<std::string>> cases[] = {
-      {5 * cell, -1, -1, "Z", {kMsgMarginUnsuitable}},
+      {5 * kCell, -1, -1, "Z", {kMsgMarginUnsuitable}},
       {1000, 2, -1, "ADSESESEXZ", {}},
       {1000, -1, 1, "ADSESXZ", {kMsgCannotStartPage}}};
   for (const auto& [vertRes, abortDuring, failStartAt, calls, messages] : cases) {
     paper = Paper{};
     paper.vertRes = vertRes, paper.abortDuring = abortDuring, paper.failStartAt = failStartAt;
     run.messages().Clear();
-    Print("92", vertRes == 1000);
+    Print(vertRes == 1000);
     EXPECT_EQ(paper.calls, calls);
     ExpectEndedCleanly(messages);
   }

@@ -15,7 +15,7 @@ const PatternNumberFormat kHex = PatternNumberFormatFor(kRadixHex);
 
 // Each field gives the other two: ANSI text up to the first zero byte, UTF-16
 // up to an even count and the first zero unit.
-TEST(PatternForms, EachFieldGivesTheOtherTwoUnlessTheNumbersDoNotParse) {
+TEST(PatternForms, FieldsInStepLimitsAndThePatternOkKeeps) {
   PatternForms kana = FormsFromUnicode(u"あ", PatternNumberFormatFor(kRadixUnsigned));
   EXPECT_EQ(kana.numeric, "66 48");
   PatternForms ansi = FormsFromAnsi("aあ", PatternNumberFormatFor(kRadixSigned));
@@ -32,9 +32,7 @@ TEST(PatternForms, EachFieldGivesTheOtherTwoUnlessTheNumbersDoNotParse) {
     EXPECT_TRUE(!f.parsed && !f.okEnabled() && f.ansi.empty() && f.numeric.empty() && f.unicode.empty()) << text;
   }
   EXPECT_TRUE(FormsFromNumeric("", kHex).parsed && !FormsFromNumeric("", kHex).okEnabled());
-}
-
-TEST(PatternForms, FieldsTakeAtMost127CharactersAndTheHolder128Bytes) {
+  // The fields take at most 127 characters and the holder 128 bytes.
   EXPECT_EQ(FormsFromAnsi(std::string(130, 'x'), kHex).pattern.count, 127);
   std::string numbers;
   for (int i = 0; i < 43; ++i) numbers += "7F ";  // 129 characters; the cut falls inside the 43rd number
@@ -42,10 +40,8 @@ TEST(PatternForms, FieldsTakeAtMost127CharactersAndTheHolder128Bytes) {
   EXPECT_TRUE(f.pattern.count == 43 && f.pattern.bytes[42] == 0x07);
   PatternForms wide = FormsFromUnicode(std::u16string(100, u'x'), kHex);
   EXPECT_TRUE(wide.pattern.count == 128 && wide.cut && wide.unicode.size() == 64u);
-}
-
-TEST(PatternForms, OkKeepsAPatternWhoseNumbersDoNotFitTheField) {
-  PatternForms f = FormsFromAnsi(std::string(100, 'A'), kHex);  // 299 characters of numbers
+  // OK keeps a pattern whose numbers do not fit the field.
+  f = FormsFromAnsi(std::string(100, 'A'), kHex);  // 299 characters of numbers
   ASSERT_EQ(f.numericFieldText().size(), 127u);
   EXPECT_EQ(f.numericFieldText().substr(123), "41 4");  // the field cuts inside a number
   ByteSequence ok = PatternOnOk(f.numericFieldText(), f, kHex);

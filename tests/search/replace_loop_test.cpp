@@ -48,10 +48,7 @@ struct Fixture {
     SetContent(doc, Bytes(text.begin(), text.end()));
     doc.caret = caret;
     doc.anchor = anchor;
-    ReplaceRequest request;
-    request.pattern = Seq(pattern);
-    request.replacement = Seq(replacement);
-    request.options = options;
+    const ReplaceRequest request{Seq(pattern), Seq(replacement), options};
     const ReplaceOutcome out = RunReplace(doc, request, mode, questions, &view, progress);
     EXPECT_EQ(CheckDocument(doc), "");
     EXPECT_TRUE(!progress.beginSucceeds || progress.begins == progress.ends);
@@ -62,7 +59,7 @@ struct Fixture {
   }
 };
 
-TEST(ReplaceLoop, Outcomes) {
+TEST(ReplaceLoop, OutcomesAbortAndAProgressDialogThatCannotBeMade) {
   struct Case {
     const char* name;
     std::string text, pattern, replacement;
@@ -86,15 +83,11 @@ TEST(ReplaceLoop, Outcomes) {
     f.questions.answers = c.answers;
     EXPECT_EQ(f.Run(c.text, c.pattern, c.replacement, c.options, c.mode, c.caret, c.anchor), c.expected) << c.name;
   }
-}
-
-TEST(ReplaceLoop, AbortEndsTheRunAndAProgressDialogThatCannotBeMadeIsReported) {
+  // An abort ends the run; a progress dialog that cannot be made is reported.
   Fixture f;
   f.progress.abortAtPump = 1;
   SetContent(f.doc, Bytes(200000, 'x'));
-  ReplaceRequest request;
-  request.pattern = Seq("A");
-  request.options = kDown;
+  const ReplaceRequest request{Seq("A"), {}, kDown};
   class Jump final : public PaceClock {
     int64_t t = 0;
     int64_t NowMicroseconds() override { return t += 40000; }

@@ -38,34 +38,31 @@ void Type(HWND dialog, int combo, const std::u16string& text) {
   for (char16_t c : text) SendMessageW(edit, WM_CHAR, c, 1);
 }
 
-std::u16string WideText(HWND dialog, int id) {
-  wchar_t text[512] = {};
-  GetDlgItemTextW(dialog, id, text, 512);
-  return std::u16string(text, text + lstrlenW(text));
-}
-
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
+std::u16string WideText(HWND dialog, int id) {
+  std::u16string text(512, u'\0');
+  text.resize(GetDlgItemTextW(dialog, id, reinterpret_cast<wchar_t*>(text.data()), 512));
+  return text;
+}
+
 // Answers every dialog a command opens: the find or replace dialog through fill,
-// each confirmation dialog with the next of its buttons (keeping what the first
+// each confirmation dialog with the next of its buttons (keeping what the last
 // one showed), the progress dialogs by letting them be.
 struct Script {
   std::function<void(HWND)> fill;
   std::deque<int> answers;
-  std::string shown;  // controls 102-111 of the first confirmation, each ended by "|"
+  std::string shown;  // controls 102-111 of the last confirmation, each ended by "|"
   int progress = 0;
 
   void Answer(HWND dialog) {
-    char caption[32] = {};
-    GetWindowTextA(dialog, caption, sizeof caption);
-    if (std::string(caption) == "Varnel") {
+    if (TitleOf(dialog) == "Varnel") {
       ++progress;
     } else if (GetDlgItem(dialog, IDC_CONFIRM_NEXT) != nullptr) {
       EXPECT_TRUE(IsWindowUnicode(dialog));
-      std::string texts;
+      shown.clear();
       for (int id = IDC_CONFIRM_MATCH_NUMERIC; id <= IDC_CONFIRM_DIRECTION; ++id)
-        texts += Utf16ToAnsi(WideText(dialog, id)) + "|";
-      if (shown.empty()) shown = texts;
+        shown += Utf16ToAnsi(WideText(dialog, id)) + "|";
       DialogDriver::Press(dialog, answers.empty() ? IDCANCEL : answers.front());
       if (!answers.empty()) answers.pop_front();
     } else {
@@ -80,8 +77,6 @@ struct Script {
     Command(command);
   }
 };
-
-ByteSequence Seq(const std::string& text) { return FormsFromAnsi(text, PatternNumberFormatFor(kRadixHex)).pattern; }
 
 class SearchWin : public ::testing::Test {
  protected:
@@ -128,7 +123,7 @@ TEST_F(SearchWin, FindDialogKeepsItsThreeFieldsInStepThenSearches) {
 // a search nor the replace dialog starts.
 TEST_F(SearchWin, NotFoundIsShownInTheActiveColumnsFormAndAnotherOperationBlocksSearching) {
   Open("xyz", kRadixSigned);
-  SetCurrentSearchPattern(Seq("Aあ"));
+  SetCurrentSearchPattern(FormsFromAnsi("Aあ", PatternNumberFormatFor(kRadixHex)).pattern);
   const std::u16string expected[] = {u"\"65 -126 -96\"が見つかりません", u"\"Aあ\"が見つかりません",
                                      u"\"\u8241\"が見つかりません"};
   for (int column = 0; column < 3; ++column) {
@@ -161,8 +156,10 @@ std::function<void(HWND)> ReplaceWith(const std::u16string& pattern, const std::
 }
 
 // The replaced count includes only what was replaced from "すべて置換(&A)" on;
-// every replacement is its own undo step.
-TEST_F(SearchWin, ReplaceCountsFromAllOnAndUndoesOneReplacementAtATime) {
+// every replacement is its own undo step. In the last row the 6-byte document
+// is made to look INT32_MAX - 3 bytes long, so that the fourth replacement would
+// pass the 32-bit size limit: it stops with an undoable document.
+TEST_F(SearchWin, ReplaceCountsFromAllOnUndoesOneReplacementAtATimeAndStopsAtTheSizeLimit) {
   constexpr int R = IDC_CONFIRM_REPLACE;
   struct Row {
     std::string text;
@@ -172,50 +169,37 @@ TEST_F(SearchWin, ReplaceCountsFromAllOnAndUndoesOneReplacementAtATime) {
     std::string result, afterUndo;
     std::vector<std::string> messages;
     int progress, steps;
+    int32_t pretended = 0;  // added to the document's length while the command runs
   };
   const Row rows[] = {
       {"AAAAA", u"42", IDOK, {R, R, IDC_CONFIRM_ALL}, "BBBBB", "BBBBA", {"3個の数列を置換しました"}, 4, 5},
       {"AAAAA", u"42", IDOK, {R, IDC_CONFIRM_NEXT, IDCANCEL}, "BAAAA", "AAAAA", {}, 3, 1},
       {"xAxAAx", u"", IDC_REPLACE_ALL, {}, "xxx", "xxAx", {"3個の数列を置換しました"}, 1, 3},
+      {"AAAAAA", u"42 43", IDC_REPLACE_ALL, {}, "BCBCBCAAA", "BCBCAAAA", {"ﾒﾓﾘを確保できません。"}, 1, 3, INT32_MAX - 9},
   };
   for (const Row& row : rows) {
     Open(row.text);
     Script s;
     s.fill = ReplaceWith(u"41", row.with, row.button);
     s.answers = row.answers;
+    doc_->length += row.pretended;
     s.Run(IDM_REPLACE);
+    doc_->length -= row.pretended;
     EXPECT_EQ(DocumentBytes(view_), row.result);
     EXPECT_EQ(Messages(), row.messages);
-    for (const RecordedMessage& m : run_.messages().messages()) EXPECT_EQ(m.icon, MessageIcon::Information);
+    for (const RecordedMessage& m : run_.messages().messages())
+      EXPECT_EQ(m.icon, row.pretended != 0 ? MessageIcon::Stop : MessageIcon::Information);
     EXPECT_TRUE(s.progress == row.progress && input::UndoSteps(doc_) == row.steps) << row.text;
+    EXPECT_TRUE(CheckDocument(*doc_).empty() && IsWindow(g_shell.frame));
     // An empty replacement is not kept.
     EXPECT_TRUE(g_settings.findHistory == PatternHistory{{0x41}} && g_settings.findstat == 27 &&
                 g_settings.replaceHistory.size() == (row.with.empty() ? 0u : 1u));
     Command(IDM_UNDO);
     EXPECT_EQ(DocumentBytes(view_), row.afterUndo);
-    EXPECT_EQ(s.shown, row.answers.empty() ? "" : "41|A||42|B||00000000 ... 00000000 (00000001)|大/小文字を区別する|"
+    EXPECT_EQ(s.shown, row.answers.empty() ? "" : "41|A||42|B||00000002 ... 00000002 (00000001)|大/小文字を区別する|"
                                                   "全/半角を区別する|下|");
     run_.Close();
   }
-}
-
-// The document is made to look 2 GiB long so that the fourth replacement would
-// pass the 32-bit size limit.
-TEST_F(SearchWin, AReplacementPastTheSizeLimitStopsWithAnUndoableDocument) {
-  Open("AAAAAA");
-  const int32_t pretended = INT32_MAX - 3 - 6;
-  doc_->length += pretended;
-  Script s;
-  s.fill = ReplaceWith(u"41", u"42 43", IDC_REPLACE_ALL);
-  s.Run(IDM_REPLACE);
-  doc_->length -= pretended;
-  EXPECT_EQ(Messages(), std::vector<std::string>{"ﾒﾓﾘを確保できません。"});
-  EXPECT_EQ(run_.messages().messages()[0].icon, MessageIcon::Stop);
-  EXPECT_EQ(DocumentBytes(view_), "BCBCBCAAA");
-  EXPECT_EQ(CheckDocument(*doc_), "");
-  EXPECT_TRUE(IsWindow(g_shell.frame));
-  Command(IDM_UNDO);
-  EXPECT_EQ(DocumentBytes(view_), "BCBCAAAA");
 }
 
 }  // namespace

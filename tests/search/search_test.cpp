@@ -41,7 +41,7 @@ std::string Find(Document& doc, const std::string& pattern, int options, int32_t
   return (found ? std::to_string(doc.anchor) : "none") + "-" + std::to_string(doc.caret);
 }
 
-TEST(Search, StretchAndSelection) {
+TEST(Search, StretchSelectionProgressFailuresPumpingAndAbort) {
   //                         0123456789012345678
   const std::string text = "AB..AB....AB...AB.";
   const std::tuple<const char*, int, int32_t, int32_t, const char*> cases[] = {
@@ -67,10 +67,7 @@ TEST(Search, StretchAndSelection) {
   SetText(doc, "xxＡＢＣyy");
   EXPECT_EQ(Find(doc, "abc", 0, 0, -1), "2-8") << "a width-insensitive match selects its own bytes";
   EXPECT_EQ(Find(doc, "abc", kSearchWidthSensitive, 0, -1), "none-0");
-}
-
-TEST(Search, ReportsProgressFailures) {
-  Document doc;
+  // A progress dialog that cannot be made or closed is reported, and the search fails.
   SetText(doc, "xxAB");
   Searcher searcher(reinterpret_cast<const uint8_t*>("AB"), 2, kDown);
   MessageRecorder messages;
@@ -86,16 +83,13 @@ TEST(Search, ReportsProgressFailures) {
   EXPECT_EQ(messages.texts(),
             (std::vector<std::string>{"ﾓｰﾄﾞﾚｽﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを作成できません", "ｳｲﾝﾄﾞｳを破棄できません"}));
   EXPECT_EQ(messages.messages()[0].icon, MessageIcon::Warning);
-}
-
-TEST(Search, PumpsByElapsedTimeAndStopsAtTheAbortingPump) {
-  Document doc;
+  // The progress is pumped by elapsed time; the pump that sets the abort stops the search.
   SetBlocks(doc, std::vector<int32_t>(96, 43690));  // 4 MiB of filler in blocks as loading lays them out
   const uint8_t absent[] = {0xFF, 0xFF, 0xFF};
-  Searcher searcher(absent, 3, kDown);
+  Searcher threeBytes(absent, 3, kDown);
   ScriptedProgress progress;
   SteppingClock tenMs(10000);  // every reading of the clock is 10 ms later
-  EXPECT_EQ(Search(doc, 0, -1, searcher, progress, tenMs).status, SearchStatus::kNotFound);
+  EXPECT_EQ(Search(doc, 0, -1, threeBytes, progress, tenMs).status, SearchStatus::kNotFound);
   EXPECT_TRUE(progress.pumps > 0 && progress.pumps == (tenMs.reads - 1) / 3) << "one pump per 30 ms after the first";
   // An abort stops the search at the pump that sets it, in either direction and with the slow comparison.
   for (int options : {kDown, kUp, 0}) {

@@ -10,7 +10,7 @@ const InfoListMetrics kMetrics{8, 30, 200, 190};
 const InfoListSize kSize{30, 40};
 using P = InfoListPosition;
 
-TEST(InfoViewList, VisibleAreaAndKeys) {
+TEST(InfoViewList, VisibleAreaKeysMouseWheelAndScrollBars) {
   EXPECT_TRUE(VisibleRows(kMetrics) == 10 && VisibleColumns(kMetrics) == 25);
   EXPECT_TRUE(VisibleRows({8, 30, 0, 20}) == 1 && VisibleColumns({8, 30, 3, 20}) == 1);
   EXPECT_TRUE(CanScrollInPlace({0, 0, 0}, {0, 5, 0}, kMetrics) && CanScrollInPlace({0, 0, 0}, {0, 0, 24}, kMetrics));
@@ -32,9 +32,7 @@ TEST(InfoViewList, VisibleAreaAndKeys) {
                        << from.topRow << " -> " << got.currentRow << " " << got.topRow << " " << got.firstColumn;
   }
   EXPECT_EQ(MoveListByKey({0, 0, 0}, {0, 0}, kMetrics, K::End, true), (P{0, 0, 0}));
-}
-
-TEST(InfoViewList, MouseWheelAndScrollBars) {
+  // Clicks, drags, the mouse wheel and the scroll bars.
   const std::tuple<int32_t, int32_t, int32_t> clicks[] = {{45, 0, 0}, {46, 0, 1}, {5, 3, 3}, {500, 20, 29}};
   for (const auto& [y, top, row] : clicks) EXPECT_EQ(RowAtY(y, {0, top, 0}, kSize, kMetrics), row) << y;
   EXPECT_EQ(RowAtY(500, {0, 0, 0}, {4, 40}, kMetrics), 3) << "clamped to the rows";

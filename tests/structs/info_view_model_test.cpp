@@ -9,15 +9,9 @@
 
 namespace {
 
-StructureList Builtins(int32_t lastUsed) {
-  StructureList list;
-  InstallBuiltinStructures(list);
-  list.lastUsed = lastUsed;
-  return list;
-}
-
-TEST(InfoViewModel, FittingTemplatesAndRefusalDespiteAStaleMinimum) {
-  StructureList b = Builtins(0);
+TEST(InfoViewModel, FittingTemplatesRefusalAttachingRowTextsAddressFieldAndTitle) {
+  StructureList b;
+  InstallBuiltinStructures(b);
   const std::pair<int32_t, std::vector<int>> rows[] = {
       {17, {}}, {18, {1}}, {39, {1}}, {40, {0, 1, 3}}, {120, {0, 1, 2, 3}}};
   for (const auto& [length, items] : rows) {
@@ -36,14 +30,11 @@ TEST(InfoViewModel, FittingTemplatesAndRefusalDespiteAStaleMinimum) {
   ASSERT_EQ(messages.texts(), std::vector<std::string>{"ﾌｧｲﾙのｻｲｽﾞが小さすぎます"});
   EXPECT_EQ(messages.messages()[0].icon, MessageIcon::Information);
   EXPECT_TRUE(view.phase == InfoPhase::Hidden && doc.caret == 3);
-}
-
-TEST(InfoViewModel, AttachDropsTheSelectionAndShowsTheLastUsedTemplate) {
-  StructureList b = Builtins(3);
-  Document doc;
+  // Attaching drops the selection and shows the last used template.
+  InstallBuiltinStructures(b);
+  b.lastUsed = 3;
   SetBlocks(doc, {60});
   doc.caret = 59, doc.anchor = 5, doc.digitIndex = 1;
-  InfoViewState view;
   InfoAttachResult attached;
   ASSERT_EQ(AttachInfoView(view, doc, b, &attached), 0);
   EXPECT_TRUE(attached.selectionDropped && attached.oldAnchor == 5 && attached.oldCaret == 59);
@@ -58,20 +49,14 @@ TEST(InfoViewModel, AttachDropsTheSelectionAndShowsTheLastUsedTemplate) {
   for (int item : {3, -1}) EXPECT_EQ(SelectTemplateItem(view, b, item), -1) << "nothing changes";
   EXPECT_TRUE(b.lastUsed == 1 && view.rowCount() == 7);
   EXPECT_TRUE(LabelWidthOf({}) == 0 && TotalColumnsOf({}) == 0);
-}
-
-TEST(InfoViewModel, RowTextAndReadsOutsideTheDocument) {
-  Document doc;
+  // Row texts, and reads outside the document.
   SetContent(doc, {'.', 't', 'e', 'x', 't', 0, 0, 0, 0x78, 0x56});
   MemberValueText text;
   EXPECT_TRUE(RowValueText(doc, 0, {"n", 0, 8, kMemberString}, false, &text) == 0 && text.ansi == ".text");
   EXPECT_TRUE(RowValueText(doc, 6, {"w", 2, 2, kMemberWord}, false, &text) == 0 && text.ansi == "5678");
   EXPECT_TRUE(RowValueText(doc, 6, {"d", 2, 4, kMemberDword}, false, &text) == -1 && text.ansi.empty());
-}
-
-// The moves of the start address and the combo box steps are checked against
-// an independent model through the window (info_view_win_test.cpp).
-TEST(InfoViewModel, AddressFieldAndTitle) {
+  // The moves of the start address and the combo box steps are checked against
+  // an independent model through the window (info_view_win_test.cpp).
   EXPECT_EQ(AddressFieldText(0x12345, 0) + " " + AddressFieldText(0x12345, 1u << 3) + " " +
                 AddressFieldText(0x12345, 2u << 3),
             "12345 74565 221505");

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 #include "hexview/input_helpers_win.h"
 #include "resources/resource_ids.h"
@@ -17,12 +18,12 @@ using namespace input;
 namespace {
 
 std::function<void()> g_during;
+bool g_ran = false;
 
 void CALLBACK RunDuring(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
-  std::function<void()> during = std::move(g_during);
-  g_during = nullptr;
-  if (during) during();
+  g_ran = true;
+  std::exchange(g_during, nullptr)();
   if (IsWindowVisible(g_shell.infoView)) SendMessageA(g_shell.infoView, WM_CLOSE, 0, 0);
 }
 
@@ -30,16 +31,13 @@ void CALLBACK RunDuring(HWND, UINT, UINT_PTR timer, DWORD) {
 // own message loop while the view is shown; the view is closed afterwards.
 // Returns whether during ran.
 bool WithInfoView(std::function<void()> during) {
-  bool ran = false;
-  g_during = [&] {
-    ran = true;
-    during();
-  };
+  g_during = std::move(during);
+  g_ran = false;
   UINT_PTR timer = SetTimer(nullptr, 0, 0, RunDuring);
   Command(IDM_INFO);
   KillTimer(nullptr, timer);
   g_during = nullptr;
-  return ran;
+  return g_ran;
 }
 
 HWND Info() { return g_shell.infoView; }
@@ -51,8 +49,7 @@ std::string Address() { return TitleOf(GetDlgItem(Bar(), IDC_INFO_ADDRESS)); }
 void ClickButton(int command) {
   RECT r = {};
   SendMessageA(Bar(), TB_GETRECT, static_cast<WPARAM>(command), reinterpret_cast<LPARAM>(&r));
-  ButtonDown(Bar(), (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  ButtonUp(Bar(), (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  Click(Bar(), (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
 // Buttons 137 to 140, "1" for enabled.
@@ -67,24 +64,6 @@ std::string Buttons() {
 std::string OpenBox() {
   Key(Info(), VK_RETURN);
   return Box() != nullptr ? TitleOf(Box()) : std::string("(none)");
-}
-
-void Commit(const std::string& text) {
-  SetWindowTextA(Box(), text.c_str());
-  Key(Box(), VK_RETURN);
-}
-
-// A not-editable WORD, unused bytes, a Motorola octal WORD and a UNICODE string.
-void AddMixedTemplate() {
-  Structure s{"mixed",
-              {{"fixed", 0, 2, kMemberWord | kMemberNotEditable},
-               {"pad", 0, 3, kMemberUnused},
-               {"w", 0, 2, kMemberWord | kMemberMotorola | (1u << kMemberRadixShift)},
-               {"u", 0, 7, kMemberString | kMemberUnicode}}};
-  LayOutStructure(s);
-  g_structures.structures.push_back(s);
-  g_structures.count = static_cast<int32_t>(g_structures.structures.size());
-  UpdateMinimumSize(g_structures);
 }
 
 class InfoViewTest : public ::testing::Test {
@@ -103,29 +82,26 @@ class InfoViewTest : public ::testing::Test {
   Document* doc_ = nullptr;
 };
 
-TEST_F(InfoViewTest, FilesBelowEighteenBytesAreRefusedWithTheBuiltins) {
+// A file below 18 bytes is refused with the built-in templates; over a longer one the buttons stop at both ends.
+TEST_F(InfoViewTest, SmallFilesAreRefusedAndNavigationButtonsStopAtBothEndsOfTheDocument) {
   ASSERT_NE(Open(std::string(17, 'x'), 0, 0), nullptr);
-  EXPECT_FALSE(WithInfoView([] {}));
+  EXPECT_TRUE(!WithInfoView([] {}) && IsWindowEnabled(g_shell.frame));
   EXPECT_EQ(run_.messages().texts(), std::vector<std::string>{"ﾌｧｲﾙのｻｲｽﾞが小さすぎます"});
-  EXPECT_TRUE(IsWindowEnabled(g_shell.frame));
-}
-
-TEST_F(InfoViewTest, NavigationButtonsStopAtBothEndsOfTheDocument) {
+  run_.Close();
   ASSERT_NE(Open(std::string(100, 'x'), 0, 1), nullptr);  // WAVEFORMATEX, 18 bytes
   WithInfoView([&] {
     EXPECT_FALSE(IsWindowEnabled(g_shell.frame)) << "the frame waits while the view is shown";
     EXPECT_EQ(TitleOf(Info()), "data.bin の情報");
-    // Button clicked or key pressed with Shift; the caret, then the address shown and the buttons enabled.
-    const std::tuple<int, UINT, int32_t, const char*> steps[] = {
-        {0, 0, 0, "0 0101"},      {140, 0, 18, "12 1111"}, {138, 0, 19, "13 1111"},     {140, 0, 37, "25 1111"},
-        {140, 0, 55, "37 1111"},  {140, 0, 73, "49 1111"}, {140, 0, 82, "52 1010"},     {138, 0, 82, "52 1010"},
-        {140, 0, 82, "52 1010"},  {137, 0, 81, "51 1111"}, {139, 0, 63, "3F 1111"},     {0, VK_HOME, 0, "0 0101"},
-        {137, 0, 0, "0 0101"},    {139, 0, 0, "0 0101"},   {0, VK_END, 82, "52 1010"},  {0, VK_LEFT, 81, "51 1111"}};
-    for (const auto& [command, shiftKey, caret, shown] : steps) {
+    // Button clicked or key pressed with Shift; the caret, the address shown and the buttons enabled.
+    const std::tuple<int, UINT, const char*> steps[] = {
+        {0, 0, "0 0 0101"},     {140, 0, "18 12 1111"}, {138, 0, "19 13 1111"},    {140, 0, "37 25 1111"},
+        {140, 0, "55 37 1111"}, {140, 0, "73 49 1111"}, {140, 0, "82 52 1010"},    {138, 0, "82 52 1010"},
+        {140, 0, "82 52 1010"}, {137, 0, "81 51 1111"}, {139, 0, "63 3F 1111"},    {0, VK_HOME, "0 0 0101"},
+        {137, 0, "0 0 0101"},   {139, 0, "0 0 0101"},   {0, VK_END, "82 52 1010"}, {0, VK_LEFT, "81 51 1111"}};
+    for (const auto& [command, shiftKey, shown] : steps) {
       if (command != 0) ClickButton(command);
       if (shiftKey != 0) Key(Info(), shiftKey, false, true);
-      EXPECT_EQ(doc_->caret, caret) << command << " " << shiftKey;
-      EXPECT_EQ(Address() + " " + Buttons(), shown) << "at " << caret;
+      EXPECT_EQ(std::to_string(doc_->caret) + " " + Address() + " " + Buttons(), shown) << command << " " << shiftKey;
     }
     // Shift+Page Down/Up step through the fitting templates (0, 1, 3), with Ctrl to the ends; a
     // longer template moves the start back.
@@ -145,7 +121,16 @@ TEST_F(InfoViewTest, NavigationButtonsStopAtBothEndsOfTheDocument) {
 TEST_F(InfoViewTest, AnEditIsOneUndoStepOfTheHexViewAndEscapeTwiceCloses) {
   const std::string original(40, '\x31');
   ASSERT_NE(Open(original, 5, 4), nullptr);
-  AddMixedTemplate();
+  // A not-editable WORD, unused bytes, a Motorola octal WORD and a UNICODE string.
+  Structure mixed{"mixed",
+                  {{"fixed", 0, 2, kMemberWord | kMemberNotEditable},
+                   {"pad", 0, 3, kMemberUnused},
+                   {"w", 0, 2, kMemberWord | kMemberMotorola | (1u << kMemberRadixShift)},
+                   {"u", 0, 7, kMemberString | kMemberUnicode}}};
+  LayOutStructure(mixed);
+  g_structures.structures.push_back(mixed);
+  g_structures.count = static_cast<int32_t>(g_structures.structures.size());
+  UpdateMinimumSize(g_structures);
   std::string edited = original;
   edited.replace(5 + 7, 7, std::string("\x42\x30\x71\xFF\0\0\0", 7));
   WithInfoView([&] {
@@ -159,7 +144,8 @@ TEST_F(InfoViewTest, AnEditIsOneUndoStepOfTheHexViewAndEscapeTwiceCloses) {
     Key(Box(), VK_ESCAPE);
     Key(Info(), VK_DOWN);
     EXPECT_NE(OpenBox(), "(none)") << "the UNICODE string";
-    Commit("あｱ");
+    SetWindowTextA(Box(), "あｱ");
+    Key(Box(), VK_RETURN);
     EXPECT_EQ(DocumentBytes(view_), edited);
     EXPECT_TRUE(Box() == nullptr && doc_->caret == 5 && doc_->anchor == -1 && doc_->modified == 1);
     EXPECT_TRUE(UndoSteps(doc_) == 1 && Buttons() == "1111");

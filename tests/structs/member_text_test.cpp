@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;
@@ -27,7 +29,7 @@ std::string Ansi(const StructureMember& m, const Bytes& bytes) {
 
 Bytes Parse(const StructureMember& m, const char* text) { return ParseMemberValue(m, std::string_view(text)); }
 
-TEST(FormatMemberValue, EveryKindAsShiftJisText) {
+TEST(MemberValueText, EveryKindAsShiftJisTextFromTextAndBack) {
   const Bytes ff4 = {0xFF, 0xFF, 0xFF, 0xFF}, n1234 = {1, 2, 3, 4};
   // A radix code beyond signed decimal reads as hexadecimal; of an odd byte count byteCount / 2 units are converted.
   const std::tuple<StructureMember, Bytes, const char*> rows[] = {
@@ -48,38 +50,29 @@ TEST(FormatMemberValue, EveryKindAsShiftJisText) {
   for (int i = 0; i < 2000; ++i) many.insert(many.end(), {0x42, 0x30});
   const std::string text = Ansi(S(4000, U), many);
   EXPECT_TRUE(text.size() == 2048u && text.substr(2046) == "あ");
-}
-
-TEST(ParseMemberValue, EveryKindFromText) {
   // Numbers are cut to the member's size without a word and stop before a ninth digit; bad tokens are not refused.
-  const std::tuple<StructureMember, const char*, Bytes> rows[] = {
+  const std::tuple<StructureMember, const char*, Bytes> parsed[] = {
       {B(), "1FF", {0xFF}},        {W(0, M), "1234", {0x12, 0x34}}, {W(), "1234", {0x34, 0x12}},
       {D(4), "-2", {0xFE, 0xFF, 0xFF, 0xFF}}, {B(3), "300", {0x2C}}, {W(), "12G4", {0x12, 0x00}},
       {B(3), "-5", {0x00}},        {D(), "123456789", {0x78, 0x56, 0x34, 0x12}},
       {Q(3), "  ,.41..  42  ", {0x41, 0x42, 0}}, {Q(3), "1FF 2Z 3", {0xFF, 2, 3}},
       {S(4), "ABCDEF", {'A', 'B', 'C', 'D'}}, {S(4), "あ", {0x82, 0xA0, 0, 0}},
       {S(6, U), "あ", {0x42, 0x30, 0, 0, 0, 0}}, {Member(kMemberUnused, 3), "12", {0, 0, 0}}};
-  for (const auto& [member, text, bytes] : rows) EXPECT_EQ(Parse(member, text), bytes) << member.viewFlags << text;
+  for (const auto& [member, text, bytes] : parsed) EXPECT_EQ(Parse(member, text), bytes) << member.viewFlags << text;
   EXPECT_EQ(ParseMemberValue(S(3, U), std::u16string_view(u"\u3042\u3044")), (Bytes{0x42, 0x30, 0x44}));
   EXPECT_EQ(ParseMemberValue(S(4), std::u16string_view(u"あA")), (Bytes{0x82, 0xA0, 'A', 0}));
-}
-
-TEST(MemberValueText, FormatThenParseGivesTheBytesBack) {
+  // Formatting then parsing gives the bytes back.
   uint32_t seed = 12345;
-  for (uint32_t kind : {kMemberByte, kMemberWord, kMemberDword, kMemberSequence}) {
-    for (int radix = 0; radix <= 4; ++radix) {
-      for (uint32_t order : {0u, M}) {
-        const int32_t size = kind == kMemberSequence ? 5 : IntegerMemberSize(kind);
-        const StructureMember m = Member(kind, size, radix, order);
-        for (int trial = 0; trial < 50; ++trial) {
-          Bytes bytes;
-          for (int i = 0; i < size; ++i) bytes.push_back(static_cast<uint8_t>((seed = seed * 69069u + 1u) >> 16));
-          const std::string text = Ansi(m, bytes);
-          EXPECT_LE(static_cast<int>(text.size()), MemberDisplayWidth(m)) << text;
-          EXPECT_EQ(Parse(m, text.c_str()), bytes) << text;
-        }
-      }
-    }
+  // Every kind with every radix in both byte orders, 50 random values each.
+  for (int shape = 0; shape < 4 * 5 * 2 * 50; ++shape) {
+    const uint32_t kind = std::array{kMemberByte, kMemberWord, kMemberDword, kMemberSequence}[shape / 500];
+    const int32_t size = kind == kMemberSequence ? 5 : IntegerMemberSize(kind);
+    const StructureMember m = Member(kind, size, shape / 100 % 5, shape / 50 % 2 == 0 ? 0u : M);
+    Bytes bytes;
+    for (int i = 0; i < size; ++i) bytes.push_back(static_cast<uint8_t>((seed = seed * 69069u + 1u) >> 16));
+    const std::string text = Ansi(m, bytes);
+    EXPECT_LE(static_cast<int>(text.size()), MemberDisplayWidth(m)) << text;
+    EXPECT_EQ(Parse(m, text.c_str()), bytes) << text;
   }
 }
 

@@ -22,7 +22,7 @@ StructureDetail Opened(const Structure& s, int32_t member = 0) {
   return d;
 }
 
-TEST(StructureDetail, EnableRulesAndByteCountsPerKind) {
+TEST(StructureDetail, EnableRulesPerKindFlagsNewDeleteAndOk) {
   StructureDetail d = Opened(Structure{});
   EXPECT_TRUE(d.selected == -1 && d.controls == MemberControls{});
   EXPECT_TRUE(DetailEnableState(d).newMember && !DetailEnableState(d).deleteMember);
@@ -45,11 +45,9 @@ TEST(StructureDetail, EnableRulesAndByteCountsPerKind) {
     EXPECT_EQ(d.controls.byteCountText, text) << kind;
     EXPECT_EQ(d.workingMembers[1].viewFlags, kind | kMemberUnicode | kMemberNotEditable) << kind;
   }
-}
-
-TEST(StructureDetail, NewDeleteAndOk) {
+  // The flags, new and delete member, and OK.
   Structure s = Sample();
-  StructureDetail d = Opened(s, 1);
+  d = Opened(s, 1);
   ChooseDetailRadix(d, 4);
   ChooseDetailByteOrder(d, true);
   ChangeDetailNotEditable(d, false);

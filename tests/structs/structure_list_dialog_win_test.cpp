@@ -23,37 +23,30 @@ void Notify(HWND dialog, int id, int code) {
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
-// The entries of a list box, joined by "|".
-std::string Entries(HWND dialog, int list) {
+// The template list's entries, joined by "|".
+std::string Entries(HWND dialog) {
   std::string out;
-  const int n = static_cast<int>(SendDlgItemMessageA(dialog, list, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < n; ++i) {
+  for (int i = 0; i < static_cast<int>(SendDlgItemMessageA(dialog, IDC_STRUCTLIST_LIST, LB_GETCOUNT, 0, 0)); ++i) {
     char text[256] = {};
-    SendDlgItemMessageA(dialog, list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    SendDlgItemMessageA(dialog, IDC_STRUCTLIST_LIST, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
     out += (i > 0 ? "|" : "") + std::string(text);
   }
   return out;
 }
 
-int Selection(HWND d) { return static_cast<int>(SendDlgItemMessageA(d, IDC_STRUCTLIST_LIST, LB_GETCURSEL, 0, 0)); }
-
-Structure Named(const char* name) {
-  Structure s{name, {StructureMember{"m", 0, 1, kMemberByte}}};
-  LayOutStructure(s);
-  return s;
-}
+// A template of one editable hexadecimal BYTE.
+Structure Named(const char* name) { return {name, {StructureMember{"m", 0, 1, kMemberByte}}, 1}; }
 
 // Name, total and every member's fields, to compare whole templates.
 std::string Shape(const Structure& s) {
   std::string out = s.name + "/" + std::to_string(s.totalSize);
-  for (const StructureMember& m : s.members) {
+  for (const StructureMember& m : s.members)
     out += "|" + m.description + " " + std::to_string(m.offset) + " " + std::to_string(m.byteCount) + " " +
            std::to_string(m.viewFlags);
-  }
   return out;
 }
 
-TEST(StructureListDialog, DeleteNewAndNothingToEditOnAnEmptyList) {
+TEST(StructureListDialog, DeleteNewNothingToEditOnAnEmptyListAndTheDetailsOkAndCancel) {
   ShellRun run;
   ASSERT_TRUE(run.Start("/Q0"));
   g_structures.structures = {Named("A"), Named("B"), Named("C")};
@@ -61,16 +54,16 @@ TEST(StructureListDialog, DeleteNewAndNothingToEditOnAnEmptyList) {
   g_structures.lastUsed = 2;
   DialogDriver dialogs;
   dialogs.Then([&](HWND d) {
-    EXPECT_EQ(Selection(d), 2) << "the template last used";
+    EXPECT_EQ(SendDlgItemMessageA(d, IDC_STRUCTLIST_LIST, LB_GETCURSEL, 0, 0), 2) << "the template last used";
     for (const char* left : {"A|B", "A", ""}) {
       Click(d, IDC_STRUCTLIST_DELETE);
-      EXPECT_EQ(Entries(d, IDC_STRUCTLIST_LIST), left);
+      EXPECT_EQ(Entries(d), left);
     }
     EXPECT_FALSE(Enabled(d, IDC_STRUCTLIST_DELETE) || Enabled(d, IDC_STRUCTLIST_EDIT));
     Notify(d, IDC_STRUCTLIST_EDIT, BN_CLICKED);
     Notify(d, IDC_STRUCTLIST_LIST, LBN_DBLCLK);
     Click(d, IDC_STRUCTLIST_NEW);
-    EXPECT_EQ(Entries(d, IDC_STRUCTLIST_LIST), "新規構造体");
+    EXPECT_EQ(Entries(d), "新規構造体");
     EXPECT_EQ(Shape(g_structures.structures[0]), "新規構造体/1|新規ﾒﾝﾊﾞ 0 1 0") << "an editable hexadecimal BYTE";
     DialogDriver::Press(d, IDCANCEL);
   });
@@ -78,22 +71,16 @@ TEST(StructureListDialog, DeleteNewAndNothingToEditOnAnEmptyList) {
   EXPECT_EQ(dialogs.dialogsSeen(), 1) << "an empty list opens no template";
   EXPECT_TRUE(g_structures.count == 1 && g_structures.lastUsed == 0 && g_structures.minimumSize == 1);
   EXPECT_TRUE(MenuItemEnabled(IDM_INFO));
-}
-
-// OK stores the byte count within its limits, the name and the flags; Cancel leaves
-// a template exactly as it was.
-TEST(StructureDetailDialog, OkStoresTheByteCountWithinItsLimitsAndCancelKeepsTheTemplate) {
-  ShellRun run;
-  ASSERT_TRUE(run.Start("/Q0"));
+  // The detail dialog: OK stores the byte count within its limits, the name and the flags; Cancel leaves
+  // a template exactly as it was.
   Structure s = Named("T");
-  DialogDriver dialogs;
   dialogs.Then([&](HWND d) {
     EXPECT_FALSE(Enabled(d, IDOK) || Enabled(d, IDC_STRUCTDETAIL_BYTECOUNT));
     Click(d, 112);  // WORD
     EXPECT_EQ(DialogDriver::Text(d, IDC_STRUCTDETAIL_BYTECOUNT), "2");
-    EXPECT_TRUE(Enabled(d, IDC_STRUCTDETAIL_MOTOROLA) && Enabled(d, IDOK) && !Enabled(d, IDC_STRUCTDETAIL_UNICODE));
+    EXPECT_TRUE(Enabled(d, IDC_STRUCTDETAIL_MOTOROLA) && Enabled(d, IDOK));
     Click(d, 114);  // 文字列
-    EXPECT_TRUE(Enabled(d, IDC_STRUCTDETAIL_BYTECOUNT) && !Enabled(d, IDC_STRUCTDETAIL_MOTOROLA));
+    EXPECT_TRUE(Enabled(d, IDC_STRUCTDETAIL_BYTECOUNT));
     const std::tuple<const char*, int, const char*, bool> steps[] = {  // typed, spin (-1: none), shown, 新規 enabled
         {"1023", -1, "1023", true}, {nullptr, SB_LINEUP, "1024", false},   {"0", -1, "0", false},
         {nullptr, SB_LINEDOWN, "1", true}, {"-3", -1, "-3", false},        {"abc", SB_ENDSCROLL, "1", true},
@@ -125,6 +112,7 @@ TEST(StructureDetailDialog, OkStoresTheByteCountWithinItsLimitsAndCancelKeepsThe
   EXPECT_EQ(EditStructure(g_shell.mdiClient, s), kDialogOk);
   EXPECT_EQ(Shape(s), "名前/1023|説明 0 1023 " + std::to_string(kMemberString | kMemberNotEditable))
       << "0 and 1024 are shown, never stored";
+  InstallBuiltinStructures(g_structures);
   Structure& pe = g_structures.structures[2];
   const std::string before = Shape(pe);
   EXPECT_EQ(EditStructure(g_shell.mdiClient, pe), kDialogCancel);

@@ -18,7 +18,7 @@ std::string Names(const StructureList& list) {
   return names;
 }
 
-TEST(StructureListEdit, SelectionButtonsAndReordering) {
+TEST(StructureListEdit, SelectionButtonsReorderingAndFailedAllocations) {
   StructureList list;
   for (const char* name : {"a", "b", "c"}) list.structures.push_back({name, {{"m", 0, 4, kMemberDword}}, 4});
   list.count = 3;
@@ -45,35 +45,17 @@ TEST(StructureListEdit, SelectionButtonsAndReordering) {
   list.structures.clear();
   EXPECT_FALSE(CanDeleteStructure(list) || CanEditStructure(list, InitialStructureSelection(list)))
       << "an empty list has nothing to edit";
-}
-
-// Every allocation of the operation fails in turn; each failure is reported
-// once and leaves everything as it was.
-template <typename Operation, typename Check>
-int FailEachAllocation(Operation operation, Check unchanged) {
+  // Every allocation of an operation fails in turn; each failure is reported once
+  // and leaves everything as it was.
   MessageRecorder messages;
-  int failures = 0;
-  for (long allowed = 0;; ++allowed) {
-    failing_new::FailAfter(allowed);
-    const int result = operation();
-    failing_new::Disarm();
-    if (result == 0) break;
-    ++failures;
-    EXPECT_EQ(result, -1);
-    unchanged();
-  }
-  EXPECT_EQ(messages.texts(), std::vector<std::string>(static_cast<size_t>(failures), "ﾒﾓﾘを確保できません"));
-  return failures;
-}
-
-TEST(StructureListEdit, FailedAllocationsLeaveTheListAndTheTemplateAsTheyWere) {
-  StructureList list;
+  list = StructureList{};
   InstallBuiltinStructures(list);
   int32_t selected = 2;
   const std::string builtins = Names(list);
-  EXPECT_GE(FailEachAllocation([&] { return NewStructure(list, &selected); },
-                               [&] { EXPECT_TRUE(Names(list) == builtins && selected == 2); }),
-            2);
+  int failures = failing_new::FailEachAllocation(
+      [&] { return NewStructure(list, &selected); },
+      [&](int result) { EXPECT_TRUE(result == -1 && Names(list) == builtins && selected == 2); });
+  EXPECT_GE(failures, 2);
   EXPECT_EQ(Names(list), builtins + "新規構造体");
   EXPECT_EQ(list.minimumSize, 18) << "brought up to date only on close";
   CloseStructureList(list);
@@ -85,13 +67,15 @@ TEST(StructureListEdit, FailedAllocationsLeaveTheListAndTheTemplateAsTheyWere) {
   ChangeDetailName(detail, longText);
   ChangeDetailDescription(detail, longText);
   const Structure& pe = list.structures[2];
-  EXPECT_GE(FailEachAllocation([&] { return CommitStructureDetail(detail, list.structures[2]); },
-                               [&] {
-                                 EXPECT_TRUE(pe.name == "PEﾍｯﾀﾞ" && pe.members.size() == 34u &&
-                                             pe.members[0].description == "ｼｸﾞﾈﾁｬ" && pe.totalSize == 120);
-                               }),
-            3);
-  EXPECT_TRUE(pe.name == longText && pe.members[0].description == longText);
+  const int commitFailures = failing_new::FailEachAllocation(
+      [&] { return CommitStructureDetail(detail, list.structures[2]); },
+      [&](int result) {
+        EXPECT_TRUE(result == -1 && pe.name == "PEﾍｯﾀﾞ" && pe.members.size() == 34u &&
+                    pe.members[0].description == "ｼｸﾞﾈﾁｬ" && pe.totalSize == 120);
+      });
+  EXPECT_TRUE(commitFailures >= 3 && pe.name == longText && pe.members[0].description == longText);
+  failures += commitFailures;
+  EXPECT_EQ(messages.texts(), std::vector<std::string>(static_cast<size_t>(failures), "ﾒﾓﾘを確保できません"));
 }
 
 }  // namespace

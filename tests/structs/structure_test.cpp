@@ -7,7 +7,7 @@ namespace {
 
 StructureMember Member(int32_t bytes, uint32_t flags) { return {"", 99, bytes, flags}; }
 
-TEST(BuiltinStructures, ReplaceTheListWithTheTablesInOrder) {
+TEST(Structure, BuiltinTablesLayoutMinimumSizeAndUsableMembers) {
   StructureList list;
   list.structures.resize(7);
   list.lastUsed = 2;
@@ -28,9 +28,7 @@ TEST(BuiltinStructures, ReplaceTheListWithTheTablesInOrder) {
   EXPECT_EQ(list.structures[2].members[9].viewFlags, 0x81u);
   EXPECT_EQ(list.structures[2].members[9].description, "ﾘﾝｶのﾊﾞｰｼﾞｮﾝ");
   EXPECT_EQ(list.structures[2].members[12].description, "初期化されないﾃﾞｰﾀｾｸｼｮﾝのｻｲｽﾞ");
-}
-
-TEST(LayOutStructure, ContiguousOffsetsAndTheSmallestTotal) {
+  // Layout: contiguous offsets and the smallest total, then usable members.
   Structure s;
   // Byte counts from a foreign store must not overflow the running sum.
   for (int32_t n : {4, 1, INT32_MAX, 2}) s.members.push_back(Member(n, kMemberSequence));
@@ -47,14 +45,12 @@ TEST(LayOutStructure, ContiguousOffsetsAndTheSmallestTotal) {
     UpdateMinimumSize(list);
     EXPECT_EQ(list.minimumSize, minimum) << totals.size();
   }
-}
-
-TEST(IsUsableMember, KindsAndByteCounts) {
-  const std::tuple<int32_t, uint32_t, bool> rows[] = {
+  // Usable members by kind and byte count.
+  const std::tuple<int32_t, uint32_t, bool> members[] = {
       {1, kMemberByte, true},       {2, kMemberByte, false},         {4, kMemberWord, false},
       {1, kMemberDword, false},     {4, kMemberDword | 0x1F0, true}, {1023, kMemberUnused | kMemberNotEditable, true},
       {1024, kMemberString, false}, {0, kMemberSequence, false},     {4, 6, false}};
-  for (const auto& [bytes, flags, usable] : rows)
+  for (const auto& [bytes, flags, usable] : members)
     EXPECT_EQ(IsUsableMember(Member(bytes, flags)), usable) << bytes << " bytes, flags " << flags;
 }
 
