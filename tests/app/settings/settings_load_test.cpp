@@ -103,10 +103,13 @@ TEST(LoadSettings, IniFramePlacementStaysOnTheScreen) {
 }
 
 TEST(LoadSettings, KeysThatWillNotCloseStopStartUp) {
-  for (const char* path : {"", "FILETYPE0", "replace"}) {
+  for (const char* path : {"", "FILETYPE0", "replace", "INFOMATION0"}) {
     MemoryRegistry registry;
     MemoryIni ini;
     registry.PutDword("", "ftnum", 3);
+    registry.PutDword("", "imnum", 1);
+    registry.PutString("INFOMATION0", "text", "T");
+    registry.PutDword("INFOMATION0", "info", 0);
     for (int i = 0; i < 3; ++i) registry.PutString("FILETYPE" + std::to_string(i), "text", "T");
     registry.Put("replace", "repstr00", ValueType::Binary, {1});
     registry.failCloses.insert(path);
