@@ -69,16 +69,21 @@ struct SecondCopy {
 // runtime's own split of the command line took every byte above 0x7F for a space:
 // "ツール\varnel.exe" started unquoted opened a bogus "cール\varnel.exe" and
 // "テスト表.bin" became "eスト表.bin". The files open in order, the last on top.
-TEST(HandOverFiles, RelativeNamesAsFullPathsAndShiftJisNamesWhole) {
+// Then: the hand-over used to open its file inside the save's message pump; the
+// nested load took over the one progress dialog, enabled the frame in the middle
+// of the save and left the save's dialog behind. A load waits for it the same way.
+TEST(HandOverFiles, FullPathsWholeShiftJisNamesAndNotDuringASaveOrLoad) {
   ScratchFolder folder;
   folder.Write("z.bin", "top");
   std::string inner = folder.Write("sub\\z.bin", "inner");
   std::string file = folder.Write("テスト表.bin", "jp");
   folder.Write("second.bin", "22");
+  std::string big = folder.Write("big.bin", std::string(300000, 'b'));
+  std::string other = folder.Write("other.bin", std::string(300000, 'o'));
   std::string copied = folder.Make("ツール") + "\\varnel.exe";
   ASSERT_TRUE(CopyFileA(VarnelExe().c_str(), copied.c_str(), FALSE)) << "varnel.exe not built";
   ShellRun run;
-  ASSERT_TRUE(run.Start("/Q0"));
+  ASSERT_TRUE(run.Start("/Q0 " + Quote(big)));
   char previous[MAX_PATH] = {};
   GetCurrentDirectoryA(sizeof previous, previous);
   SetCurrentDirectoryA(folder.path().c_str());
@@ -90,22 +95,12 @@ TEST(HandOverFiles, RelativeNamesAsFullPathsAndShiftJisNamesWhole) {
                   folder.path());
   EXPECT_EQ(copy.Finish(), 0u);
   std::vector<HWND> windows = DocumentWindows();
-  ASSERT_EQ(windows.size(), 3u);
+  ASSERT_EQ(windows.size(), 4u);
   EXPECT_EQ(DocumentBytes(windows[0]) + DocumentBytes(windows[1]) + DocumentBytes(windows[2]), "22jpinner");
   EXPECT_EQ(lstrcmpiA(DocumentOf(windows[1])->path, file.c_str()), 0);
   EXPECT_EQ(lstrcmpiA(DocumentOf(windows[2])->path, inner.c_str()), 0);
-}
 
-// Why: the hand-over used to open its file inside the save's message pump; the
-// nested load took over the one progress dialog, enabled the frame in the middle
-// of the save and left the save's dialog behind. A load waits for it the same way.
-TEST(HandOverFiles, AFileHandedOverDuringASaveOrLoadOpensAfterIt) {
-  ScratchFolder folder;
-  std::string big = folder.Write("big.bin", std::string(300000, 'b'));
-  std::string other = folder.Write("other.bin", std::string(300000, 'o'));
-  ShellRun run;
-  ASSERT_TRUE(run.Start("/Q0 " + Quote(big)));
-  HWND view = DocumentWindows()[0];
+  HWND view = windows[3];
   Document* doc = DocumentOf(view);
   doc->caret = 5;
   doc->activeColumn = 1;
@@ -113,10 +108,9 @@ TEST(HandOverFiles, AFileHandedOverDuringASaveOrLoadOpensAfterIt) {
   ASSERT_EQ(doc->modified, 1);
   for (bool save : {true, false}) {
     SecondCopy copy("/Q0 " + Quote(folder.Write(save ? "s.bin" : "l.bin", save ? "sm" : "lo")));
-    ASSERT_TRUE(copy.started) << "varnel.exe not built";
     ASSERT_TRUE(copy.HandOverWaiting());
     bool enabledDuring = true;
-    size_t windows = DocumentWindows().size();
+    size_t count = DocumentWindows().size();
     {
       DialogDriver dialogs;
       dialogs.Then([&](HWND) { enabledDuring = IsWindowEnabled(g_shell.frame) != FALSE; });
@@ -126,7 +120,7 @@ TEST(HandOverFiles, AFileHandedOverDuringASaveOrLoadOpensAfterIt) {
       } else {
         EXPECT_EQ(OpenDocument(other.c_str()), 0);
       }
-      EXPECT_EQ(DocumentWindows().size(), windows + !save);  // not yet: the save or load came first
+      EXPECT_EQ(DocumentWindows().size(), count + !save);  // not yet: the save or load came first
       EXPECT_EQ(copy.Finish(), 0u);
     }
     EXPECT_FALSE(enabledDuring);
@@ -140,8 +134,8 @@ TEST(HandOverFiles, AFileHandedOverDuringASaveOrLoadOpensAfterIt) {
   std::vector<uint8_t> bytes = ReadWholeFile(big);
   EXPECT_TRUE(std::string(bytes.begin(), bytes.end()) == expected);
   EXPECT_EQ(doc->modified, 0);
-  std::vector<HWND> windows = DocumentWindows();
-  ASSERT_EQ(windows.size(), 4u);
+  windows = DocumentWindows();
+  ASSERT_EQ(windows.size(), 7u);
   EXPECT_EQ(DocumentOf(windows[1])->length, 300000);
   EXPECT_EQ(DocumentOf(windows[1])->partial, 0);
 }
