@@ -22,6 +22,12 @@ void PutTemplate(MemoryRegistry& r, int n, int32_t info, std::vector<std::pair<i
   }
 }
 
+// Sets member i of template 0: its byte count and flags.
+void SetMember(MemoryRegistry& r, int i, uint32_t byteCount, uint32_t flags) {
+  r.PutDword("INFOMATION0", "infonum000" + std::to_string(i), byteCount);
+  r.PutDword("INFOMATION0", "infoview000" + std::to_string(i), flags);
+}
+
 // The templates loaded through an open program key, as the settings load does:
 // the list's count and minimum size, then "name:total[offset+size;...]" each.
 std::string Loaded(MemoryRegistry& registry) {
@@ -62,22 +68,13 @@ TEST(StructureStore, CountsAndMembersStopAtTheFirstMissingOrDamagedValue) {
       {"missing flags", 2, 2, [](MemoryRegistry& r) { r.Delete("INFOMATION0", "infoview0000"); }, "2/0 T0:0[]" + t1},
       {"byte count as text", 2, 2, [](MemoryRegistry& r) { r.PutString("INFOMATION0", "infonum0001", "4"); },
        "2/1 T0:4[0+4;]" + t1},
-      {"string of 2,000,000,000 bytes", 2, 2,
-       [](MemoryRegistry& r) {
-         r.PutDword("INFOMATION0", "infoview0001", kMemberString);
-         r.PutDword("INFOMATION0", "infonum0001", 2000000000);
-       },
+      {"string of 2,000,000,000 bytes", 2, 2, [](MemoryRegistry& r) { SetMember(r, 1, 2000000000, kMemberString); },
        "2/1 T0:4[0+4;]" + t1},
       {"negative byte count", 2, 2,
-       [](MemoryRegistry& r) {
-         r.PutDword("INFOMATION0", "infoview0002", kMemberSequence);
-         r.PutDword("INFOMATION0", "infonum0002", static_cast<uint32_t>(-8));
-       },
+       [](MemoryRegistry& r) { SetMember(r, 2, static_cast<uint32_t>(-8), kMemberSequence); },
        "2/1 T0:6[0+4;4+2;]" + t1},
-      {"integer of the wrong size", 2, 2, [](MemoryRegistry& r) { r.PutDword("INFOMATION0", "infonum0000", 2); },
-       "2/0 T0:0[]" + t1},
-      {"unknown kind 6", 2, 2, [](MemoryRegistry& r) { r.PutDword("INFOMATION0", "infoview0002", 6); },
-       "2/1 T0:6[0+4;4+2;]" + t1},
+      {"integer of the wrong size", 2, 2, [](MemoryRegistry& r) { SetMember(r, 0, 2, 2); }, "2/0 T0:0[]" + t1},
+      {"unknown kind 6", 2, 2, [](MemoryRegistry& r) { SetMember(r, 2, 8, 6); }, "2/1 T0:6[0+4;4+2;]" + t1},
   };
   for (const auto& r : rows) {
     MemoryRegistry registry;

@@ -31,26 +31,23 @@ Strings Split(const std::string& line) {
   return out;
 }
 
-struct SplitCase {
-  const char* why;
-  const char* line;
-  Strings args;
-};
-
-const SplitCase kSplitCases[] = {
-    {"spaces only", "   ", {}},
-    {"plain words", " a b  c ", {"a", "b", "c"}},
-    {"quoted path then name", "\"C:\\My Files\\a.bin\" b.bin", {"C:\\My Files\\a.bin", "b.bin"}},
-    {"two quoted words touching", "\"a b\"\"c d\"", {"a b", "c d"}},
-    {"empty quotes stay", "\"\" x", {"\"\"", "x"}},
-    {"unclosed quote keeps spaces", "x \"a b ", {"x", "\"a b "}},
-    {"tabs do not separate", "a\tb c", {"a\tb", "c"}},
-    {"quotes inside a word stay", "ab\"cd ef\"", {"ab\"cd", "ef\""}},
-    {"double-byte names", "\x95\x5C \x83\x5C", {"\x95\x5C", "\x83\x5C"}},
-};
-
 TEST(SplitCommandLine, Table) {
-  for (const SplitCase& c : kSplitCases) EXPECT_EQ(Split(c.line), c.args) << c.why;
+  const struct {
+    const char* why;
+    const char* line;
+    Strings args;
+  } rows[] = {
+      {"spaces only", "   ", {}},
+      {"plain words", " a b  c ", {"a", "b", "c"}},
+      {"quoted path then name", "\"C:\\My Files\\a.bin\" b.bin", {"C:\\My Files\\a.bin", "b.bin"}},
+      {"two quoted words touching", "\"a b\"\"c d\"", {"a b", "c d"}},
+      {"empty quotes stay", "\"\" x", {"\"\"", "x"}},
+      {"unclosed quote keeps spaces", "x \"a b ", {"x", "\"a b "}},
+      {"tabs do not separate", "a\tb c", {"a\tb", "c"}},
+      {"quotes inside a word stay", "ab\"cd ef\"", {"ab\"cd", "ef\""}},
+      {"double-byte names", "\x95\x5C \x83\x5C", {"\x95\x5C", "\x83\x5C"}},
+  };
+  for (const auto& r : rows) EXPECT_EQ(Split(r.line), r.args) << r.why;
 }
 
 // Why: the runtime's own split takes every byte above 0x7F for a space, turning
