@@ -15,6 +15,7 @@ namespace {
 using Ints = std::vector<int32_t>;
 using Entries = std::vector<std::vector<uint8_t>>;
 const int32_t D = kUseDefault;
+const int32_t U = kUnset;
 
 Ints Placement(const SettingsRecords& r) { return {r.options.x, r.options.y, r.options.width, r.options.height}; }
 
@@ -87,6 +88,7 @@ TEST(LoadSettings, FramePlacementStaysOnTheScreen) {
     const char* why;
     bool ini;
     Ints stored, placement;
+    Ints start = {U, U};  // x and y from the command line: not the stored values' to correct
   } rows[] = {
       {"rect over the right and bottom edges", false, {900, 700, 1300, 1000}, {900, 700, 124, 68}},
       {"rect touching the edge only (another monitor)", false, {1024, 0, 1200, 300}, {D, D, D, D}},
@@ -97,6 +99,8 @@ TEST(LoadSettings, FramePlacementStaysOnTheScreen) {
       {"wpos wider than the screen", true, {100, 0, 99999999, 200}, {100, 0, 924, 200}},
       {"wpos position only, off screen", true, {5000, 10, D, D}, {D, D, D, D}},
       {"wpos of a negative size", true, {10, 10, -5, 100}, {D, D, D, D}},
+      {"wpos with /W99999,5", true, {D, D, 300, 200}, {99999, 5, 300, 200}, {99999, 5}},
+      {"rect with /W99999,5", false, {10, 20, 650, 500}, {99999, 5, D, D}, {99999, 5}},
   };
   for (const auto& r : rows) {
     MemoryRegistry registry;
@@ -106,19 +110,13 @@ TEST(LoadSettings, FramePlacementStaysOnTheScreen) {
     ini.Load(text);
     if (!r.ini)
       registry.Put("", "rect", ValueType::Binary, Le32s({r.stored[0], r.stored[1], r.stored[2], r.stored[3]}));
-    SettingsRecords l = LoadRecords(registry, ini);
+    SettingsRecords start;
+    start.options.x = r.start[0];
+    start.options.y = r.start[1];
+    SettingsRecords l = LoadRecords(registry, ini, start);
     EXPECT_EQ(Placement(l), r.placement) << r.why;
-    EXPECT_EQ(l.settings.hasRect, !r.ini) << r.why;
+    EXPECT_EQ(l.settings.hasRect, !r.ini && r.start[0] == U) << r.why;
   }
-  // A placement from the command line is not the stored values' to correct.
-  SettingsRecords start;
-  start.options.x = 99999;
-  start.options.y = 5;
-  EXPECT_EQ(Placement(LoadIni("[Varnel]\nwpos2=300\nwpos3=200\n", start)), (Ints{99999, 5, 300, 200}));
-  MemoryRegistry registry;
-  registry.Put("", "rect", ValueType::Binary, Le32s({10, 20, 650, 500}));
-  MemoryIni ini;
-  EXPECT_EQ(Placement(LoadRecords(registry, ini, start)), (Ints{99999, 5, D, D}));
 }
 
 TEST(LoadSettings, KeysThatWillNotCloseStopStartUp) {

@@ -15,33 +15,25 @@
 
 namespace {
 
-// varnel.exe of the build the tests belong to, or "" when it was not built.
+// varnel.exe of the build the tests belong to.
 std::string VarnelExe() {
   char exe[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, exe, sizeof exe);
-  std::string path = exe;
+  std::string path(exe, GetModuleFileNameA(nullptr, exe, sizeof exe));
   path = path.substr(0, path.rfind('\\'));
-  path = path.substr(0, path.rfind('\\')) + "\\varnel.exe";
-  return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES ? std::string() : path;
+  return path.substr(0, path.rfind('\\')) + "\\varnel.exe";
 }
 
-// A second copy of the program, started with arguments in folder.
+// A second copy of the program, started with arguments in folder; Finish() ends it.
 struct SecondCopy {
   PROCESS_INFORMATION process = {};
-  bool started = false;
 
   explicit SecondCopy(const std::string& arguments, const std::string& program = Quote(VarnelExe()),
                       const std::string& folder = "") {
     std::string command = program + " " + arguments;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
-    started = !VarnelExe().empty() && CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                                     folder.empty() ? nullptr : folder.c_str(), &si, &process) != 0;
-  }
-  ~SecondCopy() {
-    if (!started) return;
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                   folder.empty() ? nullptr : folder.c_str(), &si, &process);
   }
   // Waits (without answering) until the copy's hand-over waits in this thread's
   // queue, so that the next message pump delivers it.
@@ -60,6 +52,8 @@ struct SecondCopy {
     DWORD code = 99;
     if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
     PumpMessages();
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
     return code;
   }
 };
