@@ -19,12 +19,12 @@ TEST(Resources, TextsArriveInCodePage932) {
   ShellRun run;
   ASSERT_TRUE(run.Start("/Q0"));
   HMENU bar = GetMenu(g_shell.frame);
-  char text[256] = {};
-  const char* const popups[] = {"ﾌｧｲﾙ(&F)", "編集(&E)", "検索(&S)", "ｵﾌﾟｼｮﾝ(&O)", "ｳｲﾝﾄﾞｳ(&W)", "ﾍﾙﾌﾟ(&H)"};
+  std::string popups;
   for (UINT position = 0; position < 6; ++position) {
-    GetMenuStringA(bar, position, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, popups[position]);
+    char text[256] = {};
+    popups += std::string(text, GetMenuStringA(bar, position, text, sizeof text, MF_BYPOSITION)) + "|";
   }
+  EXPECT_EQ(popups, "ﾌｧｲﾙ(&F)|編集(&E)|検索(&S)|ｵﾌﾟｼｮﾝ(&O)|ｳｲﾝﾄﾞｳ(&W)|ﾍﾙﾌﾟ(&H)|");
 }
 
 // Every text of every dialog template fits its control in the dialog's font

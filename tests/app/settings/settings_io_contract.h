@@ -287,10 +287,8 @@ TEST_P(SettingsIoContract, SavingAsksBeforeCreatingTheKeyAsTheFlagsSay) {
     EXPECT_EQ(Save(s), 0);
     const char* question = "ﾚｼﾞｽﾄﾘに\nHKEY_CURRENT_USER\\Software\\Halvorsk\\Varnel\nを新規作成します。";
     EXPECT_EQ(messages.texts(), r.asked ? std::vector<std::string>{question} : std::vector<std::string>{});
-    for (const RecordedMessage& m : messages.messages()) {
-      EXPECT_EQ(m.buttons, MessageButtons::OkCancel);
-      EXPECT_EQ(m.icon, MessageIcon::Warning);
-    }
+    for (const RecordedMessage& m : messages.messages())
+      EXPECT_TRUE(m.buttons == MessageButtons::OkCancel && m.icon == MessageIcon::Warning);
     EXPECT_EQ(Raw("", {"code"}) == Le32s({1}), r.written);
     EXPECT_EQ(raw().Exists(""), r.written || r.keyExists);
     EXPECT_EQ(raw().Exists("FILETYPE9"), r.keyExists && !r.written);
