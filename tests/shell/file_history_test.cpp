@@ -6,13 +6,11 @@
 namespace {
 
 TEST(FileHistoryText, EntriesCarryTheirNumberAndPath) {
-  EXPECT_EQ(HistoryEntryText(0, "C:\\a b\\x.bin"), "&1 C:\\a b\\x.bin");
-  EXPECT_EQ(HistoryEntryText(8, "y"), "&9 y");
-  EXPECT_EQ(HistoryEntryPath("&1 C:\\a b\\x.bin"), "C:\\a b\\x.bin");
+  EXPECT_EQ(HistoryEntryText(0, "C:\\a b\\x.bin") + "|" + HistoryEntryText(8, "y"), "&1 C:\\a b\\x.bin|&9 y");
   // Entries past nine (a stored history length above 9) still give their path back.
-  EXPECT_EQ(HistoryEntryPath(HistoryEntryText(11, "D:\\z")), "D:\\z");
-  EXPECT_EQ(HistoryEntryPath("&1"), "");
-  EXPECT_EQ(HistoryEntryPath("abc def"), "");
+  EXPECT_EQ(HistoryEntryPath("&1 C:\\a b\\x.bin") + "|" + HistoryEntryPath(HistoryEntryText(11, "D:\\z")) + "|" +
+                HistoryEntryPath("&1") + "|" + HistoryEntryPath("abc def"),
+            "C:\\a b\\x.bin|D:\\z||");
 }
 
 }  // namespace

@@ -2,76 +2,48 @@
 #include "support/settings_memory_store.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
 
-bool CaseInsensitiveLess::operator()(const std::string& a, const std::string& b) const {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 namespace {
 
-bool SameText(const std::string& a, const std::string& b) {
-  return !CaseInsensitiveLess()(a, b) && !CaseInsensitiveLess()(b, a);
-}
+const std::string kProgramKey;  // the parent of the program key's own path ""
 
 // Whether path lies below parent ("" holds every other path); with direct, exactly one level below.
 bool Below(const std::string& path, const std::string& parent, bool direct) {
   size_t start = parent.empty() ? 0 : parent.size() + 1;
-  if (path.size() <= start) return false;
-  if (!parent.empty() && (path[parent.size()] != '\\' || !SameText(path.substr(0, parent.size()), parent))) {
-    return false;
-  }
+  if (path.size() <= start || (!parent.empty() && path.rfind(parent + "\\", 0) != 0)) return false;
   return !direct || path.find('\\', start) == std::string::npos;
 }
 
 }  // namespace
-
-std::string MemoryRegistry::Join(const std::string* parent, const char* name) {
-  return parent->empty() ? std::string(name) : *parent + "\\" + name;
-}
 
 const std::string* MemoryRegistry::PathOf(StoreKey key) const {
   auto it = open_.find(reinterpret_cast<uintptr_t>(key));
   return it == open_.end() ? nullptr : &it->second;
 }
 
-StoreKey MemoryRegistry::Open(const std::string& path, bool create) {
-  if (!keys_.count(path)) {
-    if (!create || failCreates.count(path)) return nullptr;
-    keys_[path];
-  }
+StoreKey MemoryRegistry::Open(const std::string* parent, const char* name, bool create) {
+  if (parent == nullptr) return nullptr;
+  std::string path = parent->empty() ? std::string(name) : *parent + "\\" + name;
+  if (!keys_.count(path) && (!create || failCreates.count(path))) return nullptr;
+  keys_[path];
   open_[nextHandle_] = path;
   return reinterpret_cast<StoreKey>(nextHandle_++);
 }
 
-StoreKey MemoryRegistry::OpenProgramKey() { return Open("", false); }
-StoreKey MemoryRegistry::CreateProgramKey() { return Open("", true); }
-
-StoreKey MemoryRegistry::OpenSubkey(StoreKey parent, const char* name) {
-  const std::string* p = PathOf(parent);
-  return p ? Open(Join(p, name), false) : nullptr;
-}
-
-StoreKey MemoryRegistry::CreateSubkey(StoreKey parent, const char* name) {
-  const std::string* p = PathOf(parent);
-  return p ? Open(Join(p, name), true) : nullptr;
-}
+StoreKey MemoryRegistry::OpenProgramKey() { return Open(&kProgramKey, "", false); }
+StoreKey MemoryRegistry::CreateProgramKey() { return Open(&kProgramKey, "", true); }
+StoreKey MemoryRegistry::OpenSubkey(StoreKey parent, const char* name) { return Open(PathOf(parent), name, false); }
+StoreKey MemoryRegistry::CreateSubkey(StoreKey parent, const char* name) { return Open(PathOf(parent), name, true); }
 
 StoredValue MemoryRegistry::ReadValue(StoreKey key, const char* name, void* buffer, uint32_t capacity) {
-  StoredValue result;
   const std::string* path = PathOf(key);
   std::optional<MemoryValue> v = path ? Get(*path, name) : std::nullopt;
-  if (!v || v->data.size() > capacity) return result;
+  if (!v || v->data.size() > capacity) return StoredValue{};
   if (!v->data.empty()) std::memcpy(buffer, v->data.data(), v->data.size());
-  result.found = true;
-  result.type = v->type;
-  result.size = static_cast<uint32_t>(v->data.size());
-  return result;
+  return StoredValue{true, v->type, static_cast<uint32_t>(v->data.size())};
 }
 
 bool MemoryRegistry::WriteValue(StoreKey key, const char* name, ValueType type, const void* data, uint32_t size) {
@@ -96,19 +68,16 @@ EnumResult MemoryRegistry::EnumSubkey(StoreKey key, uint32_t index, std::string*
 
 bool MemoryRegistry::DeleteSubkey(StoreKey parent, const char* name) {
   const std::string* p = PathOf(parent);
-  if (p == nullptr) return false;
-  std::string path = Join(p, name);
+  std::string path = p == nullptr || p->empty() ? std::string(name) : *p + "\\" + name;
   // Like RegDeleteKeyA: a key with subkeys of its own cannot be deleted.
-  auto child = std::find_if(keys_.begin(), keys_.end(), [&](const auto& k) { return Below(k.first, path, false); });
-  if (!keys_.count(path) || child != keys_.end() || failDeletes.count(path)) return false;
-  keys_.erase(path);
-  return true;
+  bool hasChildren =
+      std::any_of(keys_.begin(), keys_.end(), [&](const auto& k) { return Below(k.first, path, false); });
+  return p != nullptr && !hasChildren && !failDeletes.count(path) && keys_.erase(path) != 0;
 }
 
 bool MemoryRegistry::CloseKey(StoreKey key) {
   const std::string* path = PathOf(key);
-  if (path == nullptr) return false;
-  bool fails = failCloses.count(*path) != 0;
+  bool fails = path == nullptr || failCloses.count(*path) != 0;
   open_.erase(reinterpret_cast<uintptr_t>(key));
   return !fails;
 }
@@ -138,11 +107,10 @@ std::optional<std::string> MemoryIni::Find(const std::string& section, const std
   std::optional<std::string> found;
   bool inside = false;
   for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
     size_t eq = line.find('=');
     if (!line.empty() && line.front() == '[') {
-      inside = SameText(line.substr(1, line.find(']') - 1), section);
-    } else if (inside && eq != std::string::npos && (key.empty() || SameText(line.substr(0, eq), key))) {
+      inside = line == "[" + section + "]";
+    } else if (inside && eq != std::string::npos && (key.empty() || line.substr(0, eq) == key)) {
       found = line.substr(eq + 1);
     }
   }

@@ -11,11 +11,6 @@
 
 #include "app/settings/settings_store.h"
 
-// Registry and INI names compare without regard to ASCII case.
-struct CaseInsensitiveLess {
-  bool operator()(const std::string& a, const std::string& b) const;
-};
-
 struct MemoryValue {
   ValueType type = ValueType::Binary;
   std::vector<uint8_t> data;
@@ -42,7 +37,8 @@ class RawRegistry {
   }
 };
 
-// The program key and its subkeys, held by full path.
+// The program key and its subkeys, held by full path. Names compare exactly: the
+// program must spell every name the same way wherever it uses it.
 class MemoryRegistry : public RegistryStore, public RawRegistry {
  public:
   StoreKey OpenProgramKey() override;
@@ -68,13 +64,11 @@ class MemoryRegistry : public RegistryStore, public RawRegistry {
   std::set<std::string> failWrites, failCreates, failCloses, failDeletes;
 
  private:
-  using Values = std::map<std::string, MemoryValue, CaseInsensitiveLess>;
-  // Opens path (created when create is set and it is missing); null when it cannot.
-  StoreKey Open(const std::string& path, bool create);
+  // Opens parent\name (created when create is set and it is missing); null when it cannot.
+  StoreKey Open(const std::string* parent, const char* name, bool create);
   const std::string* PathOf(StoreKey key) const;
-  static std::string Join(const std::string* parent, const char* name);
 
-  std::map<std::string, Values, CaseInsensitiveLess> keys_;
+  std::map<std::string, std::map<std::string, MemoryValue>> keys_;
   std::map<uintptr_t, std::string> open_;
   uintptr_t nextHandle_ = 1;
 };

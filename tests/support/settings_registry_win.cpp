@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
+
+const DWORD kTypes[] = {REG_DWORD, REG_SZ, REG_BINARY, REG_MULTI_SZ};  // by ValueType
 
 void DeleteTree(HKEY parent, const char* name) {
   HKEY key;
@@ -49,14 +53,10 @@ bool TestRegistryKey::Exists(const std::string& subkey) const {
 
 void TestRegistryKey::Put(const std::string& subkey, const std::string& name, ValueType type,
                           const std::vector<uint8_t>& data) {
-  const DWORD types[] = {REG_DWORD, REG_SZ, REG_BINARY, REG_MULTI_SZ};
-  HKEY key;
-  ASSERT_EQ(
-      RegCreateKeyExA(HKEY_CURRENT_USER, Full(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-      ERROR_SUCCESS);
-  EXPECT_EQ(
-      RegSetValueExA(key, name.c_str(), 0, types[static_cast<int>(type)], data.data(), static_cast<DWORD>(data.size())),
-      ERROR_SUCCESS);
+  HKEY key = nullptr;
+  RegCreateKeyExA(HKEY_CURRENT_USER, Full(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  DWORD size = static_cast<DWORD>(data.size());
+  EXPECT_EQ(RegSetValueExA(key, name.c_str(), 0, kTypes[static_cast<int>(type)], data.data(), size), ERROR_SUCCESS);
   RegCloseKey(key);
 }
 
@@ -78,10 +78,7 @@ std::optional<MemoryValue> TestRegistryKey::Get(const std::string& subkey, const
     v->data.resize(size);
     RegQueryValueExA(key, name.c_str(), nullptr, &type, v->data.data(), &size);
     v->data.resize(size);
-    v->type = type == REG_DWORD    ? ValueType::Dword
-              : type == REG_SZ     ? ValueType::String
-              : type == REG_BINARY ? ValueType::Binary
-                                   : ValueType::Other;
+    v->type = static_cast<ValueType>(std::find(kTypes, kTypes + 3, type) - kTypes);  // else Other
   }
   RegCloseKey(key);
   return v;
@@ -97,27 +94,3 @@ CurrentUserOverride::CurrentUserOverride(const TestRegistryKey& key) {
 }
 
 CurrentUserOverride::~CurrentUserOverride() { RegOverridePredefKey(HKEY_CURRENT_USER, nullptr); }
-
-std::string TestHostPath() {
-  char path[MAX_PATH];
-  std::string self(path, GetModuleFileNameA(nullptr, path, sizeof path));
-  return self.substr(0, self.rfind('\\')) + "\\varnel_test_host.exe";
-}
-
-bool StartTestHost(const std::string& arguments, PROCESS_INFORMATION* info) {
-  std::string line = "\"" + TestHostPath() + "\" " + arguments;
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  *info = {};
-  return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, info) != 0;
-}
-
-HWND FindWindowOf(DWORD process, const char* className, int control) {
-  for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
-       w = FindWindowExA(nullptr, w, className, nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == process && IsWindowVisible(w) && (control == 0 || GetDlgItem(w, control) != nullptr)) return w;
-  }
-  return nullptr;
-}

@@ -47,15 +47,3 @@ class CurrentUserOverride {
   CurrentUserOverride(const CurrentUserOverride&) = delete;
   CurrentUserOverride& operator=(const CurrentUserOverride&) = delete;
 };
-
-// The test host (varnel.exe whose HKEY_CURRENT_USER is the key of the test
-// process that starts it), beside the test binaries.
-std::string TestHostPath();
-
-// Starts the test host with arguments; false when it could not be started.
-// The caller closes the handles in *info.
-bool StartTestHost(const std::string& arguments, PROCESS_INFORMATION* info);
-
-// The visible top-level window of a class (with the control, when not 0) in a
-// process, or null.
-HWND FindWindowOf(DWORD process, const char* className, int control = 0);

@@ -43,10 +43,9 @@ SettingsRecords SampleRecords(uint32_t seed) {
   SettingsRecords r;
   r.options.registryFlags = 7;
   AppSettings& s = r.settings;
-  s.code = random.Between(0, 63);
-  s.filter = random.Between(0, 65535);
-  s.findstat = random.Between(0, 63);
-  s.history = random.Between(0, 9);
+  for (auto [field, high] : {std::pair{&s.code, 63}, {&s.filter, 65535}, {&s.findstat, 63}, {&s.history, 9}}) {
+    *field = random.Between(0, high);
+  }
   s.margin = random.Between(1, 512);
   s.zoomed = random.Between(0, 1);
   s.openpath = "C:\\" + random.Text(80);
@@ -111,13 +110,7 @@ std::string Describe(const StructureList& list) {
   return out.str();
 }
 
-SettingsEnvironment TestScreen() {
-  SettingsEnvironment e;
-  e.colors = {0x000001, 0xFFFFFE, 0x808081, 0xFFFFFD, 0x800002};
-  e.screenWidth = 1024;
-  e.screenHeight = 768;
-  return e;
-}
+SettingsEnvironment TestScreen() { return {{0x000001, 0xFFFFFE, 0x808081, 0xFFFFFD, 0x800002}, 1024, 768}; }
 
 SettingsRecords LoadRecords(RegistryStore& registry, IniReader& ini, SettingsRecords r, bool histories) {
   r.status = LoadSettings(registry, ini, TestScreen(), r.options, r.settings, r.fileTypes, r.structures);
@@ -134,9 +127,7 @@ SettingsRecords SmallRecords() {
   r.settings = AppSettings{1, 2, 3, 4, 5, 1, "C:\\in", "", false, {}, {{1, 2}}, {}, 0, 0};
   r.fileTypes.types.resize(1);
   r.fileTypes.types[0].text = "t";
-  r.structures.structures.push_back(Structure{"s", {StructureMember{}}, 0});
-  r.structures.count = 1;
-  r.structures.lastUsed = 0;
+  r.structures = StructureList{{Structure{"s", {StructureMember{}}, 0}}, 1, 0};
   r.fileHistory = {"C:\\a.bin"};
   return r;
 }

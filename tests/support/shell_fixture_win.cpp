@@ -38,13 +38,7 @@ void ShellRun::Close() {
   if (!started_) return;
   started_ = false;
   if (g_shell.frame != nullptr && IsWindow(g_shell.frame)) DestroyWindow(g_shell.frame);
-  // Let the quit message and anything queued before it through.
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  PumpMessages();  // the quit message and anything queued before it
   UnregisterWindowClasses(GetModuleHandleA(nullptr));
 }
 
@@ -114,6 +108,4 @@ bool MenuItemEnabled(UINT id) {
   return (info.fState & MFS_GRAYED) == 0;
 }
 
-bool MenuItemChecked(UINT id) {
-  return (GetMenuState(GetMenu(g_shell.frame), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
+bool MenuItemChecked(UINT id) { return (GetMenuState(GetMenu(g_shell.frame), id, MF_BYCOMMAND) & MF_CHECKED) != 0; }

@@ -44,7 +44,6 @@ TEST(PropertiesCommand, CancelKeepsAllOkDropsUndoAndLoadingATypeKeepsTheFile) {
   const std::string bytes = DocumentBytes(view);
   const uint32_t options = doc->options;
   ASSERT_NE(options & kOptSystemColors, 0u) << "data.bin opens with the all-files type";
-  std::vector<ColorRef> colors(doc->color, doc->color + kColorCount);
   dialogs.Then([](HWND d) {
     Click(d, IDC_PROP_ASKOVERWRITE);
     Click(d, IDC_PROP_RADIX_BIN);
@@ -60,7 +59,6 @@ TEST(PropertiesCommand, CancelKeepsAllOkDropsUndoAndLoadingATypeKeepsTheFile) {
   command(IDM_PROPERTIES);
   EXPECT_EQ(dialogs.dialogsSeen(), 2);
   EXPECT_EQ(doc->options, options | kOptAskOverwrite);
-  EXPECT_EQ(std::vector<ColorRef>(doc->color, doc->color + kColorCount), colors);
   EXPECT_TRUE(doc->undoList == nullptr && doc->redoList == nullptr);
   EXPECT_FALSE(MenuItemEnabled(IDM_UNDO) || MenuItemEnabled(IDM_REDO));
   EXPECT_EQ(DocumentBytes(view), bytes);

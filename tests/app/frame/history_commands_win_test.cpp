@@ -44,17 +44,18 @@ TEST(RunHistoryCountDialog, CancelKeepsOkCutsTheListAndZeroLeavesOneSeparator) {
     EXPECT_EQ(DialogDriver::Text(dialog, IDC_HISTORY_EDIT), "0");
     DialogDriver::Press(dialog, IDOK);
   });
-  SendMessageA(g_shell.frame, WM_COMMAND, IDM_HISTORYCOUNT, 0);
+  auto command = [] {
+    SendMessageA(g_shell.frame, WM_COMMAND, IDM_HISTORYCOUNT, 0);
+    return FileMenuTexts();
+  };
+  EXPECT_EQ(command().size(), 16u);
   EXPECT_EQ(g_settings.history, 4);
-  EXPECT_EQ(FileMenuTexts().size(), 16u);
-  SendMessageA(g_shell.frame, WM_COMMAND, IDM_HISTORYCOUNT, 0);
+  std::vector<std::string> texts = command();
   EXPECT_EQ(g_settings.history, 2);
-  std::vector<std::string> texts = FileMenuTexts();
   ASSERT_EQ(texts.size(), 14u);
   EXPECT_EQ(texts[10].substr(0, 3) + texts[11].substr(0, 3), "&1 &2 ");
-  SendMessageA(g_shell.frame, WM_COMMAND, IDM_HISTORYCOUNT, 0);
+  texts = command();
   EXPECT_EQ(dialogs.dialogsSeen(), 3);
-  texts = FileMenuTexts();
   ASSERT_EQ(texts.size(), 11u);
   EXPECT_EQ(texts[8] + texts[9] + texts[10], "ﾌﾟﾛﾊﾟﾃｨ(&I)...\tAlt+Enter-終了(&X)\tAlt+F4");
 }

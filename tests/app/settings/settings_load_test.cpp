@@ -1,7 +1,9 @@
-// Loading the settings from the INI file and the defaults, keys that will not
-// close, and the INI lines of the histories. What the registry branch reads is
-// checked over both stores in settings_io_contract.h.
+// Loading the settings from the INI file and the defaults, the frame placement,
+// keys that will not close, and the INI lines of the histories. The rest of what
+// the registry branch reads is checked over both stores in settings_io_contract.h.
 #include <gtest/gtest.h>
+
+#include <climits>
 
 #include "app/settings/settings_io.h"
 #include "support/message_recorder.h"
@@ -13,6 +15,7 @@ namespace {
 using Ints = std::vector<int32_t>;
 using Entries = std::vector<std::vector<uint8_t>>;
 const int32_t D = kUseDefault;
+const int32_t U = kUnset;
 
 Ints Placement(const SettingsRecords& r) { return {r.options.x, r.options.y, r.options.width, r.options.height}; }
 
@@ -77,36 +80,53 @@ TEST(LoadSettings, IniSectionAndFileTypesWithTheirDefaults) {
             "不明ＭＳ ゴシック");
 }
 
-// Why: "wpos" values far off the screen put the frame where no one could reach it
-// for the whole session; they are kept on the 1024 x 768 screen as the registry's
-// rectangle is, and /W values stay the user's own.
-TEST(LoadSettings, IniFramePlacementStaysOnTheScreen) {
+// The registry's "rect" (left, top, right, bottom) and the INI file's "wpos0".."wpos3"
+// (x, y, width, height) are kept on the 1024 x 768 screen. Why: "wpos" values far off
+// the screen put the frame where no one could reach it for the whole session.
+TEST(LoadSettings, FramePlacementStaysOnTheScreen) {
   const struct {
     const char* why;
-    Ints wpos, placement;
+    bool ini;
+    Ints stored, placement;
+    Ints start = {U, U};  // x and y from the command line: not the stored values' to correct
   } rows[] = {
-      {"inside", {10, 20, 300, 200}, {10, 20, 300, 200}},
-      {"partly left: cut", {-100, 50, 300, 200}, {0, 50, 200, 200}},
-      {"wider than the screen", {100, 0, 99999999, 200}, {100, 0, 924, 200}},
-      {"position only, off screen", {5000, 10, D, D}, {D, D, D, D}},
-      {"negative size", {10, 10, -5, 100}, {D, D, D, D}},
+      {"rect over the right and bottom edges", false, {900, 700, 1300, 1000}, {900, 700, 124, 68}},
+      {"rect touching the edge only (another monitor)", false, {1024, 0, 1200, 300}, {D, D, D, D}},
+      {"rect with reversed corners", false, {500, 500, 100, 100}, {D, D, D, D}},
+      {"rect of extreme values", false, {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, {0, 0, 1024, 768}},
+      {"wpos inside", true, {10, 20, 300, 200}, {10, 20, 300, 200}},
+      {"wpos partly left: cut", true, {-100, 50, 300, 200}, {0, 50, 200, 200}},
+      {"wpos wider than the screen", true, {100, 0, 99999999, 200}, {100, 0, 924, 200}},
+      {"wpos position only, off screen", true, {5000, 10, D, D}, {D, D, D, D}},
+      {"wpos of a negative size", true, {10, 10, -5, 100}, {D, D, D, D}},
+      {"wpos with /W99999,5", true, {D, D, 300, 200}, {99999, 5, 300, 200}, {99999, 5}},
+      {"rect with /W99999,5", false, {10, 20, 650, 500}, {99999, 5, D, D}, {99999, 5}},
   };
   for (const auto& r : rows) {
+    MemoryRegistry registry;
+    MemoryIni ini;
     std::string text = "[Varnel]\n";
-    for (int i = 0; i < 4; ++i) text += "wpos" + std::to_string(i) + "=" + std::to_string(r.wpos[i]) + "\n";
-    EXPECT_EQ(Placement(LoadIni(text)), r.placement) << r.why;
+    for (int i = 0; i < 4; ++i) text += "wpos" + std::to_string(i) + "=" + std::to_string(r.stored[i]) + "\n";
+    ini.Load(text);
+    if (!r.ini)
+      registry.Put("", "rect", ValueType::Binary, Le32s({r.stored[0], r.stored[1], r.stored[2], r.stored[3]}));
+    SettingsRecords start;
+    start.options.x = r.start[0];
+    start.options.y = r.start[1];
+    SettingsRecords l = LoadRecords(registry, ini, start);
+    EXPECT_EQ(Placement(l), r.placement) << r.why;
+    EXPECT_EQ(l.settings.hasRect, !r.ini && r.start[0] == U) << r.why;
   }
-  SettingsRecords start;  // /W99999,5 is not the INI file's to correct
-  start.options.x = 99999;
-  start.options.y = 5;
-  EXPECT_EQ(Placement(LoadIni("[Varnel]\nwpos2=300\nwpos3=200\n", start)), (Ints{99999, 5, 300, 200}));
 }
 
 TEST(LoadSettings, KeysThatWillNotCloseStopStartUp) {
-  for (const char* path : {"", "FILETYPE0", "replace"}) {
+  for (const char* path : {"", "FILETYPE0", "replace", "INFOMATION0"}) {
     MemoryRegistry registry;
     MemoryIni ini;
     registry.PutDword("", "ftnum", 3);
+    registry.PutDword("", "imnum", 1);
+    registry.PutString("INFOMATION0", "text", "T");
+    registry.PutDword("INFOMATION0", "info", 0);
     for (int i = 0; i < 3; ++i) registry.PutString("FILETYPE" + std::to_string(i), "text", "T");
     registry.Put("replace", "repstr00", ValueType::Binary, {1});
     registry.failCloses.insert(path);

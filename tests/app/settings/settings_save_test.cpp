@@ -1,4 +1,4 @@
-// Saving the settings: failures part way, with the in-memory store's failure
+// Saving the settings and their templates: failures part way, with the in-memory store's failure
 // injection. What is written, in which form, is checked over both stores in
 // settings_io_contract.h.
 #include <gtest/gtest.h>
@@ -29,14 +29,20 @@ TEST(SaveSettings, FailuresWarnStopAndKeepWhatWasWritten) {
       {&MemoryRegistry::failWrites, ":history5", kWrite, "", "history4", "", "history6"},
       {&MemoryRegistry::failWrites, "FILETYPE0:logfont", kWrite, "FILETYPE0", "view", "FILETYPE0", "color"},
       {&MemoryRegistry::failCloses, "", kClose, "INFOMATION0", "infoview0000", nullptr, nullptr},
+      {&MemoryRegistry::failWrites, "INFOMATION1:infonum0003", kWrite, "INFOMATION1", "infotext0003", "INFOMATION1",
+       "infoview0003"},
+      {&MemoryRegistry::failCreates, "INFOMATION3", kCreate, "INFOMATION2", "text", "INFOMATION3", "text"},
+      {&MemoryRegistry::failCloses, "INFOMATION0", kClose, "INFOMATION0", "text", "INFOMATION1", "text"},
   };
+  SettingsRecords records = SmallRecords();
+  InstallBuiltinStructures(records.structures);
   for (const auto& r : rows) {
     SCOPED_TRACE(r.what);
     MemoryRegistry registry;
     if (r.writtenKey) registry.PutDword("old", "x", 1);
     (registry.*r.failures).insert(r.what);
     MessageRecorder messages;
-    EXPECT_EQ(SaveRecords(registry, SmallRecords()), -1);
+    EXPECT_EQ(SaveRecords(registry, records), -1);
     // The creation question (answered OK) may come first; the failure is the last message.
     ASSERT_FALSE(messages.messages().empty());
     EXPECT_EQ(messages.messages().back().text, r.message);

@@ -1,22 +1,13 @@
-// Structure templates stored under the program key: damaged or foreign data and
-// failures. The stored layout and the round trip are checked over both stores in
-// settings_io_contract.h.
+// Structure templates stored under the program key: damaged or foreign data. The
+// stored layout and the round trip are checked over both stores in
+// settings_io_contract.h, failures with the settings load and save.
 #include "app/settings/structure_store.h"
 
 #include <gtest/gtest.h>
 
-#include "support/message_recorder.h"
 #include "support/settings_memory_store.h"
 
 namespace {
-
-// Loads (save: saves) through an open program key, as the settings load and save do.
-int Through(MemoryRegistry& registry, StructureList& list, bool save = false) {
-  StoreKey key = save ? registry.CreateProgramKey() : registry.OpenProgramKey();
-  int r = save ? SaveStructures(registry, key, list) : LoadStructures(registry, key, list);
-  registry.CloseKey(key);
-  return r;
-}
 
 // Template n written by hand: its name, "info" and members of (byte count, flags) described "m<i>".
 void PutTemplate(MemoryRegistry& r, int n, int32_t info, std::vector<std::pair<int32_t, uint32_t>> members) {
@@ -31,10 +22,19 @@ void PutTemplate(MemoryRegistry& r, int n, int32_t info, std::vector<std::pair<i
   }
 }
 
-// Templates as "name:total[offset+size;...]" and the list's count and minimum size.
+// Sets member i of template 0: its byte count and flags.
+void SetMember(MemoryRegistry& r, int i, uint32_t byteCount, uint32_t flags) {
+  r.PutDword("INFOMATION0", "infonum000" + std::to_string(i), byteCount);
+  r.PutDword("INFOMATION0", "infoview000" + std::to_string(i), flags);
+}
+
+// The templates loaded through an open program key, as the settings load does:
+// the list's count and minimum size, then "name:total[offset+size;...]" each.
 std::string Loaded(MemoryRegistry& registry) {
   StructureList list;
-  EXPECT_EQ(Through(registry, list), 0);
+  StoreKey key = registry.OpenProgramKey();
+  EXPECT_EQ(LoadStructures(registry, key, list), 0);
+  registry.CloseKey(key);
   EXPECT_EQ(registry.openKeys(), 0);
   std::string out = std::to_string(list.count) + "/" + std::to_string(list.minimumSize);
   for (const Structure& s : list.structures) {
@@ -46,110 +46,43 @@ std::string Loaded(MemoryRegistry& registry) {
   return out;
 }
 
-TEST(StructureStore, CountsAndMembersAgainstWhatIsStored) {
+// Template 0 has three members (14 bytes), the others one of a byte; damage changes what is stored.
+TEST(StructureStore, CountsAndMembersStopAtTheFirstMissingOrDamagedValue) {
+  const std::string t0 = "T0:14[0+4;4+2;6+8;]", t1 = " T1:1[0+1;]";
   const struct {
     const char* why;
     uint32_t imnum;
     int keys;
-    const char* missing;  // a value taken from the second key
+    void (*damage)(MemoryRegistry&);
     std::string loaded;
   } rows[] = {
-      {"zero: empty list, nothing fits", 0, 2, "", "0/2147483647"},
-      {"five with keys 0..2", 5, 3, "", "3/1 T0:1[0+1;] T1:1[0+1;] T2:1[0+1;]"},
-      {"absurd count stops at the first missing key", 2000000000, 2, "", "2/1 T0:1[0+1;] T1:1[0+1;]"},
-      {"negative count reads nothing", static_cast<uint32_t>(-3), 2, "", "0/2147483647"},
-      {"a missing name ends the list", 3, 3, "text", "1/1 T0:1[0+1;]"},
-      {"a missing info ends the list", 3, 3, "info", "1/1 T0:1[0+1;]"},
+      {"zero: empty list, nothing fits", 0, 2, nullptr, "0/2147483647"},
+      {"five with keys 0..2", 5, 3, nullptr, "3/1 " + t0 + t1 + " T2:1[0+1;]"},
+      {"absurd count stops at the first missing key", 2000000000, 2, nullptr, "2/1 " + t0 + t1},
+      {"negative count reads nothing", static_cast<uint32_t>(-3), 2, nullptr, "0/2147483647"},
+      {"a missing name ends the list", 3, 3, [](MemoryRegistry& r) { r.Delete("INFOMATION1", "text"); }, "1/14 " + t0},
+      {"a missing info ends the list", 3, 3, [](MemoryRegistry& r) { r.Delete("INFOMATION1", "info"); }, "1/14 " + t0},
+      {"an absurd member count reads what is there", 2, 2,
+       [](MemoryRegistry& r) { r.PutDword("INFOMATION0", "info", 2000000000); }, "2/1 " + t0 + t1},
+      {"no members fit anything", 2, 2, [](MemoryRegistry& r) { PutTemplate(r, 1, 0, {}); }, "2/0 " + t0 + " T1:0[]"},
+      {"missing flags", 2, 2, [](MemoryRegistry& r) { r.Delete("INFOMATION0", "infoview0000"); }, "2/0 T0:0[]" + t1},
+      {"byte count as text", 2, 2, [](MemoryRegistry& r) { r.PutString("INFOMATION0", "infonum0001", "4"); },
+       "2/1 T0:4[0+4;]" + t1},
+      {"string of 2,000,000,000 bytes", 2, 2, [](MemoryRegistry& r) { SetMember(r, 1, 2000000000, kMemberString); },
+       "2/1 T0:4[0+4;]" + t1},
+      {"negative byte count", 2, 2,
+       [](MemoryRegistry& r) { SetMember(r, 2, static_cast<uint32_t>(-8), kMemberSequence); },
+       "2/1 T0:6[0+4;4+2;]" + t1},
+      {"integer of the wrong size", 2, 2, [](MemoryRegistry& r) { SetMember(r, 0, 2, 2); }, "2/0 T0:0[]" + t1},
+      {"unknown kind 6", 2, 2, [](MemoryRegistry& r) { SetMember(r, 2, 8, 6); }, "2/1 T0:6[0+4;4+2;]" + t1},
   };
   for (const auto& r : rows) {
     MemoryRegistry registry;
     registry.PutDword("", "imnum", r.imnum);
-    for (int n = 0; n < r.keys; ++n) PutTemplate(registry, n, 1, {{1, 0}});
-    if (*r.missing) registry.Delete("INFOMATION1", r.missing);
-    EXPECT_EQ(Loaded(registry), r.loaded) << r.why;
-  }
-  // Layout of what is read: an absurd member count reads what is there; no members fits anything.
-  MemoryRegistry registry;
-  registry.PutDword("", "imnum", 3);
-  PutTemplate(registry, 0, 2, {{4, 2}, {2, 1}});
-  PutTemplate(registry, 1, 2000000000, {{4, 2}, {2, 1}});
-  PutTemplate(registry, 2, 0, {});
-  EXPECT_EQ(Loaded(registry), "3/0 T0:6[0+4;4+2;] T1:6[0+4;4+2;] T2:0[]");
-}
-
-TEST(StructureStore, MembersStopAtTheFirstMissingOrDamagedValue) {
-  const struct {
-    const char* why;
-    void (*damage)(MemoryRegistry&);
-    const char* first;  // the first template as loaded
-  } rows[] = {
-      {"missing flags", [](MemoryRegistry& r) { r.Delete("INFOMATION0", "infoview0000"); }, "T0:0[]"},
-      {"byte count as text", [](MemoryRegistry& r) { r.PutString("INFOMATION0", "infonum0001", "4"); }, "T0:4[0+4;]"},
-      {"string of 2,000,000,000 bytes",
-       [](MemoryRegistry& r) {
-         r.PutDword("INFOMATION0", "infoview0001", kMemberString);
-         r.PutDword("INFOMATION0", "infonum0001", 2000000000);
-       },
-       "T0:4[0+4;]"},
-      {"negative byte count",
-       [](MemoryRegistry& r) {
-         r.PutDword("INFOMATION0", "infoview0002", kMemberSequence);
-         r.PutDword("INFOMATION0", "infonum0002", static_cast<uint32_t>(-8));
-       },
-       "T0:6[0+4;4+2;]"},
-      {"integer of the wrong size", [](MemoryRegistry& r) { r.PutDword("INFOMATION0", "infonum0000", 2); }, "T0:0[]"},
-      {"unknown kind 6", [](MemoryRegistry& r) { r.PutDword("INFOMATION0", "infoview0002", 6); }, "T0:6[0+4;4+2;]"},
-      {"nothing damaged", [](MemoryRegistry&) {}, "T0:14[0+4;4+2;6+8;]"},
-  };
-  for (const auto& row : rows) {
-    MemoryRegistry registry;
-    registry.PutDword("", "imnum", 2);
     PutTemplate(registry, 0, 3, {{4, 2}, {2, 1}, {8, 4}});
-    PutTemplate(registry, 1, 1, {{1, 0}});
-    row.damage(registry);
-    // The next template still loads.
-    EXPECT_EQ(Loaded(registry).substr(4), std::string(row.first) + " T1:1[0+1;]") << row.why;
-  }
-}
-
-TEST(StructureStore, KeysThatFailStopStartUpOrWarnAndKeepWhatWasWritten) {
-  MemoryRegistry broken;
-  broken.PutDword("", "imnum", 2);
-  PutTemplate(broken, 0, 1, {{1, 0}});
-  PutTemplate(broken, 1, 1, {{1, 0}});
-  broken.failCloses.insert("INFOMATION1");
-  {
-    MessageRecorder messages;
-    StructureList list;
-    EXPECT_EQ(Through(broken, list), -1);
-    ASSERT_EQ(messages.texts(), std::vector<std::string>{"ﾚｼﾞｽﾄﾘのｷｰをｸﾛｰｽﾞできません"});
-    EXPECT_EQ(messages.messages()[0].icon, MessageIcon::Stop);
-  }
-  StructureList list;
-  InstallBuiltinStructures(list);
-  const struct {
-    std::set<std::string> MemoryRegistry::*failures;
-    const char *what, *message;
-    const char *writtenKey, *writtenName, *notWrittenKey, *notWrittenName, *absentKey;
-  } rows[] = {
-      {&MemoryRegistry::failWrites, "INFOMATION1:infonum0003", "ﾚｼﾞｽﾄﾘに書き込みできません", "INFOMATION1",
-       "infotext0003", "INFOMATION1", "infoview0003", "INFOMATION2"},
-      {&MemoryRegistry::failCreates, "INFOMATION3", "ﾚｼﾞｽﾄﾘにｷｰを作成できません", "INFOMATION2", "text", "INFOMATION3",
-       "text", "INFOMATION3"},
-      {&MemoryRegistry::failCloses, "INFOMATION0", "ﾚｼﾞｽﾄﾘのｷｰをｸﾛｰｽﾞできません", "INFOMATION0", "text", "INFOMATION1",
-       "text", "INFOMATION1"},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.what);
-    MemoryRegistry registry;
-    (registry.*r.failures).insert(r.what);
-    MessageRecorder messages;
-    EXPECT_EQ(Through(registry, list, true), -1);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{r.message});
-    EXPECT_EQ(messages.messages()[0].icon, MessageIcon::Warning);
-    EXPECT_TRUE(registry.Get(r.writtenKey, r.writtenName) && !registry.Get(r.notWrittenKey, r.notWrittenName));
-    EXPECT_FALSE(registry.Exists(r.absentKey));
-    EXPECT_EQ(registry.openKeys(), 0);
+    for (int n = 1; n < r.keys; ++n) PutTemplate(registry, n, 1, {{1, 0}});
+    if (r.damage) r.damage(registry);
+    EXPECT_EQ(Loaded(registry), r.loaded) << r.why;
   }
 }
 

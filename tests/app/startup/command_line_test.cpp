@@ -31,47 +31,35 @@ Strings Split(const std::string& line) {
   return out;
 }
 
-struct SplitCase {
-  const char* why;
-  const char* line;
-  Strings args;
-};
-
-const SplitCase kSplitCases[] = {
-    {"spaces only", "   ", {}},
-    {"plain words", " a b  c ", {"a", "b", "c"}},
-    {"quoted path then name", "\"C:\\My Files\\a.bin\" b.bin", {"C:\\My Files\\a.bin", "b.bin"}},
-    {"two quoted words touching", "\"a b\"\"c d\"", {"a b", "c d"}},
-    {"empty quotes stay", "\"\" x", {"\"\"", "x"}},
-    {"unclosed quote keeps spaces", "x \"a b ", {"x", "\"a b "}},
-    {"tabs do not separate", "a\tb c", {"a\tb", "c"}},
-    {"quotes inside a word stay", "ab\"cd ef\"", {"ab\"cd", "ef\""}},
-    {"double-byte names", "\x95\x5C \x83\x5C", {"\x95\x5C", "\x83\x5C"}},
-};
-
-TEST(SplitCommandLine, Table) {
-  for (const SplitCase& c : kSplitCases) EXPECT_EQ(Split(c.line), c.args) << c.why;
-}
-
-// Why: the runtime's own split takes every byte above 0x7F for a space, turning
-// "ツール" (83 63 ...) into a separator and "c..." and "テスト" into "eスト".
-TEST(ArgumentsAfterProgramName, ShiftJisNamesStayWhole) {
-  struct Case {
+// The arguments after the program's own name. Why: the runtime's own split took
+// every byte above 0x7F for a space, turning "ツール" (83 63 ...) into a separator
+// and "c..." and "テスト" into "eスト".
+TEST(SplitCommandLine, ArgumentsAfterTheProgramName) {
+  const struct {
+    const char* why;
     const char* line;
-    const char* rest;
-  } cases[] = {
-      {"C:\\ツール\\varnel.exe テスト表.bin /H7", "テスト表.bin /H7"},
-      {"\"C:\\My ツール\\varnel.exe\" \"a b.bin\"", "\"a b.bin\""},
-      {"\"C:\\表\\varnel.exe\"テスト.bin", "テスト.bin"},
-      {"varnel.exe\t \t x", "x"},
-      {"\"unclosed name", ""},
-      {"C:\\ツール\\varnel.exe", ""},
-      {"", ""},
+    Strings args;
+  } rows[] = {
+      {"spaces only", "p   ", {}},
+      {"plain words", "p a b  c ", {"a", "b", "c"}},
+      {"quoted path then name", "p \"C:\\My Files\\a.bin\" b.bin", {"C:\\My Files\\a.bin", "b.bin"}},
+      {"two quoted words touching", "p \"a b\"\"c d\"", {"a b", "c d"}},
+      {"empty quotes stay", "p \"\" x", {"\"\"", "x"}},
+      {"unclosed quote keeps spaces", "p x \"a b ", {"x", "\"a b "}},
+      {"tabs do not separate", "p a\tb c", {"a\tb", "c"}},
+      {"quotes inside a word stay", "p ab\"cd ef\"", {"ab\"cd", "ef\""}},
+      {"double-byte names", "p \x95\x5C \x83\x5C", {"\x95\x5C", "\x83\x5C"}},
+      {"Shift-JIS program folder", "C:\\ツール\\varnel.exe テスト表.bin /H7", {"テスト表.bin", "/H7"}},
+      {"quoted program name", "\"C:\\My ツール\\varnel.exe\" \"a b.bin\"", {"a b.bin"}},
+      {"quoted name touching the next", "\"C:\\表\\varnel.exe\"テスト.bin", {"テスト.bin"}},
+      {"tabs and spaces after the name", "varnel.exe\t \t x", {"x"}},
+      {"unclosed name", "\"unclosed name", {}},
+      {"name only", "C:\\ツール\\varnel.exe", {}},
+      {"empty", "", {}},
+      {"a lone lead byte at the very end is not read past", "a\x83", {}},
   };
-  for (const Case& c : cases) EXPECT_STREQ(ArgumentsAfterProgramName(c.line), c.rest) << c.line;
+  for (const auto& r : rows) EXPECT_EQ(Split(ArgumentsAfterProgramName(r.line)), r.args) << r.why;
   EXPECT_STREQ(ArgumentsAfterProgramName(nullptr), "");
-  // A lone lead byte at the very end is not read past.
-  EXPECT_STREQ(ArgumentsAfterProgramName("a\x83"), "");
 }
 
 int g_allocationsLeft = 0;
@@ -83,18 +71,13 @@ void* FailingAllocate(size_t n) {
 TEST(SplitCommandLine, OutOfMemoryAtEveryStepFreesEverything) {
   // The array and three strings: failing any of the four allocations gives -1;
   // the leak checker sees whether the earlier ones were released.
-  for (int allowed = 0; allowed < 4; ++allowed) {
+  for (int allowed = 0; allowed <= 4; ++allowed) {
     g_allocationsLeft = allowed;
     ArgumentVector arguments;
-    EXPECT_EQ(SplitCommandLine("a \"b c\" d", &arguments, FailingAllocate), -1) << allowed;
-    EXPECT_EQ(arguments.count, 0);
-    EXPECT_EQ(arguments.args, nullptr);
+    EXPECT_EQ(SplitCommandLine("a \"b c\" d", &arguments, FailingAllocate), allowed < 4 ? -1 : 0) << allowed;
+    EXPECT_EQ((std::pair{arguments.count, arguments.args == nullptr}), (std::pair{allowed < 4 ? 0 : 3, allowed < 4}));
+    FreeArguments(arguments.count, arguments.args);
   }
-  g_allocationsLeft = 4;
-  ArgumentVector arguments;
-  ASSERT_EQ(SplitCommandLine("a \"b c\" d", &arguments, FailingAllocate), 0);
-  EXPECT_EQ(arguments.count, 3);
-  FreeArguments(arguments.count, arguments.args);
 }
 
 struct Parsed {
@@ -113,80 +96,74 @@ Parsed Parse(const std::string& line) {
   return p;
 }
 
+// The options as "C5 Q0 W1,2,-,D Ia/0": each value set, in letter order (Q and I
+// when not 3), "-" for unset (0x7FFFFFFF), "D" for the system's choice; then
+// "error" when parsing failed.
+std::string Describe(const Parsed& p) {
+  auto text = [](int32_t v) { return v == kUnset ? std::string("-") : v == kUseDefault ? "D" : std::to_string(v); };
+  const AppSettings& s = p.settings;
+  const StartupOptions& o = p.options;
+  const struct {
+    char letter;
+    int32_t value, unset;
+  } singles[] = {{'C', s.code, kUnset},    {'F', s.filter, kUnset},   {'H', s.history, kUnset},
+                 {'N', o.newfile, kUnset}, {'Q', o.registryFlags, 3}, {'S', s.findstat, kUnset},
+                 {'X', o.prev, kUnset},    {'Z', s.zoomed, kUnset}};
+  std::string out;
+  for (const auto& f : singles) {
+    if (f.value != f.unset) out += " " + std::string(1, f.letter) + text(f.value);
+  }
+  if (o.x != kUnset || o.y != kUnset || o.width != kUnset || o.height != kUnset) {
+    out += " W" + text(o.x) + "," + text(o.y) + "," + text(o.width) + "," + text(o.height);
+  }
+  if (o.iniFlags != 3 || !o.iniPath.empty()) out += " I" + o.iniPath + "/" + text(o.iniFlags);
+  if (p.status != 0) out += " error";
+  return out.empty() ? out : out.substr(1);
+}
+
 // Each single-value option: a digit, no value (unset), anything else (a fixed
-// value); the later option wins, case and "-" do not matter.
-TEST(ParseOptions, SingleValueOptions) {
-  const int32_t U = kUnset;
+// value); the later option wins, case and "-" do not matter. /I takes a path and
+// flags after "/", /W up to four numbers of at most eight digits.
+TEST(ParseOptions, EveryOptionForm) {
   const struct {
-    const char* line;
-    std::vector<int32_t> values;  // code, filter, history, newfile, registry flags, findstat, prev, zoomed
+    std::string line, parsed;
   } rows[] = {
-      {"/C5 /F3 /H7 /N1 /Q7 /S5 /X1 /Z1", {5, 3, 7, 1, 7, 5, 1, 1}},
-      {"/C5 /C /F3 /F /H7 /H /N1 /N /Q0 /Q /S5 /S /X1 /X /Z1 /Z", {U, U, U, U, 0x7FFFFFFF, U, U, U}},
-      {"/C12 /F33 /H12 /Nyes /Q10 /Sx /X11 /Zz", {0, 0, 4, 0, 3, 27, 0, 0}},
-      {"-c3 -f9 -h7 -n1 -q1 -s0 -x1 -z1 /H0", {3, 9, 0, 1, 1, 0, 1, 1}},
-      {"/Cx /H\x82\x4F /Q0 /Qz", {0, U, 4, U, 3, U, U, U}},  // a full-width "０" is no digit
+      {"/C5 /F3 /H7 /N1 /Q7 /S5 /X1 /Z1", "C5 F3 H7 N1 Q7 S5 X1 Z1"},
+      {"/C5 /C /F3 /F /H7 /H /N1 /N /Q0 /Q /S5 /S /X1 /X /Z1 /Z", "Q-"},
+      {"/C12 /F33 /H12 /Nyes /Q0 /Q10 /Sx /X11 /Zz", "C0 F0 H4 N0 S27 X0 Z0"},
+      {"-c3 -f9 -h7 -n1 -q1 -s0 -x1 -z1 /H0", "C3 F9 H0 N1 Q1 S0 X1 Z1"},
+      {"/Cx /H\x82\x4F /Q0 /Qz", "C0 H4"},  // a full-width "０" is no digit
+      {"/Ibm.ini", "Ibm.ini/3"},
+      {"/Ix/0 /I", ""},        // /I alone empties the path and turns INI reading back on
+      {"/Ix/0 /Ia/", "Ia/0"},  // nothing after "/": the flags keep their value
+      {"/Ia/5x", "Ia/5"},
+      {"/Ia/-2", "Ia/-2"},
+      {"\"/Ia/ 6\"", "Ia/6"},
+      {"/Ia/99999999999", "Ia/-"},
+      {"/I/1", "I/1"},
+      {"/Ia/b/c", "Ia/0"},
+      {"-ibm", "Ibm/3"},
+      {"/I" + std::string(4000, 'a') + "/0", "I" + std::string(3074, 'a') + "/0"},
+      {"/W10,20", "W10,20,-,-"},
+      {"/W/,/,640,480", "WD,D,640,480"},
+      {"/W1,2.3,4,5", "W1,2,3,4"},
+      {"/W123456789,1", "W12345678,1,-,-"},
+      {"/W,,5", "W-,-,5,-"},
+      {"/W12px,x34", "W12,-,-,-"},
+      {"/W-5,6", "W-,6,-,-"},  // no negative numbers
+      {"/W1,2,3,4 /W", ""},
+      {"-w1,2,3,4 /W9,,/", "W9,2,D,4"},
+      {"/H7 /K /Z1 b.bin", "H7 error"},  // what came before the bad option is applied
   };
-  for (const auto& r : rows) {
-    Parsed p = Parse(r.line);
-    EXPECT_EQ(p.status, 0) << r.line;
-    EXPECT_EQ((std::vector<int32_t>{p.settings.code, p.settings.filter, p.settings.history, p.options.newfile,
-                                    p.options.registryFlags, p.settings.findstat, p.options.prev, p.settings.zoomed}),
-              r.values)
-        << r.line;
-  }
-}
-
-TEST(ParseOptions, IniOption) {
-  const struct {
-    std::string line, path;
-    int32_t flags;
-  } rows[] = {
-      {"/Ibm.ini", "bm.ini", 3}, {"/Ix/0 /I", "", 3},  // /I alone empties the path and turns INI reading back on
-      {"/Ix/0 /Ia/", "a", 0},                          // nothing after "/": the flags keep their value
-      {"/Ia/5x", "a", 5},        {"/Ia/-2", "a", -2},
-      {"\"/Ia/ 6\"", "a", 6},    {"/Ia/99999999999", "a", INT_MAX},
-      {"/I/1", "", 1},           {"/Ia/b/c", "a", 0},
-      {"-ibm", "bm", 3},         {"/I" + std::string(4000, 'a') + "/0", std::string(3074, 'a'), 0},
-  };
-  for (const auto& r : rows) {
-    Parsed p = Parse(r.line);
-    EXPECT_EQ(p.status, 0) << r.line;
-    EXPECT_EQ(p.options.iniPath, r.path) << r.line;
-    EXPECT_EQ(p.options.iniFlags, r.flags) << r.line;
-  }
-}
-
-TEST(ParseOptions, PlacementOption) {
-  const int32_t U = kUnset;
-  const int32_t D = kUseDefault;
-  const struct {
-    const char* line;
-    std::vector<int32_t> placement;
-  } rows[] = {
-      {"/W10,20", {10, 20, U, U}},    {"/W/,/,640,480", {D, D, 640, 480}},
-      {"/W1,2.3,4,5", {1, 2, 3, 4}},  {"/W123456789,1", {12345678, 1, U, U}},  // only eight digits are read
-      {"/W,,5", {U, U, 5, U}},        {"/W12px,x34", {12, U, U, U}},
-      {"/W-5,6", {U, 6, U, U}},  // no negative numbers
-      {"/W1,2,3,4 /W", {U, U, U, U}}, {"-w1,2,3,4 /W9,,/", {9, 2, D, 4}},
-  };
-  for (const auto& r : rows) {
-    Parsed p = Parse(r.line);
-    EXPECT_EQ(p.status, 0) << r.line;
-    EXPECT_EQ((std::vector<int32_t>{p.options.x, p.options.y, p.options.width, p.options.height}), r.placement)
-        << r.line;
-  }
+  for (const auto& r : rows) EXPECT_EQ(Describe(Parse(r.line)), r.parsed) << r.line;
 }
 
 TEST(ParseOptions, OtherArgumentsAreFilesInOrderAndAnUnknownLetterStops) {
   EXPECT_EQ(Parse("a.bin /H7 \"b c.bin\" \x95\x5C.dat").files, (Strings{"a.bin", "b c.bin", "\x95\x5C.dat"}));
-  for (const char* line : {"/K", "-k", "/", "-", "/1", "/\x95\x5C", "a.bin /A", "/H7 /Y"}) {
+  for (const char* line : {"/K", "-k", "/", "-", "/1", "/\x95\x5C", "a.bin /A", "/H7 /K /Z1 b.bin"}) {
     EXPECT_EQ(Parse(line).status, -1) << line;
   }
-  Parsed p = Parse("/H7 /K /Z1 b.bin");  // what came before the bad option is applied
-  EXPECT_EQ(p.status, -1);
-  EXPECT_EQ((std::vector<int32_t>{p.settings.history, p.settings.zoomed}), (std::vector<int32_t>{7, kUnset}));
-  EXPECT_TRUE(p.files.empty());
+  EXPECT_TRUE(Parse("/H7 /K /Z1 b.bin").files.empty());
 }
 
 // The option's path completed from the program's; without a usable program path

@@ -15,33 +15,25 @@
 
 namespace {
 
-// varnel.exe of the build the tests belong to, or "" when it was not built.
+// varnel.exe of the build the tests belong to.
 std::string VarnelExe() {
   char exe[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, exe, sizeof exe);
-  std::string path = exe;
+  std::string path(exe, GetModuleFileNameA(nullptr, exe, sizeof exe));
   path = path.substr(0, path.rfind('\\'));
-  path = path.substr(0, path.rfind('\\')) + "\\varnel.exe";
-  return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES ? std::string() : path;
+  return path.substr(0, path.rfind('\\')) + "\\varnel.exe";
 }
 
-// A second copy of the program, started with arguments in folder.
+// A second copy of the program, started with arguments in folder; Finish() ends it.
 struct SecondCopy {
   PROCESS_INFORMATION process = {};
-  bool started = false;
 
   explicit SecondCopy(const std::string& arguments, const std::string& program = Quote(VarnelExe()),
                       const std::string& folder = "") {
     std::string command = program + " " + arguments;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
-    started = !VarnelExe().empty() && CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                                     folder.empty() ? nullptr : folder.c_str(), &si, &process) != 0;
-  }
-  ~SecondCopy() {
-    if (!started) return;
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                   folder.empty() ? nullptr : folder.c_str(), &si, &process);
   }
   // Waits (without answering) until the copy's hand-over waits in this thread's
   // queue, so that the next message pump delivers it.
@@ -60,6 +52,8 @@ struct SecondCopy {
     DWORD code = 99;
     if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
     PumpMessages();
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
     return code;
   }
 };
@@ -69,16 +63,21 @@ struct SecondCopy {
 // runtime's own split of the command line took every byte above 0x7F for a space:
 // "ツール\varnel.exe" started unquoted opened a bogus "cール\varnel.exe" and
 // "テスト表.bin" became "eスト表.bin". The files open in order, the last on top.
-TEST(HandOverFiles, RelativeNamesAsFullPathsAndShiftJisNamesWhole) {
+// Then: the hand-over used to open its file inside the save's message pump; the
+// nested load took over the one progress dialog, enabled the frame in the middle
+// of the save and left the save's dialog behind. A load waits for it the same way.
+TEST(HandOverFiles, FullPathsWholeShiftJisNamesAndNotDuringASaveOrLoad) {
   ScratchFolder folder;
   folder.Write("z.bin", "top");
   std::string inner = folder.Write("sub\\z.bin", "inner");
   std::string file = folder.Write("テスト表.bin", "jp");
   folder.Write("second.bin", "22");
+  std::string big = folder.Write("big.bin", std::string(300000, 'b'));
+  std::string other = folder.Write("other.bin", std::string(300000, 'o'));
   std::string copied = folder.Make("ツール") + "\\varnel.exe";
   ASSERT_TRUE(CopyFileA(VarnelExe().c_str(), copied.c_str(), FALSE)) << "varnel.exe not built";
   ShellRun run;
-  ASSERT_TRUE(run.Start("/Q0"));
+  ASSERT_TRUE(run.Start("/Q0 " + Quote(big)));
   char previous[MAX_PATH] = {};
   GetCurrentDirectoryA(sizeof previous, previous);
   SetCurrentDirectoryA(folder.path().c_str());
@@ -90,22 +89,12 @@ TEST(HandOverFiles, RelativeNamesAsFullPathsAndShiftJisNamesWhole) {
                   folder.path());
   EXPECT_EQ(copy.Finish(), 0u);
   std::vector<HWND> windows = DocumentWindows();
-  ASSERT_EQ(windows.size(), 3u);
+  ASSERT_EQ(windows.size(), 4u);
   EXPECT_EQ(DocumentBytes(windows[0]) + DocumentBytes(windows[1]) + DocumentBytes(windows[2]), "22jpinner");
   EXPECT_EQ(lstrcmpiA(DocumentOf(windows[1])->path, file.c_str()), 0);
   EXPECT_EQ(lstrcmpiA(DocumentOf(windows[2])->path, inner.c_str()), 0);
-}
 
-// Why: the hand-over used to open its file inside the save's message pump; the
-// nested load took over the one progress dialog, enabled the frame in the middle
-// of the save and left the save's dialog behind. A load waits for it the same way.
-TEST(HandOverFiles, AFileHandedOverDuringASaveOrLoadOpensAfterIt) {
-  ScratchFolder folder;
-  std::string big = folder.Write("big.bin", std::string(300000, 'b'));
-  std::string other = folder.Write("other.bin", std::string(300000, 'o'));
-  ShellRun run;
-  ASSERT_TRUE(run.Start("/Q0 " + Quote(big)));
-  HWND view = DocumentWindows()[0];
+  HWND view = windows[3];
   Document* doc = DocumentOf(view);
   doc->caret = 5;
   doc->activeColumn = 1;
@@ -113,10 +102,9 @@ TEST(HandOverFiles, AFileHandedOverDuringASaveOrLoadOpensAfterIt) {
   ASSERT_EQ(doc->modified, 1);
   for (bool save : {true, false}) {
     SecondCopy copy("/Q0 " + Quote(folder.Write(save ? "s.bin" : "l.bin", save ? "sm" : "lo")));
-    ASSERT_TRUE(copy.started) << "varnel.exe not built";
     ASSERT_TRUE(copy.HandOverWaiting());
     bool enabledDuring = true;
-    size_t windows = DocumentWindows().size();
+    size_t count = DocumentWindows().size();
     {
       DialogDriver dialogs;
       dialogs.Then([&](HWND) { enabledDuring = IsWindowEnabled(g_shell.frame) != FALSE; });
@@ -126,7 +114,7 @@ TEST(HandOverFiles, AFileHandedOverDuringASaveOrLoadOpensAfterIt) {
       } else {
         EXPECT_EQ(OpenDocument(other.c_str()), 0);
       }
-      EXPECT_EQ(DocumentWindows().size(), windows + !save);  // not yet: the save or load came first
+      EXPECT_EQ(DocumentWindows().size(), count + !save);  // not yet: the save or load came first
       EXPECT_EQ(copy.Finish(), 0u);
     }
     EXPECT_FALSE(enabledDuring);
@@ -140,8 +128,8 @@ TEST(HandOverFiles, AFileHandedOverDuringASaveOrLoadOpensAfterIt) {
   std::vector<uint8_t> bytes = ReadWholeFile(big);
   EXPECT_TRUE(std::string(bytes.begin(), bytes.end()) == expected);
   EXPECT_EQ(doc->modified, 0);
-  std::vector<HWND> windows = DocumentWindows();
-  ASSERT_EQ(windows.size(), 4u);
+  windows = DocumentWindows();
+  ASSERT_EQ(windows.size(), 7u);
   EXPECT_EQ(DocumentOf(windows[1])->length, 300000);
   EXPECT_EQ(DocumentOf(windows[1])->partial, 0);
 }

@@ -24,14 +24,6 @@ Strings SortedTitles() {
   return titles;
 }
 
-TEST(StartShell, AnInvalidOptionStopsWithItsMessageAndNoWindow) {
-  ShellRun run;
-  EXPECT_FALSE(run.Start("/Q0 /K"));
-  EXPECT_EQ(run.messages().texts(), Strings{"ｵﾌﾟｼｮﾝが不正です"});
-  EXPECT_EQ(run.messages().messages()[0].icon, MessageIcon::Stop);
-  EXPECT_EQ(g_shell.frame, nullptr);
-}
-
 TEST(StartShell, OpensNamedFilesWithTheirBytesAndTypesAndReportsBadOnes) {
   ScratchFolder folder;
   std::string a = folder.Write("alpha.bin", std::string("\x00\x01\x02", 3));
@@ -42,16 +34,30 @@ TEST(StartShell, OpensNamedFilesWithTheirBytesAndTypesAndReportsBadOnes) {
   EXPECT_EQ(run.messages().texts(), Strings{"ﾌｧｲﾙをｵｰﾌﾟﾝできません"});
   // A name that does not exist yet opens as an empty document under that name.
   EXPECT_EQ(SortedTitles(), (Strings{"alpha.bin", "beta.exe", "missing.bin"}));
-  HWND active = ActiveDocumentWindow();
-  ASSERT_NE(active, nullptr);
-  EXPECT_EQ(TitleOf(active), "beta.exe");  // the last opened is active
-  EXPECT_EQ(DocumentBytes(active), "MZ");
-  EXPECT_EQ(DocumentOf(active)->options, 0u);                                          // the executable file type
-  EXPECT_EQ(DocumentBytes(DocumentWindows().back()), std::string("\x00\x01\x02", 3));  // the first opened
-  EXPECT_EQ(DocumentOf(DocumentWindows().back())->options, 128u);                      // all files
+  // The last opened is active, with the executable file type (options 0); the first has all files' 128.
+  ASSERT_NE(ActiveDocumentWindow(), nullptr);
+  auto show = [](HWND w) { return TitleOf(w) + "|" + DocumentBytes(w) + "|" + std::to_string(DocumentOf(w)->options); };
+  EXPECT_EQ(show(ActiveDocumentWindow()) + " " + show(DocumentWindows().back()),
+            "beta.exe|MZ|0 alpha.bin|" + std::string("\x00\x01\x02", 3) + "|128");
 }
 
+// An invalid option stops with its message and no window; no new document when a
+// file was named, even if it failed.
 TEST(StartShell, NewDocumentsAreNumberedWithTheFirstTypesExtension) {
+  {
+    ShellRun bad;
+    EXPECT_FALSE(bad.Start("/Q0 /N1 /K"));
+    EXPECT_EQ(bad.messages().texts(), Strings{"ｵﾌﾟｼｮﾝが不正です"});
+    EXPECT_EQ(bad.messages().messages()[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(g_shell.frame, nullptr);
+  }
+  ScratchFolder folder;
+  {
+    ShellRun failed;
+    ASSERT_TRUE(failed.Start("/Q0 /N1 " + Quote(folder.Make("adir"))));
+    EXPECT_EQ(failed.messages().texts(), Strings{"ﾌｧｲﾙをｵｰﾌﾟﾝできません"});
+    EXPECT_TRUE(DocumentWindows().empty());
+  }
   ShellRun run;
   ASSERT_TRUE(run.Start("/Q0 /N1"));
   EXPECT_EQ(SortedTitles(), Strings{"新規0.EXE"});
@@ -61,14 +67,6 @@ TEST(StartShell, NewDocumentsAreNumberedWithTheFirstTypesExtension) {
   EXPECT_EQ(doc->untitled, 1);
   EXPECT_EQ(doc->length, 0);
   EXPECT_EQ(FileMenuTexts().size(), 11u);  // new documents stay out of the history
-}
-
-TEST(StartShell, NoNewDocumentWhenAFileWasNamedEvenIfItFailed) {
-  ScratchFolder folder;
-  ShellRun run;
-  ASSERT_TRUE(run.Start("/Q0 /N1 " + Quote(folder.Make("adir"))));
-  EXPECT_EQ(run.messages().texts(), Strings{"ﾌｧｲﾙをｵｰﾌﾟﾝできません"});
-  EXPECT_TRUE(DocumentWindows().empty());
 }
 
 }  // namespace
