@@ -39,11 +39,24 @@ void SaveProgramSettings(HWND frame, const std::vector<std::string>& fileHistory
     ShowMessage(kMsgCannotGetWindowInfo, MessageIcon::Warning);
     return;
   }
+  // The stored rectangle is read back as screen coordinates. The normal position
+  // is in workspace coordinates, which differ by a taskbar on the top or left:
+  // stored as it is, the frame would creep by the taskbar on every run.
+  RECT rect = placement.rcNormalPosition;
+  if (!IsIconic(frame) && !IsZoomed(frame)) {
+    GetWindowRect(frame, &rect);
+  } else if (HMONITOR monitor = MonitorFromWindow(frame, MONITOR_DEFAULTTOPRIMARY)) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(monitor, &info)) {
+      OffsetRect(&rect, info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top);
+    }
+  }
   FrameBounds normal;
-  normal.left = placement.rcNormalPosition.left;
-  normal.top = placement.rcNormalPosition.top;
-  normal.right = placement.rcNormalPosition.right;
-  normal.bottom = placement.rcNormalPosition.bottom;
+  normal.left = rect.left;
+  normal.top = rect.top;
+  normal.right = rect.right;
+  normal.bottom = rect.bottom;
   WindowsRegistryStore registry;
   SaveSettings(registry, g_startupOptions, g_settings, g_fileTypes, g_structures, normal, fileHistory);
 }

@@ -60,6 +60,15 @@ TEST(SaveProgramSettings, OkCreatesTheKeyAndTheNextRunReadsItBack) {
   EXPECT_EQ(frame, (std::vector<int32_t>{50, 60, 450, 360}));
   // "newfile" is never written, never deleted.
   EXPECT_EQ(raw({"rect", "history", "margin", "newfile"}), Le32s({50, 60, 450, 360, 7, 300, 0}));
+
+  // A taskbar on the top or left moves the work area; "rect" stays in screen coordinates.
+  RECT work = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  RECT shifted = {work.left + 40, work.top + 100, work.right, work.bottom};
+  SystemParametersInfoA(SPI_SETWORKAREA, 0, &shifted, 0);
+  RunShell(key, "/W200,300,400,200" + noIni, MessageAnswer::Ok, &frame);
+  SystemParametersInfoA(SPI_SETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(raw({"rect"}), Le32s({200, 300, 600, 500}));
 }
 
 }  // namespace
