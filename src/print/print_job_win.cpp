@@ -8,7 +8,6 @@
 #include "print/margin_dialog_win.h"
 #include "print/page_metrics.h"
 #include "print/print_device_win.h"
-#include "print/print_loop.h"
 #include "print/right_margin.h"
 #include "shell/dialog_win.h"
 #include "shell/process_state.h"
@@ -52,7 +51,7 @@ BOOL CALLBACK PrintAbortProc(HDC, int) {
 }
 
 // One job's objects and the reporting of its failures.
-class Job final : public PrintTarget {
+class Job final {
  public:
   Job(const PrintJobSetup& setup, PrintContent& content, PrintDevice& device)
       : setup_(setup), content_(content), device_(device) {}
@@ -89,9 +88,16 @@ class Job final : public PrintTarget {
     if (!device_.StartDocument(DocumentName().c_str())) return Fail(kMsgCannotStartPrintJob);
     documentStarted_ = true;
     content_.Layout(layout);
-    Pages pages{content_};
-    PrintLoopEnd end = RunPrintPages(pages, *this, [&](int) { PaintPage(); });
-    return end != PrintLoopEnd::Failed;
+    // Each page is started, drawn and ended; the job stops after the page
+    // during which "中断" was pressed.
+    while (content_.NextPage()) {
+      if (!device_.StartPage()) return Fail(kMsgCannotStartPage);
+      PaintPage();
+      if (!device_.EndPage()) return Fail(kMsgCannotEndPage);
+      PumpWhileBusy();
+      if (Aborted()) break;
+    }
+    return true;
   }
 
   // Ends what was begun, in order: the document, the disabled windows, the
@@ -115,21 +121,7 @@ class Job final : public PrintTarget {
     return false;
   }
 
-  int StartPage() override { return device_.StartPage() ? 0 : (Fail(kMsgCannotStartPage), -1); }
-  int EndPage() override { return device_.EndPage() ? 0 : (Fail(kMsgCannotEndPage), -1); }
-  bool AbortRequested() override {
-    PumpWhileBusy();
-    return Aborted();
-  }
-
  private:
-  // The content as a pager for the page loop.
-  struct Pages {
-    PrintContent& content;
-    using Page = int;
-    bool Next(int*) { return content.NextPage(); }
-  };
-
   // The user pressed "中断" during this job.
   bool Aborted() const { return progress_ && ProgressAborted(); }
 

@@ -18,8 +18,7 @@ std::vector<StructurePrintRow> StructurePrintRows(Document& doc, const std::vect
       bytes.assign(static_cast<size_t>(member.byteCount), 0);
       int64_t at = int64_t{caret} + member.offset;
       if (at >= 0 && at < doc.length) ReadBytes(doc, static_cast<int32_t>(at), bytes.data(), member.byteCount);
-      bool unicode = MemberKindOf(member.viewFlags) == kMemberString && (member.viewFlags & kMemberUnicode) != 0;
-      row.value = FormatMemberValue(member, bytes.data(), unicode);
+      row.value = FormatMemberValue(member, bytes.data(), IsUnicodeString(member));
     }
     rows.push_back(std::move(row));
   }

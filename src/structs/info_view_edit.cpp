@@ -48,7 +48,7 @@ bool CanOpenEditor(const InfoViewState& view) {
 int OpenEditor(InfoViewState& view, bool utf16Box, MemberEditor* editor) {
   if (!CanOpenEditor(view)) return 1;
   const StructureMember& row = *CurrentRow(view);
-  bool utf16 = utf16Box && MemberKindOf(row.viewFlags) == kMemberString && (row.viewFlags & kMemberUnicode) != 0;
+  bool utf16 = utf16Box && IsUnicodeString(row);
   if (RowValueText(*view.doc, view.doc->caret, row, utf16, &editor->text) != 0) {
     ShowMessage(kMsgCannotGetData, MessageIcon::Stop);
     return -1;

@@ -18,10 +18,6 @@ namespace {
 constexpr int kWideTextLimit = 4608;
 constexpr int kAnsiTextLimit = 9216;
 
-bool IsUnicodeString(const StructureMember& row) {
-  return MemberKindOf(row.viewFlags) == kMemberString && (row.viewFlags & kMemberUnicode) != 0;
-}
-
 const StructureMember& CurrentRow(const InfoViewWindow& w) {
   return w.model.rows[static_cast<size_t>(w.model.currentRow)];
 }

@@ -121,9 +121,8 @@ void PaintRows(const InfoViewWindow& w, HDC dc, const RECT& update, Document& do
     SetTextColor(dc, !IsEditableRow(row) ? palette.fixed : r == m.currentRow ? palette.selText : palette.text);
     ExtTextOutA(dc, -m.firstColumn * cw, rowRect.top, ETO_CLIPPED, &list, row.description.c_str(),
                 static_cast<UINT>(row.description.size()), nullptr);
-    const bool unicode = MemberKindOf(row.viewFlags) == kMemberString && (row.viewFlags & kMemberUnicode) != 0;
     MemberValueText text;
-    if (RowValueText(doc, doc.caret, row, unicode, &text) != 0) continue;
+    if (RowValueText(doc, doc.caret, row, IsUnicodeString(row), &text) != 0) continue;
     const int x = (m.labelWidth - m.firstColumn) * cw;
     if (text.isUtf16) {
       ExtTextOutW(dc, x, rowRect.top, ETO_CLIPPED, &list, reinterpret_cast<const wchar_t*>(text.utf16.c_str()),

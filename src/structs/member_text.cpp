@@ -180,7 +180,7 @@ std::vector<uint8_t> ParseMemberValue(const StructureMember& member, std::string
 }
 
 std::vector<uint8_t> ParseMemberValue(const StructureMember& member, std::u16string_view text) {
-  if (MemberKindOf(member.viewFlags) == kMemberString && IsUnicode(member)) {
+  if (IsUnicodeString(member)) {
     std::vector<uint8_t> out(ByteCountOf(member), 0);
     StoreUnits(std::u16string(text), out);
     return out;

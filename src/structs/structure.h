@@ -40,6 +40,11 @@ struct StructureMember {
   uint32_t viewFlags = 0;
 };
 
+// A string member whose text is UTF-16 (UNICODE) rather than Shift-JIS.
+inline bool IsUnicodeString(const StructureMember& member) {
+  return MemberKindOf(member.viewFlags) == kMemberString && (member.viewFlags & kMemberUnicode) != 0;
+}
+
 struct Structure {
   std::string name;  // at most 3074 bytes of Shift-JIS
   std::vector<StructureMember> members;  // memberCount is members.size()
