@@ -2,8 +2,6 @@
 // texts) with the caption "Varnel".
 #include <windows.h>
 
-#include <string>
-
 #include "core/user_message.h"
 
 namespace {
@@ -43,7 +41,7 @@ MessageAnswer DefaultMessageHandler(void* owner, const char* text, MessageButton
 
 MessageAnswer DefaultWideMessageHandler(void* owner, const char16_t* text, MessageButtons buttons,
                                         MessageIcon icon) {
-  const std::u16string units(text);
-  const std::wstring wide(units.begin(), units.end());
-  return AnswerOf(MessageBoxW(static_cast<HWND>(owner), wide.c_str(), L"Varnel", BoxType(buttons, icon)));
+  // wchar_t is UTF-16 on Windows: the text is passed as it is.
+  return AnswerOf(MessageBoxW(static_cast<HWND>(owner), reinterpret_cast<const wchar_t*>(text), L"Varnel",
+                              BoxType(buttons, icon)));
 }

@@ -30,13 +30,6 @@ struct ImageViewState {
 
 ImageViewState g_image;
 
-// A failed system call: the stop icon, owned by the view, then the frame (and
-// with it the view) is destroyed.
-void Fail(HWND window, const char* text) {
-  ShowMessage(text, MessageIcon::Stop, MessageButtons::Ok, window);
-  if (g_shell.frame != nullptr && IsWindow(g_shell.frame)) DestroyWindow(g_shell.frame);
-}
-
 void SetScrollBar(HWND window) {
   const ImageScrollBar bar = ImageScrollBarFor(g_image.screen->Top(), g_image.lineCount);
   SCROLLINFO info = {};
@@ -64,7 +57,7 @@ bool PlaceFirstTime(HWND window) {
   const ImagePoint at = ImageWindowPlace({origin.x, origin.y}, {size.cx, size.cy}, GetSystemMetrics(SM_CXSCREEN),
                                          GetSystemMetrics(SM_CYSCREEN));
   if (!SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) {
-    Fail(window, kMsgCannotPlaceWindow);
+    FailAndDestroyFrame(kMsgCannotPlaceWindow, window);
     return false;
   }
   g_image.placed = true;
@@ -76,7 +69,7 @@ LRESULT OnAttach(HWND window, HWND view) {
   if (doc == nullptr || g_image.shownView != nullptr) return 0;
   if (!g_image.screen) g_image.screen.reset(new (std::nothrow) ImageScreen);
   if (!g_image.screen) {
-    Fail(window, kMsgNoMemory);
+    FailAndDestroyFrame(kMsgNoMemory, window);
     return 0;
   }
   EnableWindow(g_shell.frame, FALSE);
@@ -90,7 +83,7 @@ LRESULT OnAttach(HWND window, HWND view) {
   g_image.screen->Rebuild(*doc, ImageColorsFor(*doc, g_shell.colors.values),
                           ImageTopLineForCaret(doc->caret, g_image.lineCount));
   if (!SetWindowTextA(window, ImageTitle(doc->path).c_str())) {
-    Fail(window, kMsgCannotSetWindowText);
+    FailAndDestroyFrame(kMsgCannotSetWindowText, window);
     return 0;
   }
   if (!g_image.placed && !PlaceFirstTime(window)) return 0;
@@ -118,7 +111,7 @@ void OnPaint(HWND window) {
                            DIB_RGB_COLORS) != 0;
   }
   EndPaint(window, &ps);
-  if (!ok) Fail(window, kMsgCannotPaint);
+  if (!ok) FailAndDestroyFrame(kMsgCannotPaint, window);
 }
 
 // Shows the picture from line top (clamped by the caller): a short move scrolls
@@ -134,7 +127,7 @@ void MoveTo(HWND window, int32_t top) {
           ? InvalidateRect(window, nullptr, FALSE) != 0
           : ScrollWindowEx(window, 0, update.dy, &picture, &picture, nullptr, nullptr, SW_INVALIDATE) != ERROR;
   if (!ok) {
-    Fail(window, kMsgCannotInvalidate);
+    FailAndDestroyFrame(kMsgCannotInvalidate, window);
     return;
   }
   SetScrollBar(window);
@@ -175,7 +168,7 @@ void OnVScroll(HWND window, int code) {
       info.cbSize = sizeof info;
       info.fMask = SIF_TRACKPOS;
       if (!GetScrollInfo(window, SB_VERT, &info)) {
-        Fail(window, kMsgCannotGetScrollInfo);
+        FailAndDestroyFrame(kMsgCannotGetScrollInfo, window);
         return;
       }
       MoveTo(window, ImageThumbTarget(info.nTrackPos, g_image.lineCount));

@@ -65,7 +65,7 @@ bool DeleteSystemBrushes();
 void LoadImeEntry();
 void FreeImeEntry();
 
-// Reports a fatal failure of the shell: the stop icon, owned by the MDI client
-// (or the frame before it exists), then the frame is destroyed, which saves the
-// settings and ends the program.
-void FailAndDestroyFrame(const char* text);
+// Reports a fatal failure of the shell: the stop icon, owned by owner or, when
+// it is null, by the MDI client (or the frame before it exists), then the frame
+// is destroyed, which saves the settings and ends the program.
+void FailAndDestroyFrame(const char* text, HWND owner = nullptr);

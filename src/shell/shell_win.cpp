@@ -58,8 +58,8 @@ void FreeImeEntry() {
   g_shell.ime = ImeEntry{};
 }
 
-void FailAndDestroyFrame(const char* text) {
-  HWND owner = g_shell.mdiClient ? g_shell.mdiClient : g_shell.frame;
+void FailAndDestroyFrame(const char* text, HWND owner) {
+  if (owner == nullptr) owner = g_shell.mdiClient ? g_shell.mdiClient : g_shell.frame;
   ShowMessage(text, MessageIcon::Stop, MessageButtons::Ok, owner);
   if (g_shell.frame != nullptr && IsWindow(g_shell.frame)) DestroyWindow(g_shell.frame);
 }
