@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "core/codepage.h"
 #include "core/messages.h"
 #include "shell/menu_help.h"
 #include "shell/shell.h"
@@ -57,3 +58,19 @@ void ShowMenuHelp(HWND frame, WPARAM wParam, LPARAM lParam) {
   }
 }
 
+bool FillToolTipText(NMHDR* header, const char* tip) {
+  if (header->code == TTN_NEEDTEXTA) {
+    auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+    lstrcpynA(info->szText, tip, sizeof info->szText);
+    info->lpszText = info->szText;
+    return true;
+  }
+  if (header->code != TTN_NEEDTEXTW) return false;
+  auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
+  const std::u16string wide = AnsiToUtf16(tip);
+  const size_t n = wide.size() < 79 ? wide.size() : 79;
+  for (size_t i = 0; i < n; ++i) info->szText[i] = static_cast<wchar_t>(wide[i]);
+  info->szText[n] = 0;
+  info->lpszText = info->szText;
+  return true;
+}

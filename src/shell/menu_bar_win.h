@@ -26,3 +26,7 @@ std::string ResourceText(int id);
 
 // WM_MENUSELECT of the frame and of document windows: the help text of the item.
 void ShowMenuHelp(HWND frame, WPARAM wParam, LPARAM lParam);
+
+// Answers a tooltip's TTN_NEEDTEXTA or TTN_NEEDTEXTW (header) with tip, a Shift-JIS
+// text cut to the 79 characters the request holds; false for other notifications.
+bool FillToolTipText(NMHDR* header, const char* tip);

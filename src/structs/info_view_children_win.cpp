@@ -5,12 +5,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <string>
 
-#include "core/codepage.h"
 #include "core/messages.h"
 #include "core/user_message.h"
 #include "resources/resource_ids.h"
+#include "shell/menu_bar_win.h"
 #include "shell/shell.h"
 #include "structs/info_view_geometry.h"
 #include "structs/info_view_window_win.h"
@@ -211,18 +210,5 @@ void LayOutInfoChildren(InfoViewWindow& w, int width, int height) {
 bool HandleInfoToolTip(NMHDR* header) {
   if (header->code != TTN_NEEDTEXTA && header->code != TTN_NEEDTEXTW) return false;
   const char* tip = TipOf(header->idFrom);
-  if (tip == nullptr) return false;
-  if (header->code == TTN_NEEDTEXTA) {
-    auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
-    lstrcpynA(info->szText, tip, sizeof info->szText);
-    info->lpszText = info->szText;
-    return true;
-  }
-  auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
-  const std::u16string wide = AnsiToUtf16(tip);
-  const size_t n = std::min<size_t>(wide.size(), 79);
-  for (size_t i = 0; i < n; ++i) info->szText[i] = static_cast<wchar_t>(wide[i]);
-  info->szText[n] = 0;
-  info->lpszText = info->szText;
-  return true;
+  return tip != nullptr && FillToolTipText(header, tip);
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "resources/resource_ids.h"
+#include "shell/menu_bar_win.h"
 #include "shell/shell.h"
 #include "support/shell_fixture_win.h"
 
@@ -33,6 +34,23 @@ TEST(ShowMenuHelp, CommandsPopupsHistoryAndWindowEntries) {
   EXPECT_EQ(select(2, MF_POPUP, bar), edit);
   EXPECT_TRUE(MenuItemEnabled(IDM_SAVE));
   EXPECT_EQ(FileMenuTexts()[10].substr(0, 3), "&1 ");  // the history is found in the shifted File menu
+}
+
+// Both forms of the request get the tip, the UTF-16 one cut to the 79 characters it holds.
+TEST(FillToolTipText, AnsiAndUtf16Requests) {
+  NMTTDISPINFOA ansi = {};
+  ansi.hdr.code = TTN_NEEDTEXTA;
+  ASSERT_TRUE(FillToolTipText(&ansi.hdr, "ｺﾋﾟｰ"));
+  EXPECT_STREQ(ansi.lpszText, "ｺﾋﾟｰ");
+  NMTTDISPINFOW wide = {};
+  wide.hdr.code = TTN_NEEDTEXTW;
+  ASSERT_TRUE(FillToolTipText(&wide.hdr, std::string(90, 'x').append("表").c_str()));
+  EXPECT_EQ(std::wstring(wide.lpszText), std::wstring(79, L'x'));
+  ASSERT_TRUE(FillToolTipText(&wide.hdr, "表示"));
+  EXPECT_EQ(std::wstring(wide.lpszText), L"\u8868\u793A");
+  NMHDR other = {};
+  other.code = TTN_SHOW;
+  EXPECT_FALSE(FillToolTipText(&other, "x"));
 }
 
 }  // namespace

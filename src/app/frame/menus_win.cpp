@@ -3,10 +3,7 @@
 
 #include <commctrl.h>
 
-#include <string>
-
 #include "app/frame/toolbar_win.h"
-#include "core/codepage.h"
 #include "core/messages.h"
 #include "core/user_message.h"
 #include "resources/resource_ids.h"
@@ -145,24 +142,10 @@ bool DeleteMenuBitmaps() {
 
 bool HandleToolTipNotify(NMHDR* header) {
   switch (header->code) {
-    case TTN_NEEDTEXTA: {
-      auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
-      const char* tip = ToolTipText(static_cast<int>(header->idFrom));
-      if (tip == nullptr) return false;
-      lstrcpynA(info->szText, tip, sizeof info->szText);
-      info->lpszText = info->szText;
-      return true;
-    }
+    case TTN_NEEDTEXTA:
     case TTN_NEEDTEXTW: {
-      auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
       const char* tip = ToolTipText(static_cast<int>(header->idFrom));
-      if (tip == nullptr) return false;
-      std::u16string wide = AnsiToUtf16(tip);
-      size_t n = wide.size() < 79 ? wide.size() : 79;
-      for (size_t i = 0; i < n; ++i) info->szText[i] = static_cast<wchar_t>(wide[i]);
-      info->szText[n] = 0;
-      info->lpszText = info->szText;
-      return true;
+      return tip != nullptr && FillToolTipText(header, tip);
     }
     case TTN_SHOW: {
       int command = static_cast<int>(header->idFrom);
