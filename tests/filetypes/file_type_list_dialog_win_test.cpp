@@ -45,9 +45,9 @@ TEST(FileTypeListDialogTest, EditCancelKeepsTheTypeAndOkReplacesItsLine) {
   for (bool ok : {false, true}) {
     dialogs.Then([&, ok](HWND d) {
       EXPECT_EQ(DialogDriver::Text(d, IDC_FTDETAIL_TEXT) + DialogDriver::Text(d, IDC_FTDETAIL_EXT), "third*.EXE");
-      EXPECT_FALSE(Enabled(d, IDOK));
+      EXPECT_FALSE(DialogDriver::Enabled(d, IDOK));
       DialogDriver::SetText(d, IDC_FTDETAIL_TEXT, "バイナリ");
-      EXPECT_TRUE(Enabled(d, IDOK));
+      EXPECT_TRUE(DialogDriver::Enabled(d, IDOK));
       DialogDriver::SetText(d, IDC_FTDETAIL_EXT, "*.BIN;*.DAT");
       Click(d, IDC_PROP_RADIX_OCT);
       DialogDriver::Press(d, ok ? IDOK : IDCANCEL);

@@ -46,9 +46,9 @@ TEST(PropertiesDialogTest, CancelKeepsTheRecordOkStoresButtonsPickedColourFontAn
       SendDlgItemMessageA(d, IDC_PROP_COLORLIST, LB_GETTEXT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text));
       EXPECT_STREQ(text, expected) << line;
     }
-    EXPECT_FALSE(Enabled(d, IDOK));
+    EXPECT_FALSE(DialogDriver::Enabled(d, IDOK));
     Click(d, IDC_PROP_INTEL);
-    EXPECT_TRUE(Enabled(d, IDOK));
+    EXPECT_TRUE(DialogDriver::Enabled(d, IDOK));
     DialogDriver::Press(d, IDCANCEL);
   });
   dialogs.Then([&](HWND d) {
@@ -57,13 +57,13 @@ TEST(PropertiesDialogTest, CancelKeepsTheRecordOkStoresButtonsPickedColourFontAn
     for (int id : {IDC_PROP_RADIX_BIN, IDC_PROP_ADDRESS_OCT, IDC_PROP_INTEL, IDC_PROP_RECYCLE}) Click(d, id);
     SelectLines(d, {7});
     Click(d, IDC_PROP_SYSCOLORS);
-    EXPECT_FALSE(Enabled(d, IDC_PROP_COLORLIST) || Enabled(d, IDC_PROP_CHANGECOLOR));
+    EXPECT_FALSE(DialogDriver::Enabled(d, IDC_PROP_COLORLIST) || DialogDriver::Enabled(d, IDC_PROP_CHANGECOLOR));
     EXPECT_EQ(SendDlgItemMessageA(d, IDC_PROP_COLORLIST, LB_GETSELCOUNT, 0, 0), 0);
     Click(d, IDC_PROP_SYSCOLORS);
-    EXPECT_TRUE(Enabled(d, IDC_PROP_COLORLIST));
-    EXPECT_FALSE(Enabled(d, IDC_PROP_CHANGECOLOR)) << "変更 waits for a selected line";
+    EXPECT_TRUE(DialogDriver::Enabled(d, IDC_PROP_COLORLIST));
+    EXPECT_FALSE(DialogDriver::Enabled(d, IDC_PROP_CHANGECOLOR)) << "変更 waits for a selected line";
     SelectLines(d, {first, first + 1, first + 2});
-    EXPECT_TRUE(Enabled(d, IDC_PROP_CHANGECOLOR));
+    EXPECT_TRUE(DialogDriver::Enabled(d, IDC_PROP_CHANGECOLOR));
     DialogDriver::Press(d, IDC_PROP_CHANGECOLOR);
   });
   dialogs.Then([&](HWND picker) {

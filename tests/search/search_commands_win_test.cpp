@@ -38,8 +38,6 @@ void Type(HWND dialog, int combo, const std::u16string& text) {
   for (char16_t c : text) SendMessageW(edit, WM_CHAR, c, 1);
 }
 
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
-
 std::u16string WideText(HWND dialog, int id) {
   std::u16string text(512, u'\0');
   text.resize(GetDlgItemTextW(dialog, id, reinterpret_cast<wchar_t*>(text.data()), 512));
@@ -102,7 +100,7 @@ TEST_F(SearchWin, FindDialogKeepsItsThreeFieldsInStepThenSearches) {
     // Each step's numeric, ANSI and UTF-16 fields and whether OK is enabled.
     auto fields = [d] {
       const std::string texts = DialogDriver::Text(d, IDC_FIND_NUMERIC) + "|" + DialogDriver::Text(d, IDC_FIND_ANSI);
-      return texts + "|" + Utf16ToAnsi(WideText(d, IDC_FIND_UNICODE)) + (Enabled(d, IDOK) ? "|ok" : "|");
+      return texts + "|" + Utf16ToAnsi(WideText(d, IDC_FIND_UNICODE)) + (DialogDriver::Enabled(d, IDOK) ? "|ok" : "|");
     };
     EXPECT_EQ(GetFocus(), EditOf(d, IDC_FIND_NUMERIC));
     EXPECT_EQ(fields(), "61 00|a|a|ok");  // the newest entry, in all three forms
@@ -147,10 +145,10 @@ TEST_F(SearchWin, NotFoundIsShownInTheActiveColumnsFormAndAnotherOperationBlocks
 // Replace through the dialog with the pattern and replacement typed as numbers.
 std::function<void(HWND)> ReplaceWith(const std::u16string& pattern, const std::u16string& with, int button) {
   return [=](HWND d) {
-    EXPECT_FALSE(Enabled(d, IDC_REPLACE_ALL));
+    EXPECT_FALSE(DialogDriver::Enabled(d, IDC_REPLACE_ALL));
     Type(d, IDC_REPLACE_NUMERIC, pattern);
     Type(d, IDC_REPLACE_WITH_NUMERIC, with);
-    EXPECT_TRUE(Enabled(d, IDOK) && Enabled(d, IDC_REPLACE_ALL));
+    EXPECT_TRUE(DialogDriver::Enabled(d, IDOK) && DialogDriver::Enabled(d, IDC_REPLACE_ALL));
     DialogDriver::Press(d, button);
   };
 }

@@ -16,7 +16,6 @@
 namespace {
 
 using settings::Click;
-using settings::Enabled;
 
 void Command(UINT id) { SendMessageA(g_shell.frame, WM_COMMAND, id, 0); }
 void Notify(HWND dialog, int id, int code) {
@@ -59,7 +58,7 @@ TEST(StructureListDialog, DeleteNewNothingToEditOnAnEmptyListAndTheDetailsOkAndC
       Click(d, IDC_STRUCTLIST_DELETE);
       EXPECT_EQ(Entries(d), left);
     }
-    EXPECT_FALSE(Enabled(d, IDC_STRUCTLIST_DELETE) || Enabled(d, IDC_STRUCTLIST_EDIT));
+    EXPECT_FALSE(DialogDriver::Enabled(d, IDC_STRUCTLIST_DELETE) || DialogDriver::Enabled(d, IDC_STRUCTLIST_EDIT));
     Notify(d, IDC_STRUCTLIST_EDIT, BN_CLICKED);
     Notify(d, IDC_STRUCTLIST_LIST, LBN_DBLCLK);
     Click(d, IDC_STRUCTLIST_NEW);
@@ -75,12 +74,12 @@ TEST(StructureListDialog, DeleteNewNothingToEditOnAnEmptyListAndTheDetailsOkAndC
   // a template exactly as it was.
   Structure s = Named("T");
   dialogs.Then([&](HWND d) {
-    EXPECT_FALSE(Enabled(d, IDOK) || Enabled(d, IDC_STRUCTDETAIL_BYTECOUNT));
+    EXPECT_FALSE(DialogDriver::Enabled(d, IDOK) || DialogDriver::Enabled(d, IDC_STRUCTDETAIL_BYTECOUNT));
     Click(d, 112);  // WORD
     EXPECT_EQ(DialogDriver::Text(d, IDC_STRUCTDETAIL_BYTECOUNT), "2");
-    EXPECT_TRUE(Enabled(d, IDC_STRUCTDETAIL_MOTOROLA) && Enabled(d, IDOK));
+    EXPECT_TRUE(DialogDriver::Enabled(d, IDC_STRUCTDETAIL_MOTOROLA) && DialogDriver::Enabled(d, IDOK));
     Click(d, 114);  // 文字列
-    EXPECT_TRUE(Enabled(d, IDC_STRUCTDETAIL_BYTECOUNT));
+    EXPECT_TRUE(DialogDriver::Enabled(d, IDC_STRUCTDETAIL_BYTECOUNT));
     const std::tuple<const char*, int, const char*, bool> steps[] = {  // typed, spin (-1: none), shown, 新規 enabled
         {"1023", -1, "1023", true}, {nullptr, SB_LINEUP, "1024", false},   {"0", -1, "0", false},
         {nullptr, SB_LINEDOWN, "1", true}, {"-3", -1, "-3", false},        {"abc", SB_ENDSCROLL, "1", true},
@@ -92,7 +91,7 @@ TEST(StructureListDialog, DeleteNewNothingToEditOnAnEmptyListAndTheDetailsOkAndC
                      reinterpret_cast<LPARAM>(GetDlgItem(d, IDC_STRUCTDETAIL_SPIN)));
       }
       EXPECT_EQ(DialogDriver::Text(d, IDC_STRUCTDETAIL_BYTECOUNT), shown);
-      EXPECT_EQ(Enabled(d, IDC_STRUCTDETAIL_NEWMEMBER), newEnabled) << shown;
+      EXPECT_EQ(DialogDriver::Enabled(d, IDC_STRUCTDETAIL_NEWMEMBER), newEnabled) << shown;
     }
     Click(d, IDC_STRUCTDETAIL_NOTEDITABLE);
     DialogDriver::SetText(d, IDC_STRUCTDETAIL_NAME, "名前");

@@ -27,6 +27,7 @@ class DialogDriver {
   static void SetText(HWND dialog, int control, const char* text);
   static std::string Text(HWND dialog, int control);
   static void Press(HWND dialog, int button);  // posts WM_COMMAND for the button
+  static bool Enabled(HWND dialog, int control) { return IsWindowEnabled(GetDlgItem(dialog, control)) != FALSE; }
 
  private:
   static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);

@@ -2,13 +2,10 @@
 // targets, those it refuses, decimal addresses, the spin, the scroll and a cancel.
 #include "hexview/dialogs/goto_win.h"
 
-
 #include "core/display_types.h"
 #include "hexview/view_fixture_win.h"
 
 namespace {
-
-bool OkEnabled(HWND dialog) { return IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE; }
 
 using GoTo = ViewTest;
 
@@ -24,7 +21,7 @@ TEST_F(GoTo, RelativeAbsoluteRefusedAndCancelledEntries) {
         if (step == 1) DialogDriver::SetText(dialog, IDC_GOTO_ADDRESS, text);
         if (step == 1 && spin)
           SendMessageA(dialog, WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_GOTO_SPIN)));
-        seen += DialogDriver::Text(dialog, IDC_GOTO_ADDRESS) + (OkEnabled(dialog) ? " ok " : " no ");
+        seen += DialogDriver::Text(dialog, IDC_GOTO_ADDRESS) + (DialogDriver::Enabled(dialog, IDOK) ? " ok " : " no ");
       }
       if (!spin) DialogDriver::Press(dialog, IDOK);
       DialogDriver::Press(dialog, IDCANCEL);  // ends it when OK was refused

@@ -30,8 +30,6 @@ std::string Combo(HWND dialog, int combo) {
   return out;
 }
 
-bool OkEnabled(HWND dialog) { return IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE; }
-
 using RadixInput = ViewTest;
 
 TEST_F(RadixInput, ValuesAreWrittenInTheirUnitAndOrderAndTheCombosRememberTheirChoices) {
@@ -60,7 +58,7 @@ TEST_F(RadixInput, ValuesAreWrittenInTheirUnitAndOrderAndTheCombosRememberTheirC
       Choose(dialog, IDC_RADIX_UNIT, row.unit);
       Choose(dialog, IDC_RADIX_ORDER, row.order);
       DialogDriver::SetText(dialog, IDC_RADIX_VALUE, row.text);
-      EXPECT_TRUE(OkEnabled(dialog)) << row.text;
+      EXPECT_TRUE(DialogDriver::Enabled(dialog, IDOK)) << row.text;
       DialogDriver::Press(dialog, IDOK);
     });
     Command(view, IDM_RADIXINPUT);
