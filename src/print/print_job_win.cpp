@@ -5,6 +5,7 @@
 
 #include "core/messages.h"
 #include "core/user_message.h"
+#include "hexview/render/gdi_canvas_win.h"
 #include "print/margin_dialog_win.h"
 #include "print/page_metrics.h"
 #include "print/print_device_win.h"
@@ -14,35 +15,6 @@
 #include "shell/progress_dialog_win.h"
 
 namespace {
-
-RECT ToRect(const PixelRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-
-// The dump painter's canvas on a printer page. A printed page has no background
-// or selection, so nothing is ever filled.
-class PrinterCanvas final : public DumpCanvas {
- public:
-  PrinterCanvas(HDC dc, HFONT main, HFONT small) : dc_(dc), main_(main), small_(small) {}
-
-  void Fill(const PixelRect&, DumpBrush) override {}
-  void UseFont(DumpFont font) override { SelectObject(dc_, font == DumpFont::Small ? small_ : main_); }
-  void Text(int32_t x, int32_t y, const PixelRect* clip, const char* text, int length, ColorRef color) override {
-    SetTextColor(dc_, color);
-    RECT r = clip != nullptr ? ToRect(*clip) : RECT{};
-    ExtTextOutA(dc_, x, y, clip != nullptr ? ETO_CLIPPED : 0, clip != nullptr ? &r : nullptr, text,
-                static_cast<UINT>(length), nullptr);
-  }
-  void WideText(int32_t x, int32_t y, const PixelRect& clip, const char16_t* text, int length,
-                ColorRef color) override {
-    SetTextColor(dc_, color);
-    RECT r = ToRect(clip);
-    ExtTextOutW(dc_, x, y, ETO_CLIPPED, &r, reinterpret_cast<const wchar_t*>(text), static_cast<UINT>(length), nullptr);
-  }
-
- private:
-  HDC dc_;
-  HFONT main_;
-  HFONT small_;
-};
 
 // Keeps messages flowing while the driver works; nonzero while printing may go on.
 BOOL CALLBACK PrintAbortProc(HDC, int) {
@@ -126,15 +98,9 @@ class Job final {
   bool Aborted() const { return progress_ && ProgressAborted(); }
 
   void PaintPage() {
-    HDC dc = device_.Dc();
-    int oldMode = SetBkMode(dc, TRANSPARENT);
-    COLORREF oldColor = SetTextColor(dc, content_.PageColor());
-    HGDIOBJ oldFont = SelectObject(dc, main_);
-    PrinterCanvas canvas(dc, main_, small_);
+    // A printed page has no background or selection: no brushes, nothing filled.
+    GdiCanvas canvas(device_.Dc(), {}, main_, small_, content_.PageColor());
     content_.PaintPage(canvas);
-    SelectObject(dc, oldFont);
-    SetTextColor(dc, oldColor);
-    SetBkMode(dc, oldMode);
   }
 
   std::string DocumentName() const {
